@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QString>
+
+#include <exception>
+
+namespace errors {
+
+// Run-time error numbers as classic BASIC numbers them: practices know these from the logs of
+// similar tools, and support staff read "53" as "file not found" at a glance.
+enum ErrorNumber : qint32
+{
+    kInvalidProcedureCall = 5,
+    kOverflow = 6,
+    kTypeMismatch = 13,
+    kFileNotFound = 53,
+    kDiskFull = 61,
+    kInputPastEndOfFile = 62,
+    kPermissionDenied = 70,
+    kPathFileAccessError = 75,
+    kPathNotFound = 76,
+    kInvalidUseOfNull = 94,
+};
+
+// The "current error": what a trapped procedure hands to Error_Handler.
+class RuntimeError : public std::exception
+{
+public:
+    RuntimeError(qint32 number, QString description);
+
+    qint32 number() const { return m_number; }
+    const QString& description() const { return m_description; }
+    const char* what() const noexcept override { return m_what.constData(); }
+
+private:
+    qint32 m_number;
+    QString m_description;
+    QByteArray m_what;
+};
+
+} // namespace errors

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QString>
+
+namespace gdt {
+
+// Content longer than this cannot be given a three-digit line length.
+inline constexpr int kMaxContentLength = 990;
+
+// Length of text as written to the file: one byte per Unicode character.
+int writtenLength(const QString& text);
+
+// "<length:3><fieldId><content>\r\n", or "" for empty content. The length counts the whole line
+// including itself and the CR LF. Content the line cannot carry (over 990 characters, or a CR or
+// LF that would end the line early) is reported under "CreateGDTLine" and gives "".
+QString CreateGDTLine(const QString& fieldId, const QString& content);
+
+// Throws errors::RuntimeError naming fieldLabel when content cannot be carried by one line.
+void checkCarriable(const QString& fieldLabel, const QString& fieldId, const QString& content);
+
+} // namespace gdt

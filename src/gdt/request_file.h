@@ -1,0 +1,41 @@
+#pragma once
+
+#include "platform/regional.h"
+
+#include <QByteArray>
+#include <QDateTime>
+#include <QString>
+
+namespace gdt {
+
+// The nine texts of the main window's data fields, unchanged.
+struct RequestFields
+{
+    QString patientId;
+    QString surname;
+    QString firstName;
+    QString birthDate;
+    QString gender;
+    QString examinationDate;
+    QString examinationTime;
+    QString referringPhysician;
+    QString modality; // used only when Config.Modality is on
+};
+
+// The 6302 record in code page 437, header lines with the computed record length first. Dates
+// and the time are re-formatted with the regional formats when they can be read. Throws
+// errors::RuntimeError naming the field when a field cannot be carried by one line.
+QByteArray buildRequestRecord(const RequestFields& fields, bool withModality, const platform::RegionalFormats& regional);
+
+// "ddMMyyyy_HHmmss": the request file's name without ".gdt".
+QString requestFileStem(const QDateTime& when);
+
+// The folder as the user configured it, with the platform's separator added when it lacks one,
+// so the file lands inside it. An empty folder stays empty (the working folder).
+QString requestFolder(const QString& configuredPath);
+
+// Builds the record from the fields and Config, then writes it as a new file in Config.Path,
+// never replacing an existing request. Returns the path written. Throws errors::RuntimeError.
+QString CreateGDTFile(const RequestFields& fields);
+
+} // namespace gdt

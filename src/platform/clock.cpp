@@ -1,0 +1,28 @@
+#include "platform/clock.h"
+
+namespace platform {
+namespace {
+QDateTime& fixedTime()
+{
+    static QDateTime fixed;
+    return fixed;
+}
+} // namespace
+
+QDateTime now()
+{
+    return fixedTime().isValid() ? fixedTime() : QDateTime::currentDateTime();
+}
+
+ScopedFixedClock::ScopedFixedClock(const QDateTime& fixed)
+    : m_previous(fixedTime())
+{
+    fixedTime() = fixed;
+}
+
+ScopedFixedClock::~ScopedFixedClock()
+{
+    fixedTime() = m_previous;
+}
+
+} // namespace platform

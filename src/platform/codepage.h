@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+namespace platform {
+
+// Text files (settings, log, staged import files) use the system code page: on Linux the
+// charset of the user's locale, read as ISO-8859-1 where the locale says so and UTF-8 otherwise.
+QByteArray toSystemCodePage(const QString& text);
+QString fromSystemCodePage(const QByteArray& bytes);
+
+// IBM code page 437, the character set GDT declares with code 2. One byte per character: a
+// character the code page lacks becomes its base letter when Unicode decomposition gives one
+// (Č -> C), otherwise "?".
+QByteArray toCodePage437(const QString& text);
+
+} // namespace platform

@@ -1,0 +1,39 @@
+#include "platform/dialogs.h"
+
+namespace platform {
+namespace {
+
+// Without a display nothing can be chosen: every dialog counts as cancelled.
+class CancellingDialogs : public DialogPresenter
+{
+public:
+    std::optional<QString> chooseFolder(const QString&) override { return std::nullopt; }
+    std::optional<QString> chooseFileToOpen(const QStringList&) override { return std::nullopt; }
+};
+
+DialogPresenter*& installedPresenter()
+{
+    static CancellingDialogs cancelling;
+    static DialogPresenter* presenter = &cancelling;
+    return presenter;
+}
+
+} // namespace
+
+DialogPresenter& dialogs()
+{
+    return *installedPresenter();
+}
+
+ScopedDialogPresenter::ScopedDialogPresenter(DialogPresenter& presenter)
+    : m_previous(installedPresenter())
+{
+    installedPresenter() = &presenter;
+}
+
+ScopedDialogPresenter::~ScopedDialogPresenter()
+{
+    installedPresenter() = m_previous;
+}
+
+} // namespace platform

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+namespace platform {
+
+// The seam for the two shell dialogs. The GUI installs the toolkit's dialogs; tests install
+// answers. std::nullopt means the user cancelled.
+class DialogPresenter
+{
+public:
+    virtual ~DialogPresenter() = default;
+    // A file-system folder, without a trailing separator except at a root.
+    virtual std::optional<QString> chooseFolder(const QString& title) = 0;
+    // Full path of an existing file; nameFilters as the toolkit writes them ("Text (*.txt)").
+    virtual std::optional<QString> chooseFileToOpen(const QStringList& nameFilters) = 0;
+};
+
+DialogPresenter& dialogs();
+
+class ScopedDialogPresenter
+{
+public:
+    explicit ScopedDialogPresenter(DialogPresenter& presenter);
+    ~ScopedDialogPresenter();
+    ScopedDialogPresenter(const ScopedDialogPresenter&) = delete;
+    ScopedDialogPresenter& operator=(const ScopedDialogPresenter&) = delete;
+
+private:
+    DialogPresenter* m_previous;
+};
+
+} // namespace platform

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "errors/runtime_error.h"
+
+#include <QByteArray>
+#include <QFileDevice>
+#include <QString>
+
+namespace platform {
+
+// Writes bytes as a new file "<folder><stem><suffix>" that readers never see half-written: the
+// bytes go to a temporary file in the same folder (its name does not end in suffix), are
+// flushed to disk and only then renamed. An existing file is never replaced: the name gets
+// "_2", "_3", ... before the suffix instead. On failure nothing named *<suffix> is left and the
+// temporary file is gone. folder is used as given (empty means the working folder). Returns the
+// path written; throws errors::RuntimeError.
+QString writeNewFileAtomically(const QString& folder, const QString& stem, const QString& suffix,
+                               const QByteArray& bytes);
+
+// Replaces (or creates) path with bytes so that a crash leaves either the old or the new file,
+// never a truncated one. Throws errors::RuntimeError.
+void replaceFileAtomically(const QString& path, const QByteArray& bytes);
+
+// The run-time error for a failed file operation on path.
+errors::RuntimeError fileError(const QFileDevice& file, const QString& path);
+
+} // namespace platform

@@ -1,0 +1,33 @@
+#include "platform/message_boxes.h"
+
+#include <cstdio>
+
+namespace platform {
+namespace {
+MessagePresenter*& installedPresenter()
+{
+    static MessagePresenter* presenter = nullptr;
+    return presenter;
+}
+} // namespace
+
+MessageAnswer showMessage(const MessageRequest& request)
+{
+    if (MessagePresenter* presenter = installedPresenter())
+        return presenter->present(request);
+    std::fprintf(stderr, "%s: %s\n", qPrintable(request.caption), qPrintable(request.text));
+    return request.defaultAnswer;
+}
+
+ScopedMessagePresenter::ScopedMessagePresenter(MessagePresenter& presenter)
+    : m_previous(installedPresenter())
+{
+    installedPresenter() = &presenter;
+}
+
+ScopedMessagePresenter::~ScopedMessagePresenter()
+{
+    installedPresenter() = m_previous;
+}
+
+} // namespace platform

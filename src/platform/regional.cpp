@@ -1,0 +1,109 @@
+#include "platform/regional.h"
+
+#include <QRegularExpression>
+#include <QStringList>
+
+namespace platform {
+namespace {
+
+QString withFourDigitYear(QString format)
+{
+    if (!format.contains(QStringLiteral("yyyy")))
+        format.replace(QStringLiteral("yy"), QStringLiteral("yyyy"));
+    return format;
+}
+
+QString withTwoDigitYear(QString format)
+{
+    return format.replace(QStringLiteral("yyyy"), QStringLiteral("yy"));
+}
+
+// "dd.MM.yyyy" -> "d.M.yyyy": Qt then reads one or two digits, as users type them.
+QString lenientDigits(QString format)
+{
+    return format.replace(QStringLiteral("dd"), QStringLiteral("d")).replace(QStringLiteral("MM"), QStringLiteral("M"));
+}
+
+QString withoutTimeZone(QString format)
+{
+    static const QRegularExpression zone(QStringLiteral("\\s*\\bt+\\b"));
+    return format.remove(zone).trimmed();
+}
+
+QString timeSeparatorOf(const QString& format)
+{
+    for (const QChar c : format) {
+        if (!c.isLetter())
+            return QString(c);
+    }
+    return QStringLiteral(":");
+}
+
+QDate applyYearWindow(const QDate& date)
+{
+    const int twoDigits = date.year() % 100;
+    const int year = twoDigits < 30 ? 2000 + twoDigits : 1900 + twoDigits;
+    return QDate(year, date.month(), date.day());
+}
+
+} // namespace
+
+RegionalFormats::RegionalFormats(const QLocale& locale)
+    : m_locale(locale)
+    , m_shortDateFormat(withFourDigitYear(locale.dateFormat(QLocale::ShortFormat)))
+    , m_longTimeFormat(withoutTimeZone(locale.timeFormat(QLocale::LongFormat)))
+    , m_timeSeparator(timeSeparatorOf(locale.timeFormat(QLocale::ShortFormat)))
+{
+}
+
+RegionalFormats RegionalFormats::current()
+{
+    return RegionalFormats(QLocale());
+}
+
+QString RegionalFormats::shortDate(const QDate& date) const
+{
+    return m_locale.toString(date, m_shortDateFormat);
+}
+
+QString RegionalFormats::longTime(const QTime& time) const
+{
+    return m_locale.toString(time, m_longTimeFormat);
+}
+
+QString RegionalFormats::shortTime(const QTime& time) const
+{
+    return m_locale.toString(time, QStringLiteral("HH") + m_timeSeparator + QStringLiteral("mm"));
+}
+
+std::optional<QDate> RegionalFormats::parseDate(const QString& text) const
+{
+    const QString trimmed = text.trimmed();
+    const QString fourDigit = lenientDigits(m_shortDateFormat);
+    for (const QString& format : {fourDigit, m_locale.dateFormat(QLocale::LongFormat), QStringLiteral("yyyy-MM-dd")}) {
+        const QDate date = m_locale.toDate(trimmed, format);
+        if (date.isValid())
+            return date;
+    }
+    const QDate twoDigitYear = m_locale.toDate(trimmed, withTwoDigitYear(fourDigit));
+    if (twoDigitYear.isValid())
+        return applyYearWindow(twoDigitYear);
+    return std::nullopt;
+}
+
+std::optional<QTime> RegionalFormats::parseTime(const QString& text) const
+{
+    const QString trimmed = text.trimmed();
+    const QString& sep = m_timeSeparator;
+    const QStringList formats = {m_locale.timeFormat(QLocale::ShortFormat), m_longTimeFormat,
+                                 QStringLiteral("H%1mm").arg(sep), QStringLiteral("H%1mm%1ss").arg(sep),
+                                 QStringLiteral("h%1mm AP").arg(sep), QStringLiteral("h%1mm%1ss AP").arg(sep)};
+    for (const QString& format : formats) {
+        const QTime time = m_locale.toTime(trimmed, format);
+        if (time.isValid())
+            return time;
+    }
+    return std::nullopt;
+}
+
+} // namespace platform

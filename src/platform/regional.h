@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QDate>
+#include <QLocale>
+#include <QTime>
+
+#include <optional>
+
+namespace platform {
+
+// The user's regional date and time formats (Qt's default locale, which follows LC_ALL / LC_TIME
+// / LANG), with two corrections: the short date always shows a four-digit year, and two-digit
+// years are read with the 00-29 -> 2000-2029, 30-99 -> 1930-1999 window practices are used to.
+class RegionalFormats
+{
+public:
+    explicit RegionalFormats(const QLocale& locale);
+    static RegionalFormats current();
+
+    QString shortDate(const QDate& date) const;
+    // Time with seconds, without a time-zone name: 07:40:18 with German settings.
+    QString longTime(const QTime& time) const;
+    // Hour 00-23 and minute joined by the regional time separator: 09:30.
+    QString shortTime(const QTime& time) const;
+
+    // Accepts the short date with a two- or four-digit year, the long date and ISO yyyy-MM-dd.
+    std::optional<QDate> parseDate(const QString& text) const;
+    // Accepts the short and long time, with or without seconds.
+    std::optional<QTime> parseTime(const QString& text) const;
+
+private:
+    QLocale m_locale;
+    QString m_shortDateFormat;
+    QString m_longTimeFormat;
+    QString m_timeSeparator;
+};
+
+} // namespace platform

@@ -1,0 +1,60 @@
+#include "platform/widget_presenters.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QMessageBox>
+
+namespace platform {
+
+MessageAnswer WidgetMessagePresenter::present(const MessageRequest& request)
+{
+    QMessageBox box(QApplication::activeWindow());
+    box.setWindowTitle(request.caption);
+    box.setText(request.text);
+    switch (request.icon) {
+    case MessageIcon::None:
+        box.setIcon(QMessageBox::NoIcon);
+        break;
+    case MessageIcon::Information:
+        box.setIcon(QMessageBox::Information);
+        break;
+    case MessageIcon::Stop:
+        box.setIcon(QMessageBox::Critical);
+        break;
+    }
+    if (request.buttons == MessageButtons::YesNo) {
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        box.setDefaultButton(request.defaultAnswer == MessageAnswer::No ? QMessageBox::No : QMessageBox::Yes);
+    } else {
+        box.setStandardButtons(QMessageBox::Ok);
+    }
+    switch (box.exec()) {
+    case QMessageBox::Yes:
+        return MessageAnswer::Yes;
+    case QMessageBox::No:
+        return MessageAnswer::No;
+    default:
+        return MessageAnswer::Ok;
+    }
+}
+
+std::optional<QString> WidgetDialogPresenter::chooseFolder(const QString& title)
+{
+    const QString folder = QFileDialog::getExistingDirectory(QApplication::activeWindow(), title, QString(),
+                                                             QFileDialog::ShowDirsOnly);
+    if (folder.isEmpty())
+        return std::nullopt;
+    return QDir::toNativeSeparators(folder);
+}
+
+std::optional<QString> WidgetDialogPresenter::chooseFileToOpen(const QStringList& nameFilters)
+{
+    const QString file = QFileDialog::getOpenFileName(QApplication::activeWindow(), QString(), QString(),
+                                                      nameFilters.join(QStringLiteral(";;")));
+    if (file.isEmpty())
+        return std::nullopt;
+    return QDir::toNativeSeparators(file);
+}
+
+} // namespace platform

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "platform/dialogs.h"
+#include "platform/message_boxes.h"
+
+namespace platform {
+
+// Real modal message boxes, owned by the active window.
+class WidgetMessagePresenter : public MessagePresenter
+{
+public:
+    MessageAnswer present(const MessageRequest& request) override;
+};
+
+// The toolkit's folder chooser and file-open dialog, owned by the active window.
+class WidgetDialogPresenter : public DialogPresenter
+{
+public:
+    std::optional<QString> chooseFolder(const QString& title) override;
+    std::optional<QString> chooseFileToOpen(const QStringList& nameFilters) override;
+};
+
+} // namespace platform

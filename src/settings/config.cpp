@@ -1,0 +1,7 @@
+#include "settings/config.h"
+
+namespace settings {
+
+ConfigRecord Config;
+
+} // namespace settings

@@ -1,0 +1,67 @@
+#include "support/scripted_presenters.h"
+
+#include <gtest/gtest.h>
+
+namespace testsupport {
+
+ScriptedMessages::ScriptedMessages()
+    : m_install(*this)
+{
+}
+
+ScriptedMessages::~ScriptedMessages()
+{
+    EXPECT_TRUE(m_answers.empty()) << m_answers.size() << " queued message answer(s) were never used";
+}
+
+platform::MessageAnswer ScriptedMessages::present(const platform::MessageRequest& request)
+{
+    m_shown.append(request);
+    if (m_answers.empty())
+        return platform::MessageAnswer::Ok;
+    const auto answer = m_answers.front();
+    m_answers.pop_front();
+    return answer;
+}
+
+QStringList ScriptedMessages::texts() const
+{
+    QStringList texts;
+    for (const auto& request : m_shown)
+        texts.append(request.text);
+    return texts;
+}
+
+ScriptedDialogs::ScriptedDialogs()
+    : m_install(*this)
+{
+}
+
+ScriptedDialogs::~ScriptedDialogs()
+{
+    EXPECT_TRUE(m_folders.empty() && m_files.empty()) << "queued dialog answers were never used";
+}
+
+std::optional<QString> ScriptedDialogs::chooseFolder(const QString& title)
+{
+    folderTitles.append(title);
+    EXPECT_FALSE(m_folders.empty()) << "unexpected folder chooser";
+    if (m_folders.empty())
+        return std::nullopt;
+    auto answer = m_folders.front();
+    m_folders.pop_front();
+    return answer;
+}
+
+std::optional<QString> ScriptedDialogs::chooseFileToOpen(const QStringList& nameFilters)
+{
+    fileFilters.append(nameFilters);
+    EXPECT_FALSE(m_files.empty()) << "unexpected file dialog";
+    if (m_files.empty())
+        return std::nullopt;
+    auto answer = m_files.front();
+    m_files.pop_front();
+    return answer;
+}
+
+} // namespace testsupport
