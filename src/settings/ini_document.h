@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+
+#include <optional>
+
+namespace settings {
+
+// An INI file held as its raw lines, so that a write changes only the line it must and every
+// other byte (comments, blank lines, indentation, foreign sections, LF-only line ends) stays.
+// Names match case-blind after trimming blanks, the first of duplicate sections or keys counts,
+// and a line without "=" is kept but is no key.
+class IniDocument
+{
+public:
+    explicit IniDocument(const QByteArray& bytes);
+
+    // The value with blanks around it and one pair of matching outer quotes removed;
+    // nullopt when the section or key is missing.
+    std::optional<QString> value(const QString& section, const QString& key) const;
+
+    // Replaces the key's line where it stands (keeping the file's spelling of the key), or adds
+    // the key after the last non-blank line of its section, or the section at the end of the file.
+    void setValue(const QString& section, const QString& key, const QString& value);
+
+    QByteArray bytes() const;
+
+private:
+    struct Line
+    {
+        QByteArray text;   // without its line end
+        QByteArray ending; // "\r\n", "\n" or "" for a last line without one
+    };
+
+    int findSection(const QString& section) const;
+    int sectionEnd(int sectionLine) const; // index of the next section header, or the line count
+    int findKey(int sectionLine, const QString& key) const;
+    void insertLine(int index, const QByteArray& text);
+
+    QList<Line> m_lines;
+};
+
+} // namespace settings

@@ -1,0 +1,49 @@
+#include "settings/profile_strings.h"
+
+#include "platform/files.h"
+#include "settings/ini_document.h"
+
+#include <QFile>
+
+namespace settings {
+namespace {
+
+// The file's bytes; empty when it does not exist. An existing file that cannot be read is an
+// error: writing over it would destroy what it holds.
+QByteArray readExisting(const QString& fileName)
+{
+    QFile file(fileName);
+    if (!file.exists())
+        return {};
+    if (!file.open(QIODevice::ReadOnly))
+        throw platform::fileError(file, fileName);
+    return file.readAll();
+}
+
+} // namespace
+
+int GetPrivateProfileString(const QString& section, const QString& key, const QString& defaultValue, QString& buffer,
+                            int bufferSize, const QString& fileName)
+{
+    const IniDocument document(readExisting(fileName));
+    buffer = document.value(section, key).value_or(defaultValue).left(qMax(0, bufferSize - 1));
+    return int(buffer.size());
+}
+
+void WritePrivateProfileString(const QString& section, const QString& key, const QString& value,
+                               const QString& fileName)
+{
+    IniDocument document(readExisting(fileName));
+    document.setValue(section, key, value);
+    platform::replaceFileAtomically(fileName, document.bytes());
+}
+
+QString ReadIniString(const QString& section, const QString& key, const QString& defaultValue,
+                      const QString& fileName, qint16 size)
+{
+    QString buffer(size, QLatin1Char(' '));
+    const int count = GetPrivateProfileString(section, key, defaultValue, buffer, size, fileName);
+    return buffer.left(count);
+}
+
+} // namespace settings

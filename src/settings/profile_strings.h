@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QString>
+
+namespace settings {
+
+// The profile-string calls the settings file is read and written with, in the manner practices'
+// hand-edited INI files rely on. Both throw errors::RuntimeError when an existing file cannot be
+// read; a missing file, section or key simply gives the default.
+
+// Copies at most bufferSize - 1 characters of the value (or of defaultValue) into buffer and
+// returns how many it copied.
+int GetPrivateProfileString(const QString& section, const QString& key, const QString& defaultValue, QString& buffer,
+                            int bufferSize, const QString& fileName);
+
+// Stores one value, replacing the file atomically; creates the file or section when missing.
+void WritePrivateProfileString(const QString& section, const QString& key, const QString& value,
+                               const QString& fileName);
+
+// The value of key, or defaultValue; a key with an empty value reads as empty.
+QString ReadIniString(const QString& section, const QString& key, const QString& defaultValue,
+                      const QString& fileName, qint16 size);
+
+} // namespace settings

@@ -1,0 +1,74 @@
+#include "settings/settings_file.h"
+
+#include "errors/error_handler.h"
+#include "platform/program_folder.h"
+#include "settings/config.h"
+#include "settings/profile_strings.h"
+
+namespace settings {
+namespace {
+
+const QString kSection = QStringLiteral("Lumvik");
+constexpr qint16 kBufferSize = 256;
+
+QString read(const QString& key, const QString& defaultValue)
+{
+    return ReadIniString(kSection, key, defaultValue, settingsFilePath(), kBufferSize);
+}
+
+void write(const QString& key, const QString& value)
+{
+    WritePrivateProfileString(kSection, key, value, settingsFilePath());
+}
+
+QString switchText(bool on)
+{
+    return on ? QStringLiteral("1") : QStringLiteral("0");
+}
+
+} // namespace
+
+QString settingsFilePath()
+{
+    return platform::programFolder() + QStringLiteral("/Settings.ini");
+}
+
+bool toSwitch(const QString& text)
+{
+    const QString trimmed = text.trimmed();
+    bool isNumber = false;
+    const double number = trimmed.toDouble(&isNumber);
+    if (isNumber)
+        return number != 0;
+    if (trimmed.compare(QStringLiteral("True"), Qt::CaseInsensitive) == 0)
+        return true;
+    if (trimmed.compare(QStringLiteral("False"), Qt::CaseInsensitive) == 0)
+        return false;
+    throw errors::RuntimeError(errors::kTypeMismatch, QStringLiteral("Type mismatch"));
+}
+
+void LoadConfig()
+{
+    errors::trap(QStringLiteral("LoadConfig"), [] {
+        Config.Path = read(QStringLiteral("Path"), QString());
+        Config.OrvanePath = read(QStringLiteral("OrvanePath"), QString());
+        Config.RunOrvane = toSwitch(read(QStringLiteral("RunOrvane"), QStringLiteral("0")));
+        Config.TxtImport = toSwitch(read(QStringLiteral("TxtImport"), QStringLiteral("0")));
+        Config.Language = read(QStringLiteral("Language"), QStringLiteral("English"));
+        Config.Modality = toSwitch(read(QStringLiteral("Modality"), QStringLiteral("0")));
+    });
+}
+
+void SaveConfig()
+{
+    errors::trap(QStringLiteral("SaveConfig"), [] {
+        write(QStringLiteral("Path"), Config.Path);
+        write(QStringLiteral("OrvanePath"), Config.OrvanePath);
+        write(QStringLiteral("RunOrvane"), switchText(Config.RunOrvane));
+        write(QStringLiteral("TxtImport"), switchText(Config.TxtImport));
+        write(QStringLiteral("Language"), Config.Language);
+        write(QStringLiteral("Modality"), switchText(Config.Modality));
+    });
+}
+
+} // namespace settings
