@@ -1,0 +1,54 @@
+#!/usr/bin/env bash
+# Sets up a Debian 12 machine for Lumvik (installs missing packages as root), builds it, then
+#   ./lumvik.sh start   starts Lumvik from build/bin (on a virtual display when there is none)
+#   ./lumvik.sh test    runs the whole test suite: normal build, sanitizer build, short fuzz runs
+#   ./lumvik.sh bench   prints every performance figure of the project
+set -euo pipefail
+cd "$(dirname "$0")"
+command=${1:-start}
+jobs=$(nproc)
+
+packages=(cmake make g++ pkg-config qt6-base-dev mdbtools-dev mdbtools libgtest-dev libbenchmark-dev
+          xvfb xauth xdotool imagemagick fonts-liberation clang libclang-rt-14-dev)
+command -v npm >/dev/null 2>&1 || packages+=(nodejs npm)
+
+install_missing_packages() {
+    local missing=()
+    for package in "${packages[@]}"; do
+        dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" || missing+=("$package")
+    done
+    if [ ${#missing[@]} -gt 0 ]; then
+        echo "Installing: ${missing[*]}"
+        apt-get update -qq
+        DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
+    fi
+}
+
+build() { # build-dir [cmake options...]
+    local dir=$1
+    shift
+    cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
+    cmake --build "$dir" -j "$jobs"
+}
+
+install_missing_packages
+case "$command" in
+start)
+    build build
+    if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
+        echo "No display: Lumvik runs on a virtual X display (xvfb-run)."
+        exec xvfb-run -a build/bin/Lumvik
+    fi
+    exec build/bin/Lumvik
+    ;;
+test)
+    scripts/run-tests.sh
+    ;;
+bench)
+    scripts/run-benchmarks.sh
+    ;;
+*)
+    echo "usage: $0 [start|test|bench]" >&2
+    exit 2
+    ;;
+esac

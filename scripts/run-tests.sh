@@ -1,0 +1,21 @@
+#!/usr/bin/env bash
+# The whole test suite; called by "./lumvik.sh test" after the packages are in place.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+jobs=$(nproc)
+
+configure_and_build() { # build-dir [cmake options...]
+    local dir=$1
+    shift
+    cmake -S . -B "$dir" "$@" >/dev/null
+    cmake --build "$dir" -j "$jobs"
+}
+
+echo "== Build and tests"
+configure_and_build build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+ctest --test-dir build --output-on-failure -j "$jobs"
+
+echo "== Tests under AddressSanitizer and UndefinedBehaviorSanitizer"
+configure_and_build build-sanitize -DCMAKE_BUILD_TYPE=Debug -DLUMVIK_SANITIZE=ON
+ASAN_OPTIONS=detect_leaks=0:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+    ctest --test-dir build-sanitize --output-on-failure -j "$jobs" -LE user

@@ -1,0 +1,134 @@
+#include "errors/runtime_error.h"
+#include "gdt/request_file.h"
+#include "platform/clock.h"
+#include "settings/config.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <sys/resource.h>
+
+namespace {
+
+class RequestFileTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        settings::Config = {};
+        settings::Config.Path = target.path() + "/";
+        fields.patientId = "4711";
+    }
+    void TearDown() override { settings::Config = {}; }
+
+    QStringList files() const { return QDir(target.path()).entryList(QDir::Files | QDir::Hidden); }
+
+    QTemporaryDir target;
+    platform::ScopedFixedClock clock{QDateTime(QDate(2026, 12, 6), QTime(8, 15, 30))};
+    gdt::RequestFields fields;
+};
+
+TEST_F(RequestFileTest, NamedAfterTheMomentOfWriting)
+{
+    const QString path = gdt::CreateGDTFile(fields);
+    EXPECT_EQ(path, target.path() + "/06122026_081530.gdt");
+    EXPECT_EQ(files(), QStringList{"06122026_081530.gdt"});
+}
+
+TEST_F(RequestFileTest, SecondRequestInTheSameSecondGetsItsOwnNameAndTheFirstStays)
+{
+    const QString first = gdt::CreateGDTFile(fields);
+    const QByteArray firstBytes = [&] { QFile f(first); f.open(QIODevice::ReadOnly); return f.readAll(); }();
+    fields.patientId = "4712";
+    const QString second = gdt::CreateGDTFile(fields);
+    const QString third = gdt::CreateGDTFile(fields);
+    EXPECT_TRUE(second.endsWith("/06122026_081530_2.gdt"));
+    EXPECT_TRUE(third.endsWith("/06122026_081530_3.gdt"));
+    QFile f(first);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(f.readAll(), firstBytes);
+    EXPECT_EQ(files().size(), 3);
+}
+
+TEST_F(RequestFileTest, FolderWithoutFinalSeparatorGetsTheFileInside)
+{
+    settings::Config.Path = target.path();
+    EXPECT_EQ(gdt::CreateGDTFile(fields), target.path() + "/06122026_081530.gdt");
+}
+
+TEST_F(RequestFileTest, EmptyFolderMeansTheWorkingFolder)
+{
+    settings::Config.Path.clear();
+    const QString previous = QDir::currentPath();
+    QDir::setCurrent(target.path());
+    const QString path = gdt::CreateGDTFile(fields);
+    QDir::setCurrent(previous);
+    EXPECT_EQ(path, "06122026_081530.gdt");
+    EXPECT_EQ(files(), QStringList{"06122026_081530.gdt"});
+}
+
+struct FailingFolder
+{
+    const char* what;
+    QString (*folder)(const QString& target);
+    qint32 number;
+};
+
+TEST_F(RequestFileTest, FolderThatCannotTakeTheFileLeavesNothingBehind)
+{
+    QFile plainFile(target.filePath("not-a-folder"));
+    ASSERT_TRUE(plainFile.open(QIODevice::WriteOnly));
+    plainFile.close();
+    const FailingFolder cases[] = {
+        {"missing folder", [](const QString& t) { return t + "/gone/"; }, errors::kPathNotFound},
+        {"a file, not a folder", [](const QString& t) { return t + "/not-a-folder/"; }, errors::kPathNotFound},
+        // /proc refuses new files even to root, where a read-only mode bit would not.
+        {"folder that refuses writing", [](const QString&) { return QStringLiteral("/proc/"); }, 0},
+    };
+    for (const FailingFolder& c : cases) {
+        settings::Config.Path = c.folder(target.path());
+        try {
+            gdt::CreateGDTFile(fields);
+            ADD_FAILURE() << c.what << ": no error";
+        } catch (const errors::RuntimeError& error) {
+            if (c.number != 0) {
+                EXPECT_EQ(error.number(), c.number) << c.what;
+            }
+        }
+    }
+    EXPECT_EQ(files(), QStringList{"not-a-folder"});
+}
+
+TEST_F(RequestFileTest, DiskFullDuringTheWriteLeavesNoPartialFile)
+{
+    // A file-size limit makes the write fail the way a full disk does, without root or a mount.
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit previous{};
+    getrlimit(RLIMIT_FSIZE, &previous);
+    rlimit tiny = previous;
+    tiny.rlim_cur = 100;
+    setrlimit(RLIMIT_FSIZE, &tiny);
+    fields.referringPhysician = QString(300, 'x');
+    bool failed = false;
+    try {
+        gdt::CreateGDTFile(fields);
+    } catch (const errors::RuntimeError&) {
+        failed = true;
+    }
+    setrlimit(RLIMIT_FSIZE, &previous);
+    EXPECT_TRUE(failed);
+    EXPECT_EQ(files(), QStringList{});
+}
+
+TEST_F(RequestFileTest, RefusedContentWritesNothing)
+{
+    fields.surname = QString(991, 'x');
+    EXPECT_THROW(gdt::CreateGDTFile(fields), errors::RuntimeError);
+    EXPECT_EQ(files(), QStringList{});
+}
+
+} // namespace

@@ -1,0 +1,113 @@
+#include "errors/runtime_error.h"
+#include "settings/config.h"
+#include "settings/settings_file.h"
+#include "support/scripted_presenters.h"
+#include "support/temp_program_folder.h"
+
+#include <QDir>
+#include <QFile>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class SettingsFileTest : public ::testing::Test
+{
+protected:
+    void SetUp() override { settings::Config = {}; }
+    void TearDown() override { settings::Config = {}; }
+
+    testsupport::TempProgramFolder folder;
+    testsupport::ScriptedMessages messages;
+};
+
+TEST_F(SettingsFileTest, WithoutAFileTheDefaultsApplyAndNothingIsCreated)
+{
+    settings::LoadConfig();
+    EXPECT_EQ(settings::Config.Path, "");
+    EXPECT_EQ(settings::Config.OrvanePath, "");
+    EXPECT_FALSE(settings::Config.RunOrvane);
+    EXPECT_FALSE(settings::Config.TxtImport);
+    EXPECT_EQ(settings::Config.Language, "English");
+    EXPECT_FALSE(settings::Config.Modality);
+    EXPECT_TRUE(messages.shown().isEmpty());
+    EXPECT_FALSE(QFile::exists(settings::settingsFilePath()));
+}
+
+TEST_F(SettingsFileTest, SwitchesReadNumbersAndTrueFalseInAnyCase)
+{
+    const std::pair<const char*, bool> cases[] = {{"1", true}, {"-1", true}, {"2", true}, {"0", false},
+                                                  {"True", true}, {"tRUE", true}, {"false", false}, {" 1 ", true}};
+    for (const auto& [text, on] : cases)
+        EXPECT_EQ(settings::toSwitch(text), on) << text;
+    for (const char* text : {"", "yes", "on", "1x"})
+        EXPECT_THROW(settings::toSwitch(text), errors::RuntimeError) << text;
+}
+
+TEST_F(SettingsFileTest, BadSwitchStopsTheLoadThereAndIsReported)
+{
+    settings::Config.Language = "before";
+    folder.write("Settings.ini", "[Lumvik]\r\nPath=/srv/gdt/\r\nOrvanePath=/opt/o\r\nRunOrvane=\r\n"
+                                 "TxtImport=1\r\nLanguage=Deutsch\r\nModality=1\r\n");
+    settings::LoadConfig();
+    EXPECT_EQ(settings::Config.Path, "/srv/gdt/");
+    EXPECT_EQ(settings::Config.OrvanePath, "/opt/o");
+    EXPECT_FALSE(settings::Config.TxtImport);
+    EXPECT_EQ(settings::Config.Language, "before");
+    EXPECT_FALSE(settings::Config.Modality);
+    EXPECT_EQ(messages.texts(), QStringList{" # 13 - Type mismatch - LoadConfig"});
+}
+
+TEST_F(SettingsFileTest, LongValuesAreCutTo255Characters)
+{
+    folder.write("Settings.ini", "[lumvik]\r\npath=" + QByteArray(300, 'p') + "\r\n");
+    settings::LoadConfig();
+    EXPECT_EQ(settings::Config.Path, QString(255, 'p'));
+}
+
+TEST_F(SettingsFileTest, FirstSaveWritesTheWholeFileFromScratch)
+{
+    settings::Config = {"/srv/gdt/", QString::fromUtf8("/opt/Orvane/bin/orvane"), true, false, "Deutsch", false};
+    settings::SaveConfig();
+    EXPECT_EQ(folder.read("Settings.ini"), QByteArray("[Lumvik]\r\nPath=/srv/gdt/\r\nOrvanePath=/opt/Orvane/bin/orvane\r\n"
+                                                      "RunOrvane=1\r\nTxtImport=0\r\nLanguage=Deutsch\r\nModality=0\r\n"));
+    settings::Config = {};
+    settings::LoadConfig();
+    EXPECT_EQ(settings::Config.OrvanePath, "/opt/Orvane/bin/orvane");
+    EXPECT_TRUE(settings::Config.RunOrvane);
+    EXPECT_EQ(settings::Config.Language, "Deutsch");
+}
+
+TEST_F(SettingsFileTest, SaveKeepsForeignContentAndKeysInOtherCase)
+{
+    folder.write("Settings.ini", "; written by hand\n[Lumvik]\r\npath=old\r\nFavourite=blue\r\n\r\n[Device]\r\nPort=3\r\n");
+    settings::Config = {"/new/", "", false, true, QString::fromUtf8("Español"), true};
+    settings::SaveConfig();
+    EXPECT_EQ(folder.read("Settings.ini"),
+              QByteArray("; written by hand\n[Lumvik]\r\npath=/new/\r\nFavourite=blue\r\nOrvanePath=\r\nRunOrvane=0\r\n"
+                         "TxtImport=1\r\nLanguage=Espa\xC3\xB1ol\r\nModality=1\r\n\r\n[Device]\r\nPort=3\r\n"));
+}
+
+TEST_F(SettingsFileTest, RefusedSaveIsReportedAndNeverTruncatesTheFile)
+{
+    // A folder where Settings.ini should be makes every write fail, even for root.
+    QDir(folder.path()).mkdir("Settings.ini");
+    settings::SaveConfig();
+    settings::LoadConfig();
+    ASSERT_EQ(messages.shown().size(), 2);
+    EXPECT_TRUE(messages.texts()[0].endsWith(" - SaveConfig"));
+    EXPECT_TRUE(messages.texts()[1].endsWith(" - LoadConfig"));
+    EXPECT_EQ(settings::Config.Language, "") << "a load that failed at the first key changes nothing";
+}
+
+TEST_F(SettingsFileTest, UnwritableProgramFolderIsReportedUnderSaveConfig)
+{
+    platform::ScopedProgramFolder unwritable("/proc/self");
+    settings::SaveConfig();
+    ASSERT_EQ(messages.shown().size(), 1);
+    const QStringList lines = messages.texts()[0].split('\n');
+    EXPECT_TRUE(lines[0].endsWith(" - SaveConfig")) << qPrintable(lines[0]);
+    EXPECT_TRUE(lines.last().startsWith("The error log could not be written")) << "the log lives there too";
+}
+
+} // namespace
