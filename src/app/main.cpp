@@ -1,16 +1,13 @@
-#include "platform/widget_presenters.h"
-#include "version.h"
+#include "app/lumvik_app.h"
 
 #include <QApplication>
-#include <QMainWindow>
 
 int main(int argc, char** argv)
 {
-    QApplication app(argc, argv);
-    platform::WidgetMessagePresenter messages;
-    platform::ScopedMessagePresenter installMessages(messages);
-    QMainWindow window;
-    window.setWindowTitle(QStringLiteral("Lumvik Version %1.%2.%3").arg(app::kVersionMajor).arg(app::kVersionMinor).arg(app::kVersionRevision));
-    window.show();
-    return app.exec();
+    QApplication application(argc, argv);
+    LumvikApp lumvik;
+    // A second start ends here, before anything is shown, and leaves the first alone.
+    if (!lumvik.start())
+        return 0;
+    return QApplication::exec();
 }

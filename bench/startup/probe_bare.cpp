@@ -1,0 +1,34 @@
+#include "startup/first_paint.h"
+
+#include <QApplication>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTextEdit>
+
+// The yardstick: a bare Qt window with as many widgets as Lumvik's main window, shown at once.
+int main(int argc, char** argv)
+{
+    QApplication application(argc, argv);
+    QMainWindow window;
+    window.menuBar()->addMenu(QStringLiteral("Datei"))->addAction(QStringLiteral("Schließen"));
+    window.menuBar()->addMenu(QStringLiteral("Ansicht"))->addAction(QStringLiteral("Einstellungen"));
+    auto* central = new QWidget(&window);
+    window.setCentralWidget(central);
+    auto* frame = new QGroupBox(QStringLiteral("GDT-Daten"), central);
+    frame->setGeometry(8, 16, 561, 209);
+    for (int i = 0; i < 11; ++i)
+        (new QLabel(QStringLiteral("Label %1:").arg(i), frame))->setGeometry(8 + (i / 6) * 264, 24 + (i % 6) * 32, 80, 17);
+    for (int i = 0; i < 9; ++i)
+        (new QLineEdit(frame))->setGeometry(96 + (i / 5) * 320, 16 + (i % 5) * 32, 145, 25);
+    (new QPushButton(QStringLiteral("Felder löschen"), central))->setGeometry(8, 232, 113, 41);
+    (new QPushButton(QStringLiteral("Erstelle GDT"), central))->setGeometry(456, 232, 113, 41);
+    (new QTextEdit(central))->setGeometry(16, 288, 545, 345);
+    window.resize(574, 672);
+    window.show();
+    reportFirstPaintAndQuit(window);
+    return QApplication::exec();
+}

@@ -1,0 +1,20 @@
+#!/usr/bin/env bash
+# Every performance figure of the project in one run; called by "./lumvik.sh bench".
+set -euo pipefail
+cd "$(dirname "$0")/.."
+cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DLUMVIK_BENCH=ON >/dev/null
+cmake --build build-bench -j "$(nproc)" >/dev/null
+
+echo "== GDT record and request file"
+build-bench/bench/gdt_bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
+if [ -x build-bench/bench/language/language_bench ]; then
+    echo "== Language texts"
+    build-bench/bench/language/language_bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
+fi
+
+echo "== Start-up (Xvfb)"
+probe_dir=build-bench/bench-bin/startup_probe_lumvik
+cp build-bench/bin/Language.mdb "$probe_dir/"
+printf '[Lumvik]\r\nTxtImport=1\r\nLanguage=Deutsch\r\n' > "$probe_dir/Settings.ini"
+LC_ALL=de_DE.UTF-8 xvfb-run -a -s "-screen 0 1280x1024x24" python3 scripts/startup_figures.py \
+    "$probe_dir/startup_probe_lumvik" build-bench/bench-bin/startup_probe_bare/startup_probe_bare 25

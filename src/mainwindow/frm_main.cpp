@@ -1,0 +1,165 @@
+#include "mainwindow/frm_main.h"
+
+#include "platform/twips.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTextEdit>
+#include <QTimer>
+
+namespace {
+
+// Client area as designed; start-up cuts the height to the text-import setting.
+constexpr int kClientWidthTwips = 8610;
+constexpr int kDesignClientHeightTwips = 9720;
+
+QFont windowFont()
+{
+    QFont font(QStringLiteral("Arial"));
+    font.setPointSizeF(9.75);
+    return font;
+}
+
+} // namespace
+
+frmMain::frmMain(QWidget* parent)
+    : QMainWindow(parent)
+{
+    setObjectName(QStringLiteral("frmMain"));
+    setFont(windowFont());
+    auto* central = new QWidget(this);
+    central->setObjectName(QStringLiteral("frmMainClient"));
+    setCentralWidget(central);
+    buildMenus();
+    buildDataFrame(central);
+    buildCommands(central);
+    setFocusOrder();
+    central->setFixedWidth(platform::twipsToPixels(kClientWidthTwips, this));
+    central->setMinimumHeight(0);
+    resize(central->width(), menuBar()->sizeHint().height() + platform::twipsToPixels(kDesignClientHeightTwips, this));
+}
+
+void frmMain::buildMenus()
+{
+    auto* mnuFile = menuBar()->addMenu(QStringLiteral("Datei"));
+    mnuFile->setObjectName(QStringLiteral("mnuFile"));
+    auto* mnuClose = mnuFile->addAction(QStringLiteral("Schließen"), this, &frmMain::mnuClose_Click);
+    mnuClose->setObjectName(QStringLiteral("mnuClose"));
+    auto* mnuView = menuBar()->addMenu(QStringLiteral("Ansicht"));
+    mnuView->setObjectName(QStringLiteral("mnuView"));
+    auto* mnuSettings = mnuView->addAction(QStringLiteral("Einstellungen"), this, &frmMain::mnuSettings_Click);
+    mnuSettings->setObjectName(QStringLiteral("mnuSettings"));
+}
+
+QLabel* frmMain::addLabel(QWidget* parent, const char* name, const QString& text, QRect twips)
+{
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QLatin1String(name));
+    label->setGeometry(platform::twipsRect(twips.x(), twips.y(), twips.width(), twips.height(), this));
+    return label;
+}
+
+QLineEdit* frmMain::addField(QWidget* parent, const char* name, QRect twips)
+{
+    auto* field = new QLineEdit(parent);
+    field->setObjectName(QLatin1String(name));
+    field->setGeometry(platform::twipsRect(twips.x(), twips.y(), twips.width(), twips.height(), this));
+    return field;
+}
+
+void frmMain::buildDataFrame(QWidget* central)
+{
+    fraData = new QGroupBox(QStringLiteral("GDT-Daten"), central);
+    fraData->setObjectName(QStringLiteral("fraData"));
+    fraData->setGeometry(platform::twipsRect(120, 240, 8415, 3135, this));
+
+    // Each label is its field's buddy, so screen readers announce the field by the label's text.
+    addLabel(fraData, "LblID", QStringLiteral("Patienten ID:"), {120, 360, 1215, 255})
+        ->setBuddy(txtID = addField(fraData, "txtID", {1440, 240, 2175, 375}));
+    addLabel(fraData, "lblName", QStringLiteral("Vorname:"), {120, 840, 1095, 255})
+        ->setBuddy(txtName = addField(fraData, "txtName", {1440, 720, 2175, 375}));
+    addLabel(fraData, "lblSurname", QStringLiteral("Nachname:"), {120, 1320, 1095, 255})
+        ->setBuddy(txtSurname = addField(fraData, "txtSurname", {1440, 1200, 2175, 375}));
+    addLabel(fraData, "lblBirthday", QStringLiteral("Geburtstag:"), {120, 1800, 1335, 255})
+        ->setBuddy(txtBirthday = addField(fraData, "txtBirthday", {1440, 1680, 2175, 375}));
+
+    cboGender = new QComboBox(fraData);
+    cboGender->setObjectName(QStringLiteral("cboGender"));
+    cboGender->setEditable(true);
+    cboGender->setInsertPolicy(QComboBox::NoInsert);
+    cboGender->setGeometry(platform::twipsRect(1440, 2160, 2175, 360, this));
+    addLabel(fraData, "lblGender", QStringLiteral("Geschlecht:"), {120, 2280, 1095, 255})->setBuddy(cboGender);
+
+    lblModality = addLabel(fraData, "lblModality", QStringLiteral("Modalität:"), {120, 2760, 1095, 255});
+    lblModality->setBuddy(txtModality = addField(fraData, "txtModality", {1440, 2640, 2175, 375}));
+
+    addLabel(fraData, "lblDate", QStringLiteral("Untersuchungsdatum:"), {4080, 360, 1935, 255})
+        ->setBuddy(txtDate = addField(fraData, "txtDate", {6240, 240, 1815, 375}));
+    lblExample = addLabel(fraData, "lblExample", QString(), {6240, 600, 1815, 255});
+    addLabel(fraData, "lblTime", QStringLiteral("Untersuchungszeit:"), {4080, 1320, 2055, 255})
+        ->setBuddy(txtTime = addField(fraData, "txtTime", {6240, 1200, 1815, 375}));
+    lblExample2 = addLabel(fraData, "lblExample2", QString(), {6240, 1560, 1815, 255});
+    for (QLabel* example : {lblExample, lblExample2}) {
+        QFont italic = example->font();
+        italic.setItalic(true);
+        example->setFont(italic);
+        example->setAlignment(Qt::AlignCenter);
+    }
+    addLabel(fraData, "lblSchedPhysician", QStringLiteral("überweisender Arzt:"), {4080, 2160, 1935, 375})
+        ->setBuddy(txtSchedPhysician = addField(fraData, "txtSchedPhysician", {6240, 2040, 1815, 375}));
+}
+
+void frmMain::buildCommands(QWidget* central)
+{
+    const auto addButton = [&](const char* name, const QString& text, int left) {
+        auto* button = new QPushButton(text, central);
+        button->setObjectName(QLatin1String(name));
+        button->setGeometry(platform::twipsRect(left, 3480, 1695, 615, this));
+        QFont bold = button->font();
+        bold.setBold(true);
+        button->setFont(bold);
+        return button;
+    };
+    cmdClear = addButton("cmdClear", QStringLiteral("Felder löschen"), 120);
+    connect(cmdClear, &QPushButton::clicked, this, &frmMain::cmdClear_Click);
+    cmdCreate = addButton("cmdCreate", QStringLiteral("Erstelle GDT"), 6840);
+    connect(cmdCreate, &QPushButton::clicked, this, &frmMain::cmdCreate_Click);
+
+    txtContent = new QTextEdit(central);
+    txtContent->setObjectName(QStringLiteral("txtContent"));
+    txtContent->setGeometry(platform::twipsRect(240, 4320, 8175, 5175, this));
+
+    tmrTxtTimer = new QTimer(this);
+    tmrTxtTimer->setObjectName(QStringLiteral("tmrTxtTimer"));
+    tmrTxtTimer->setInterval(5000);
+    connect(tmrTxtTimer, &QTimer::timeout, this, &frmMain::tmrTxtTimer_Timer);
+    tmrTxtTimer->start(); // enabled as designed; start-up switches it after the settings
+}
+
+void frmMain::setFocusOrder()
+{
+    const QList<QWidget*> order = {txtID,   txtName,  txtSurname,        txtBirthday, cboGender, txtModality,
+                                   txtDate, txtTime, txtSchedPhysician, cmdCreate,   cmdClear,  txtContent};
+    for (qsizetype i = 1; i < order.size(); ++i)
+        setTabOrder(order[i - 1], order[i]);
+}
+
+void frmMain::setOuterHeight(int twips)
+{
+    // The designed outer height includes title bar, menu bar and borders: 780 twips of it.
+    const int clientTwips = twips - (10500 - kDesignClientHeightTwips);
+    resize(width(), menuBar()->sizeHint().height() + platform::twipsToPixels(clientTwips, this));
+}
+
+void frmMain::closeEvent(QCloseEvent* event)
+{
+    // Form_QueryUnload: closing the main window closes every window, without a question.
+    mnuClose_Click();
+    event->accept();
+}

@@ -1,0 +1,68 @@
+#pragma once
+
+#include "import/import_timer.h"
+
+#include <QMainWindow>
+
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTextEdit;
+class QTimer;
+
+// The main window: entry fields for one patient and one examination, the create and clear
+// commands, the import box with its polling timer, and the menus.
+class frmMain : public QMainWindow, private import::ImportWindow
+{
+    Q_OBJECT
+
+public:
+    explicit frmMain(QWidget* parent = nullptr);
+
+    // Start-up after the single-instance check: caption, Temp folder, settings, language, size,
+    // example labels, gender list, modality field, leftover import files. A failure is reported
+    // under "frmMain_Load" and leaves the window in the state reached.
+    void Form_Load();
+
+    void cmdCreate_Click();
+    void cmdClear_Click();
+    void mnuClose_Click();
+    void mnuSettings_Click();
+    void tmrTxtTimer_Timer();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    QString importText() const override;
+    void setImportTimerEnabled(bool enabled) override;
+    void setImportedField(import::ImportField field, const QString& text) override;
+
+    void buildMenus();
+    void buildDataFrame(QWidget* central);
+    void buildCommands(QWidget* central);
+    void setFocusOrder();
+    QLabel* addLabel(QWidget* parent, const char* name, const QString& text, QRect twips);
+    QLineEdit* addField(QWidget* parent, const char* name, QRect twips);
+    void setOuterHeight(int twips);
+
+    QGroupBox* fraData = nullptr;
+    QLineEdit* txtID = nullptr;
+    QLineEdit* txtName = nullptr;
+    QLineEdit* txtSurname = nullptr;
+    QLineEdit* txtBirthday = nullptr;
+    QComboBox* cboGender = nullptr;
+    QLabel* lblModality = nullptr;
+    QLineEdit* txtModality = nullptr;
+    QLineEdit* txtDate = nullptr;
+    QLabel* lblExample = nullptr;
+    QLineEdit* txtTime = nullptr;
+    QLabel* lblExample2 = nullptr;
+    QLineEdit* txtSchedPhysician = nullptr;
+    QPushButton* cmdClear = nullptr;
+    QPushButton* cmdCreate = nullptr;
+    QTextEdit* txtContent = nullptr;
+    QTimer* tmrTxtTimer = nullptr;
+};

@@ -1,0 +1,121 @@
+#include "mainwindow/frm_main.h"
+
+#include "errors/error_handler.h"
+#include "gdt/request_file.h"
+#include "import/import_folder.h"
+#include "language/change_language.h"
+#include "platform/clock.h"
+#include "platform/message_boxes.h"
+#include "platform/process.h"
+#include "platform/program_folder.h"
+#include "platform/regional.h"
+#include "settings/config.h"
+#include "settings/frm_settings.h"
+#include "settings/settings_file.h"
+#include "version.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTextEdit>
+#include <QTimer>
+
+using settings::Config;
+
+void frmMain::Form_Load()
+{
+    errors::trap(QStringLiteral("frmMain_Load"), [this] {
+        setWindowTitle(QStringLiteral("Lumvik Version %1.%2.%3")
+                           .arg(app::kVersionMajor)
+                           .arg(app::kVersionMinor)
+                           .arg(app::kVersionRevision));
+        const QString temp = import::importFolder();
+        if (!QDir().mkpath(temp))
+            throw errors::RuntimeError(errors::kPathNotFound, QStringLiteral("Path not found: %1").arg(QDir::toNativeSeparators(temp)));
+        settings::LoadConfig();
+        language::ChangeLanguage(QStringLiteral("Main"), *this);
+
+        setOuterHeight(Config.TxtImport ? 10500 : 4890);
+        txtContent->setVisible(Config.TxtImport);
+        setImportTimerEnabled(Config.TxtImport);
+
+        const auto regional = platform::RegionalFormats::current();
+        const QDateTime started = platform::now();
+        lblExample->setText(QStringLiteral("(%1)").arg(regional.shortDate(started.date())));
+        lblExample2->setText(QStringLiteral("(%1)").arg(regional.longTime(started.time())));
+
+        cboGender->addItems({QStringLiteral("O"), QStringLiteral("M"), QStringLiteral("F")});
+        cboGender->setCurrentIndex(-1);
+        cboGender->setEditText(QString());
+
+        lblModality->setVisible(Config.Modality);
+        txtModality->setVisible(Config.Modality);
+
+        import::deleteImportFiles(temp);
+    });
+}
+
+void frmMain::cmdCreate_Click()
+{
+    errors::trap(QStringLiteral("cmdCreate_Click"), [this] {
+        gdt::RequestFields fields;
+        fields.patientId = txtID->text();
+        fields.surname = txtSurname->text();
+        fields.firstName = txtName->text();
+        fields.birthDate = txtBirthday->text();
+        fields.gender = cboGender->currentText();
+        fields.examinationDate = txtDate->text();
+        fields.examinationTime = txtTime->text();
+        fields.referringPhysician = txtSchedPhysician->text();
+        if (Config.Modality)
+            fields.modality = txtModality->text();
+        gdt::CreateGDTFile(fields);
+
+        platform::MessageRequest confirmation;
+        confirmation.text = language::Msg_1.isEmpty() ? QStringLiteral("GDT-file has been created.") : language::Msg_1;
+        confirmation.icon = platform::MessageIcon::Information;
+        platform::showMessage(confirmation);
+
+        if (Config.RunOrvane)
+            platform::startProgramDetached(Config.OrvanePath);
+
+        if (Config.TxtImport) {
+            for (QLineEdit* field : {txtID, txtName, txtSurname})
+                field->clear();
+            cboGender->setEditText(QString());
+            for (QLineEdit* field : {txtBirthday, txtDate, txtTime, txtSchedPhysician})
+                field->clear();
+            txtContent->clear();
+            setImportTimerEnabled(true);
+        }
+    });
+}
+
+void frmMain::cmdClear_Click()
+{
+    errors::trap(QStringLiteral("cmdClear_Click"), [this] {
+        for (QLineEdit* field : {txtID, txtSurname, txtName, txtBirthday})
+            field->clear();
+        cboGender->setCurrentIndex(-1);
+        cboGender->setEditText(QString());
+        for (QLineEdit* field : {txtDate, txtTime, txtSchedPhysician})
+            field->clear();
+        if (Config.TxtImport) {
+            txtContent->clear();
+            setImportTimerEnabled(true);
+        }
+    });
+}
+
+void frmMain::mnuSettings_Click()
+{
+    settings::showSettingsWindow(this);
+}
+
+void frmMain::mnuClose_Click()
+{
+    // Windows already closing are skipped, so this and closeEvent may call each other.
+    QApplication::closeAllWindows();
+}

@@ -1,0 +1,119 @@
+#include "main_window_fixture.h"
+
+#include "settings/config.h"
+
+#include <QLabel>
+#include <QTextEdit>
+#include <QTimer>
+
+namespace {
+
+const QStringList kFilled = {"4711", "Anna", "Meier", "12.03.1980", "F", "06.12.2026", "09:30", "Dr. Berg", "US"};
+
+TEST_F(MainWindowTest, CreateWithImportOffWritesConfirmsAndKeepsTheFields)
+{
+    start(settingsWith(false) + "Language=English\r\n");
+    fillFields();
+    window->cmdCreate_Click();
+    EXPECT_TRUE(requestBytes().startsWith("01380006302\r\n014810000170\r\n"));
+    ASSERT_EQ(messages.shown().size(), 1);
+    const auto& box = messages.shown().first();
+    EXPECT_EQ(box.text, "GDT-file has been created.");
+    EXPECT_EQ(box.caption, "Lumvik");
+    EXPECT_EQ(box.icon, platform::MessageIcon::Information);
+    EXPECT_EQ(box.buttons, platform::MessageButtons::Ok);
+    EXPECT_EQ(fieldTexts(), kFilled);
+    EXPECT_FALSE(importTimerActive());
+}
+
+TEST_F(MainWindowTest, CreateWithImportOnEmptiesFieldsAndBoxButKeepsModalityAndReArms)
+{
+    start(settingsWith(true, true));
+    fillFields();
+    control<QTextEdit>("txtContent")->setPlainText("imported text");
+    window->findChild<QTimer*>("tmrTxtTimer")->stop();
+    window->cmdCreate_Click();
+    EXPECT_TRUE(requestBytes().contains("0116335US\r\n"));
+    EXPECT_EQ(fieldTexts(), (QStringList{"", "", "", "", "", "", "", "", "US"}));
+    EXPECT_EQ(control<QTextEdit>("txtContent")->toPlainText(), "");
+    EXPECT_TRUE(importTimerActive());
+}
+
+TEST_F(MainWindowTest, ViewerThatCannotBeStartedIsReportedAfterTheConfirmation)
+{
+    start(settingsWith(true) + "RunOrvane=1\r\nOrvanePath=" + target.path().toUtf8() + "/no such viewer\r\n");
+    fillFields();
+    window->findChild<QTimer*>("tmrTxtTimer")->stop();
+    window->cmdCreate_Click();
+    EXPECT_EQ(requestFiles().size(), 1);
+    ASSERT_EQ(messages.shown().size(), 2);
+    EXPECT_EQ(messages.shown()[0].icon, platform::MessageIcon::Information);
+    EXPECT_TRUE(messages.texts()[1].endsWith(" - cmdCreate_Click")) << qPrintable(messages.texts()[1]);
+    EXPECT_EQ(fieldTexts(), kFilled);
+    EXPECT_FALSE(importTimerActive()) << "not re-armed after the failure";
+}
+
+TEST_F(MainWindowTest, FailingTargetFolderMeansNoConfirmationNoViewerAndFieldsKept)
+{
+    start(settingsWith(true) + "RunOrvane=1\r\nOrvanePath=/bin/true\r\n");
+    settings::Config.Path = target.path() + "/vanished/";
+    fillFields();
+    window->findChild<QTimer*>("tmrTxtTimer")->stop();
+    window->cmdCreate_Click();
+    ASSERT_EQ(messages.shown().size(), 1);
+    EXPECT_EQ(messages.texts().first(), " # 76 - Path not found: " + target.path() + "/vanished/ - cmdCreate_Click");
+    EXPECT_EQ(fieldTexts(), kFilled);
+    EXPECT_FALSE(importTimerActive());
+    EXPECT_TRUE(requestFiles().isEmpty());
+}
+
+TEST_F(MainWindowTest, OverlongFieldRefusesTheRequestAndKeepsEveryField)
+{
+    start(settingsWith(false));
+    fillFields();
+    field("txtSurname")->setText(QString(991, 'x'));
+    window->cmdCreate_Click();
+    ASSERT_EQ(messages.shown().size(), 1);
+    EXPECT_TRUE(messages.texts().first().contains("surname")) << qPrintable(messages.texts().first());
+    EXPECT_TRUE(messages.texts().first().endsWith(" - cmdCreate_Click"));
+    EXPECT_TRUE(requestFiles().isEmpty());
+    EXPECT_EQ(field("txtSurname")->text().size(), 991);
+}
+
+TEST_F(MainWindowTest, ClearEmptiesTheFieldsButNotModalityNorTheExamples)
+{
+    start(settingsWith(false, true));
+    const QString example = control<QLabel>("lblExample")->text();
+    fillFields();
+    control<QComboBox>("cboGender")->setCurrentIndex(1);
+    control<QTextEdit>("txtContent")->setPlainText("kept while import is off");
+    window->cmdClear_Click();
+    EXPECT_EQ(fieldTexts(), (QStringList{"", "", "", "", "", "", "", "", "US"}));
+    auto* gender = control<QComboBox>("cboGender");
+    EXPECT_EQ(gender->count(), 3) << "the list entries stay";
+    EXPECT_EQ(gender->currentIndex(), -1);
+    EXPECT_EQ(control<QLabel>("lblExample")->text(), example);
+    EXPECT_EQ(control<QTextEdit>("txtContent")->toPlainText(), "kept while import is off");
+    EXPECT_FALSE(importTimerActive());
+}
+
+TEST_F(MainWindowTest, ClearWithImportOnEmptiesTheBoxAndReArms)
+{
+    start(settingsWith(true));
+    control<QTextEdit>("txtContent")->setPlainText("held import");
+    window->findChild<QTimer*>("tmrTxtTimer")->stop();
+    window->cmdClear_Click();
+    EXPECT_EQ(control<QTextEdit>("txtContent")->toPlainText(), "");
+    EXPECT_TRUE(importTimerActive());
+}
+
+TEST_F(MainWindowTest, CloseMenuClosesTheWindowWithoutAQuestion)
+{
+    start(settingsWith(false));
+    window->show();
+    window->mnuClose_Click();
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_TRUE(messages.shown().isEmpty());
+}
+
+} // namespace

@@ -1,0 +1,145 @@
+#include "main_window_fixture.h"
+
+#include "platform/clock.h"
+#include "platform/twips.h"
+#include "settings/config.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTextEdit>
+#include <QTimer>
+
+namespace {
+
+int clientHeightTwips(const frmMain& window)
+{
+    const int clientPixels = window.height() - window.menuBar()->sizeHint().height();
+    return clientPixels * 1440 / window.logicalDpiY();
+}
+
+TEST_F(MainWindowTest, ImportOffGivesTheShortWindowWithoutImportBox)
+{
+    start(settingsWith(false));
+    EXPECT_EQ(window->windowTitle(), "Lumvik Version 1.0.4");
+    EXPECT_NEAR(clientHeightTwips(*window), 4890 - 780, 15);
+    EXPECT_FALSE(control<QTextEdit>("txtContent")->isVisibleTo(window.get()));
+    EXPECT_FALSE(importTimerActive());
+    EXPECT_TRUE(messages.shown().isEmpty()) << qPrintable(messages.texts().join('\n'));
+}
+
+TEST_F(MainWindowTest, ImportOnGivesTheTallWindowWithArmedImport)
+{
+    start(settingsWith(true));
+    EXPECT_NEAR(clientHeightTwips(*window), 10500 - 780, 15);
+    EXPECT_TRUE(control<QTextEdit>("txtContent")->isVisibleTo(window.get()));
+    EXPECT_TRUE(importTimerActive());
+    const QRect box = control<QTextEdit>("txtContent")->geometry();
+    EXPECT_GT(box.top(), control<QPushButton>("cmdCreate")->geometry().bottom()) << "import box below the buttons";
+}
+
+TEST_F(MainWindowTest, ExampleLabelsShowTheStartDateAndTime)
+{
+    platform::ScopedFixedClock clock(QDateTime(QDate(2026, 12, 6), QTime(7, 45, 9)));
+    start(settingsWith(false));
+    EXPECT_EQ(control<QLabel>("lblExample")->text(), "(06.12.2026)");
+    EXPECT_EQ(control<QLabel>("lblExample2")->text(), "(07:45:09)");
+}
+
+TEST_F(MainWindowTest, GenderListOffersOMFAndStartsEmptyAcceptingTypedText)
+{
+    start(settingsWith(false));
+    auto* gender = control<QComboBox>("cboGender");
+    ASSERT_EQ(gender->count(), 3);
+    EXPECT_EQ(gender->itemText(0), "O");
+    EXPECT_EQ(gender->itemText(1), "M");
+    EXPECT_EQ(gender->itemText(2), "F");
+    EXPECT_EQ(gender->currentText(), "");
+    EXPECT_TRUE(gender->isEditable());
+}
+
+TEST_F(MainWindowTest, ModalityFieldFollowsTheSettingOnlyAtStartUp)
+{
+    start(settingsWith(false, true));
+    EXPECT_TRUE(field("txtModality")->isVisibleTo(window.get()));
+    EXPECT_TRUE(control<QLabel>("lblModality")->isVisibleTo(window.get()));
+    window.reset();
+
+    start(settingsWith(false, false));
+    EXPECT_FALSE(field("txtModality")->isVisibleTo(window.get()));
+    EXPECT_FALSE(control<QLabel>("lblModality")->isVisibleTo(window.get()));
+    settings::Config.Modality = true; // switched on in the settings window during the run
+    fillFields();
+    field("txtModality")->clear();
+    window->cmdCreate_Click();
+    ASSERT_EQ(requestFiles().size(), 1);
+    EXPECT_FALSE(requestBytes().contains("6335"));
+    EXPECT_FALSE(field("txtModality")->isVisibleTo(window.get()));
+}
+
+TEST_F(MainWindowTest, LeftoverImportFilesAreRemovedAndOtherFilesStay)
+{
+    folder.write("Temp/notes.TXT", "old");
+    folder.write("Temp/061220260745.txt", "old");
+    folder.write("Temp/keep.dat", "keep");
+    start(settingsWith(true));
+    EXPECT_EQ(QDir(folder.filePath("Temp")).entryList(QDir::Files), QStringList{"keep.dat"});
+}
+
+TEST_F(MainWindowTest, LanguageOfTheSettingsIsApplied)
+{
+    start(settingsWith(false) + "Language=English\r\n");
+    EXPECT_EQ(control<QPushButton>("cmdCreate")->text(), "Create GDT");
+    window.reset();
+    start(settingsWith(false) + "Language=Deutsch\r\n");
+    EXPECT_EQ(control<QPushButton>("cmdCreate")->text(), "Erstelle GDT");
+    EXPECT_EQ(control<QGroupBox>("fraData")->title(), "GDT-Daten");
+}
+
+TEST_F(MainWindowTest, FailedStartUpKeepsTheDesignedWindowAndReportsIt)
+{
+    // The Temp folder cannot be created there: everything after the caption is skipped.
+    platform::ScopedProgramFolder unwritable("/proc/self");
+    window = std::make_unique<frmMain>();
+    window->Form_Load();
+    ASSERT_EQ(messages.shown().size(), 1);
+    EXPECT_TRUE(messages.texts().first().startsWith(" # 76 - ")) << qPrintable(messages.texts().first());
+    EXPECT_TRUE(messages.texts().first().split('\n').first().endsWith(" - frmMain_Load"));
+    EXPECT_EQ(window->windowTitle(), "Lumvik Version 1.0.4");
+    EXPECT_NEAR(clientHeightTwips(*window), 9720, 15);
+    EXPECT_TRUE(control<QTextEdit>("txtContent")->isVisibleTo(window.get()));
+    EXPECT_TRUE(field("txtModality")->isVisibleTo(window.get()));
+    EXPECT_TRUE(importTimerActive());
+    EXPECT_EQ(control<QComboBox>("cboGender")->count(), 0);
+    EXPECT_EQ(control<QPushButton>("cmdCreate")->text(), "Erstelle GDT");
+    EXPECT_EQ(settings::Config.Language, "");
+}
+
+TEST_F(MainWindowTest, EveryLabelIsTheBuddyOfItsField)
+{
+    start(settingsWith(false));
+    const std::pair<const char*, const char*> pairs[] = {
+        {"LblID", "txtID"},       {"lblName", "txtName"},         {"lblSurname", "txtSurname"},
+        {"lblBirthday", "txtBirthday"}, {"lblGender", "cboGender"}, {"lblModality", "txtModality"},
+        {"lblDate", "txtDate"},   {"lblTime", "txtTime"},         {"lblSchedPhysician", "txtSchedPhysician"}};
+    for (const auto& [label, buddy] : pairs)
+        EXPECT_EQ(control<QLabel>(label)->buddy(), control<QWidget>(buddy)) << label;
+}
+
+TEST_F(MainWindowTest, TabKeyFollowsTheDesignedOrder)
+{
+    start(settingsWith(true, true));
+    const char* order[] = {"txtID",   "txtName", "txtSurname",        "txtBirthday", "cboGender", "txtModality",
+                           "txtDate", "txtTime", "txtSchedPhysician", "cmdCreate",   "cmdClear",  "txtContent"};
+    for (std::size_t i = 1; i < std::size(order); ++i) {
+        QWidget* from = control<QWidget>(order[i - 1]);
+        QWidget* next = from->nextInFocusChain();
+        // A combo box's own line edit sits in the chain right after the combo box.
+        while (next && next->parentWidget() == from)
+            next = next->nextInFocusChain();
+        EXPECT_EQ(next, control<QWidget>(order[i])) << order[i - 1] << " -> " << order[i];
+    }
+}
+
+} // namespace
