@@ -106,7 +106,7 @@ TEST_F(SettingsWindowTest, ChosenProgramGoesIntoBoxAndConfigAndCancelKeepsIt)
     EXPECT_EQ(dialogs.fileFilters, (QList<QStringList>{filters, filters}));
 }
 
-TEST_F(SettingsWindowTest, TypedLanguageCountsAtOnceAChoiceFromTheListOnlyOnSave)
+TEST_F(SettingsWindowTest, TypedLanguageCountsAtOnceAndIsSavedAsTypedAChoiceFromTheListOnlyOnSave)
 {
     open();
     auto* languageBox = find<QComboBox>("cboLanguage");
@@ -117,6 +117,8 @@ TEST_F(SettingsWindowTest, TypedLanguageCountsAtOnceAChoiceFromTheListOnlyOnSave
     QTest::keyClick(languageBox->lineEdit(), Qt::Key_A, Qt::ControlModifier);
     QTest::keyClicks(languageBox->lineEdit(), QStringLiteral("Klingonisch"));
     EXPECT_EQ(Config.Language, QStringLiteral("Klingonisch"));
+    click("cmdSave");
+    EXPECT_EQ(iniValue(QStringLiteral("Language")), QStringLiteral("Klingonisch"));
 }
 
 } // namespace

@@ -4,7 +4,6 @@
 
 #include <QComboBox>
 #include <QFile>
-#include <QLineEdit>
 
 using platform::MessageAnswer;
 using settings::Config;
@@ -107,16 +106,6 @@ TEST_F(SettingsWindowTest, SavesEveryKeyWithLanguageFromTheBox)
     EXPECT_EQ(iniValue(QStringLiteral("TxtImport")), QStringLiteral("1"));
     EXPECT_EQ(iniValue(QStringLiteral("Language")), QStringLiteral("Deutsch"));
     EXPECT_EQ(iniValue(QStringLiteral("Modality")), QStringLiteral("1"));
-}
-
-TEST_F(SettingsWindowTest, TypedLanguageIsSavedAsTyped)
-{
-    open();
-    auto* languageText = find<QComboBox>("cboLanguage")->lineEdit();
-    languageText->selectAll();
-    QTest::keyClicks(languageText, QStringLiteral("Klingonisch"));
-    click("cmdSave");
-    EXPECT_EQ(iniValue(QStringLiteral("Language")), QStringLiteral("Klingonisch"));
 }
 
 class CloseWithoutSavingTest : public SettingsWindowTest, public ::testing::WithParamInterface<bool>
