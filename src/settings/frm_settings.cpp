@@ -1,0 +1,192 @@
+#include "settings/frm_settings.h"
+
+#include "errors/error_handler.h"
+#include "language/change_language.h"
+#include "platform/dialogs.h"
+#include "platform/executable_filters.h"
+#include "platform/message_boxes.h"
+#include "settings/browse_for_folder.h"
+#include "settings/config.h"
+#include "settings/settings_file.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace settings {
+namespace {
+
+// The question's text when no language has supplied one.
+const QString kMissingOrvaneQuestion =
+    QStringLiteral("The path for Orvane.exe is not correct.\nDo you want to continue without Orvane?");
+
+bool userContinuesWithoutOrvane()
+{
+    platform::MessageRequest question;
+    question.text = language::Msg_2.isEmpty() ? kMissingOrvaneQuestion : language::Msg_2;
+    question.icon = platform::MessageIcon::None;
+    question.buttons = platform::MessageButtons::YesNo;
+    question.defaultAnswer = platform::MessageAnswer::Yes;
+    return platform::showMessage(question) == platform::MessageAnswer::Yes;
+}
+
+} // namespace
+
+frmSettings::frmSettings(QWidget* owner)
+    : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                         Qt::WindowCloseButtonHint)
+{
+    createControls();
+    arrangeTabOrder();
+    connectReactions();
+    frmSettings_Load();
+}
+
+void frmSettings::connectReactions()
+{
+    // A change made by this window's code reacts like a user's: text boxes on every text change,
+    // check boxes only when their state really changes.
+    connect(cmdPath, &QPushButton::clicked, this, &frmSettings::cmdPath_Click);
+    connect(cmdOrvanePath, &QPushButton::clicked, this, &frmSettings::cmdOrvanePath_Click);
+    connect(chkRunOrvane, &QCheckBox::toggled, this, &frmSettings::chkRunOrvane_Click);
+    connect(chkImport, &QCheckBox::toggled, this, &frmSettings::chkImport_Click);
+    connect(chkModality, &QCheckBox::toggled, this, &frmSettings::chkModality_Click);
+    connect(txtPath, &QLineEdit::textChanged, this, &frmSettings::txtPath_Change);
+    connect(txtOrvanePath, &QLineEdit::textChanged, this, &frmSettings::txtOrvanePath_Change);
+    // Only typing counts here: a choice from the list (click, arrow keys, wheel) sets the text as
+    // well, but must not change Language before the save. Text set by code goes through
+    // setLanguageText.
+    connect(cboLanguage->lineEdit(), &QLineEdit::textEdited, this, &frmSettings::cboLanguage_Change);
+    connect(cmdSave, &QPushButton::clicked, this, &frmSettings::cmdSave_Click);
+    connect(cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void frmSettings::keyPressEvent(QKeyEvent* event)
+{
+    // Esc is bound to no button; only the close box and the system's close keys close unasked.
+    if (event->key() == Qt::Key_Escape) {
+        event->ignore();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+void frmSettings::frmSettings_Load()
+{
+    errors::trap(QStringLiteral("frmSettings_Load"), [this] {
+        language::ChangeLanguage(QStringLiteral("Settings"), *this);
+        txtPath->setText(Config.Path);
+        // When on, the check box's reaction fills the path row; when off, the row stays empty and
+        // OrvanePath keeps its value.
+        chkRunOrvane->setChecked(Config.RunOrvane);
+        enableOrvanePathRow(Config.RunOrvane);
+        chkImport->setChecked(Config.TxtImport);
+        cboLanguage->addItems({QStringLiteral("Deutsch"), QStringLiteral("English")});
+        cboLanguage->setCurrentIndex(cboLanguage->findText(Config.Language));
+        setLanguageText(Config.Language);
+        chkModality->setChecked(Config.Modality);
+    });
+}
+
+void frmSettings::cmdPath_Click()
+{
+    errors::trap(QStringLiteral("cmdPath_Click"), [this] {
+        const QString chosen = BrowseForFolder(QStringLiteral("Bitte wählen Sie einen Ordner..."));
+        if (!chosen.isEmpty())
+            Config.Path = chosen;
+        // Request file names are appended to the folder directly. An empty folder stays empty:
+        // a lone separator would send the files to the root.
+        if (!Config.Path.isEmpty() && !Config.Path.endsWith(QDir::separator()))
+            Config.Path += QDir::separator();
+        txtPath->setText(Config.Path);
+    });
+}
+
+void frmSettings::cmdOrvanePath_Click()
+{
+    errors::trap(QStringLiteral("cmdOrvanePath_Click"), [this] {
+        const auto filters = platform::executableFileFilters(QStringLiteral("Ausführbare Dateien (.exe) (*.exe)"));
+        // A cancel keeps the path the user had.
+        if (const auto file = platform::dialogs().chooseFileToOpen(filters))
+            txtOrvanePath->setText(*file);
+    });
+}
+
+void frmSettings::chkRunOrvane_Click()
+{
+    errors::trap(QStringLiteral("chkRunOrvane_Click"), [this] {
+        Config.RunOrvane = chkRunOrvane->isChecked();
+        enableOrvanePathRow(Config.RunOrvane);
+        // Clearing forgets the path through the box's reaction; checking again shows it empty.
+        txtOrvanePath->setText(Config.RunOrvane ? Config.OrvanePath : QString());
+    });
+}
+
+void frmSettings::chkImport_Click()
+{
+    errors::trap(QStringLiteral("chkImport_Click"), [this] { Config.TxtImport = chkImport->isChecked(); });
+}
+
+void frmSettings::chkModality_Click()
+{
+    Config.Modality = chkModality->isChecked();
+}
+
+void frmSettings::txtPath_Change()
+{
+    // Taken as typed: the final separator is added only by the folder chooser.
+    errors::trap(QStringLiteral("txtPath_Change"), [this] { Config.Path = txtPath->text(); });
+}
+
+void frmSettings::txtOrvanePath_Change()
+{
+    errors::trap(QStringLiteral("txtOrvanePath_Change"), [this] { Config.OrvanePath = txtOrvanePath->text(); });
+}
+
+void frmSettings::cboLanguage_Change()
+{
+    errors::trap(QStringLiteral("cboLanguage_Change"), [this] { Config.Language = cboLanguage->currentText(); });
+}
+
+void frmSettings::cmdSave_Click()
+{
+    errors::trap(QStringLiteral("cmdSave_Click"), [this] {
+        // An empty path or a folder is no program.
+        if (Config.RunOrvane && !QFileInfo(Config.OrvanePath).isFile() && userContinuesWithoutOrvane()) {
+            chkRunOrvane->setChecked(false);
+            enableOrvanePathRow(false);
+            Config.RunOrvane = false;
+        }
+        // The box's text counts whether it was typed or chosen from the list.
+        Config.Language = cboLanguage->currentText();
+        Config.Modality = chkModality->isChecked();
+        SaveConfig(); // reports its own failures; the window closes all the same
+        accept();
+    });
+}
+
+void frmSettings::enableOrvanePathRow(bool enabled)
+{
+    txtOrvanePath->setEnabled(enabled);
+    cmdOrvanePath->setEnabled(enabled);
+}
+
+void frmSettings::setLanguageText(const QString& text)
+{
+    cboLanguage->setEditText(text);
+    cboLanguage_Change();
+}
+
+void showSettingsWindow(QWidget* owner)
+{
+    auto* window = new frmSettings(owner);
+    // exec() deletes the window when it returns, and copes with the owner deleting it first.
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->exec();
+}
+
+} // namespace settings

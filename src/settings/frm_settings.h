@@ -1,0 +1,68 @@
+#pragma once
+
+#include <QDialog>
+
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace settings {
+
+// The settings window. Every edit goes into settings::Config at once; "Speichern" writes the
+// whole record to Settings.ini and closes, "Abbrechen" and the close box close without writing
+// and keep the edits in Config for the run. Each control carries its name as objectName. The
+// window loads (texts of the current language, controls filled from Config) when it is built, so
+// it is meant to be built anew for each opening.
+class frmSettings : public QDialog
+{
+    Q_OBJECT
+
+public:
+    explicit frmSettings(QWidget* owner = nullptr);
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void createControls();  // frm_settings_layout.cpp
+    void arrangeTabOrder(); // frm_settings_layout.cpp
+    void connectReactions();
+
+    void frmSettings_Load();
+    void cmdPath_Click();
+    void cmdOrvanePath_Click();
+    void chkRunOrvane_Click();
+    void chkImport_Click();
+    void chkModality_Click();
+    void txtPath_Change();
+    void txtOrvanePath_Change();
+    void cboLanguage_Change();
+    void cmdSave_Click();
+
+    void enableOrvanePathRow(bool enabled);
+    void setLanguageText(const QString& text);
+
+    QGroupBox* fraOptionen = nullptr;
+    QCheckBox* chkModality = nullptr;
+    QLineEdit* txtPath = nullptr;
+    QComboBox* cboLanguage = nullptr;
+    QCheckBox* chkImport = nullptr;
+    QPushButton* cmdPath = nullptr;
+    QCheckBox* chkRunOrvane = nullptr;
+    QLineEdit* txtOrvanePath = nullptr;
+    QPushButton* cmdOrvanePath = nullptr;
+    QLabel* lblLanguage = nullptr;
+    QLabel* lblPath = nullptr;
+    QLabel* lblOrvanePath = nullptr;
+    QPushButton* cmdCancel = nullptr;
+    QPushButton* cmdSave = nullptr;
+};
+
+// The settings command of the main window: builds a new settings window owned by owner, shows it
+// modally and returns once it has been closed and discarded.
+void showSettingsWindow(QWidget* owner);
+
+} // namespace settings

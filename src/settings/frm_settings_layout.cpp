@@ -1,0 +1,113 @@
+// The controls of the settings window with their design texts, places and keyboard order.
+
+#include "settings/frm_settings.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace settings {
+namespace {
+
+// A control's place in twips (1/1440 inch), relative to its parent's top left corner.
+struct Twips
+{
+    int left;
+    int top;
+    int width;
+    int height;
+};
+
+// Twips to the toolkit's pixels at the screen's logical dpi (15 twips make a pixel at 96 dpi).
+QRect toPixels(const Twips& twips, const QWidget& parent)
+{
+    const auto x = [&](int value) { return qRound(value * parent.logicalDpiX() / 1440.0); };
+    const auto y = [&](int value) { return qRound(value * parent.logicalDpiY() / 1440.0); };
+    return {x(twips.left), y(twips.top), x(twips.width), y(twips.height)};
+}
+
+template <typename Control> Control* place(QWidget* parent, const char* name, const Twips& twips)
+{
+    auto* control = new Control(parent);
+    control->setObjectName(QLatin1String(name));
+    control->setGeometry(toPixels(twips, *parent));
+    return control;
+}
+
+template <typename Control> Control* place(QWidget* parent, const char* name, const QString& text, const Twips& twips)
+{
+    auto* control = place<Control>(parent, name, twips);
+    control->setText(text);
+    return control;
+}
+
+QLabel* placeLabel(QWidget* parent, const char* name, const QString& text, QWidget* buddy, const Twips& twips)
+{
+    auto* label = place<QLabel>(parent, name, text, twips);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    // Screen readers announce the field by this label.
+    label->setBuddy(buddy);
+    return label;
+}
+
+// Neither button answers Enter: a dialog makes push buttons default buttons unless told not to.
+QPushButton* placeButton(QWidget* parent, const char* name, const QString& text, const Twips& twips)
+{
+    auto* button = place<QPushButton>(parent, name, text, twips);
+    button->setAutoDefault(false);
+    return button;
+}
+
+} // namespace
+
+void frmSettings::createControls()
+{
+    setObjectName(QStringLiteral("frmSettings"));
+    setWindowTitle(QStringLiteral("Einstellungen"));
+    QFont arial(QStringLiteral("Arial"));
+    arial.setPointSizeF(9.75);
+    setFont(arial);
+    setFixedSize(toPixels({0, 0, 8805, 3990}, *this).size());
+
+    // In the order of creation, which is also the stacking order.
+    fraOptionen = place<QGroupBox>(this, "fraOptionen", {120, 120, 8415, 3015});
+    fraOptionen->setTitle(QStringLiteral("Optionen"));
+    chkModality =
+        place<QCheckBox>(fraOptionen, "chkModality", QStringLiteral("Modalität hinzufügen"), {2760, 1680, 3015, 375});
+    txtPath = place<QLineEdit>(fraOptionen, "txtPath", {1200, 240, 6375, 375});
+    cboLanguage = place<QComboBox>(fraOptionen, "cboLanguage", {1080, 2400, 1575, 360});
+    cboLanguage->setEditable(true);
+    // Typed text is a language name of its own: no completion to a list entry, no new entries.
+    cboLanguage->setCompleter(nullptr);
+    cboLanguage->setInsertPolicy(QComboBox::NoInsert);
+    cboLanguage->setEditText(QStringLiteral("cboLanguage"));
+    chkImport =
+        place<QCheckBox>(fraOptionen, "chkImport", QStringLiteral("Textdatei importieren"), {120, 1680, 2535, 375});
+    cmdPath = placeButton(fraOptionen, "cmdPath", QStringLiteral("..."), {7800, 240, 375, 375});
+    chkRunOrvane = place<QCheckBox>(fraOptionen, "chkRunOrvane",
+                                    QStringLiteral("Orvane nach dem GDT erstellen starten"), {120, 720, 4215, 375});
+    txtOrvanePath = place<QLineEdit>(fraOptionen, "txtOrvanePath", {1920, 1080, 5775, 375});
+    cmdOrvanePath = placeButton(fraOptionen, "cmdOrvanePath", QStringLiteral("..."), {7800, 1080, 375, 375});
+    lblLanguage =
+        placeLabel(fraOptionen, "lblLanguage", QStringLiteral("Sprache:"), cboLanguage, {120, 2400, 975, 255});
+    lblPath = placeLabel(fraOptionen, "lblPath", QStringLiteral("Zielpfad:"), txtPath, {120, 360, 1215, 255});
+    lblOrvanePath = placeLabel(fraOptionen, "lblOrvanePath", QStringLiteral("Orvane.exe-Pfad:"), txtOrvanePath,
+                               {120, 1200, 1575, 255});
+    cmdCancel = placeButton(this, "cmdCancel", QStringLiteral("Abbrechen"), {7320, 3360, 1215, 495});
+    cmdSave = placeButton(this, "cmdSave", QStringLiteral("Speichern"), {6000, 3360, 1215, 495});
+}
+
+void frmSettings::arrangeTabOrder()
+{
+    // The frame and the labels take no focus; disabled controls are passed over.
+    const QList<QWidget*> order{cmdSave, cmdCancel, cmdOrvanePath, txtOrvanePath, chkRunOrvane,
+                                cmdPath, chkImport, cboLanguage,   txtPath,       chkModality};
+    for (qsizetype i = 1; i < order.size(); ++i)
+        QWidget::setTabOrder(order[i - 1], order[i]);
+    cmdSave->setFocus();
+}
+
+} // namespace settings

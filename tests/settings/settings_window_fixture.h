@@ -1,0 +1,81 @@
+#pragma once
+
+#include "fake_language.h"
+#include "language/change_language.h"
+#include "settings/config.h"
+#include "settings/frm_settings.h"
+#include "support/scripted_presenters.h"
+#include "support/temp_program_folder.h"
+
+#include <QAbstractButton>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <optional>
+#include <ostream>
+
+inline void PrintTo(const QString& text, std::ostream* out)
+{
+    *out << '"' << text.toStdString() << '"';
+}
+
+// A settings window over a fresh Config and program folder, with every box and dialog answered
+// by script. A test that makes the window report an error fails.
+class SettingsWindowTest : public ::testing::Test
+{
+protected:
+    SettingsWindowTest()
+    {
+        settings::Config = {};
+        settings::Config.Language = QStringLiteral("English");
+        fakelanguage::state() = {};
+        language::Msg_2.clear();
+    }
+
+    void TearDown() override
+    {
+        for (const auto& box : messages.shown())
+            EXPECT_NE(box.caption, QStringLiteral("Warning")) << box.text.toStdString();
+    }
+
+    // Builds the window from the current Config, shown but not modal, so no test blocks on it.
+    settings::frmSettings& open()
+    {
+        window = std::make_unique<settings::frmSettings>();
+        window->show();
+        return *window;
+    }
+
+    template <typename Control> Control* find(const char* name) const
+    {
+        auto* control = window->findChild<Control*>(QLatin1String(name));
+        EXPECT_NE(control, nullptr) << name;
+        return control;
+    }
+
+    // Clicks near the left edge, where a check box has its indicator.
+    void click(const char* name) const
+    {
+        auto* button = find<QAbstractButton>(name);
+        QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(8, button->height() / 2));
+    }
+
+    // The value of key in Settings.ini as written, or nullopt.
+    std::optional<QString> iniValue(const QString& key) const
+    {
+        const QString prefix = key + QLatin1Char('=');
+        for (const QString& line :
+             QString::fromLatin1(folder.read(QStringLiteral("Settings.ini"))).split(QStringLiteral("\r\n"))) {
+            if (line.startsWith(prefix))
+                return line.mid(prefix.size());
+        }
+        return std::nullopt;
+    }
+
+    testsupport::TempProgramFolder folder;
+    testsupport::ScriptedMessages messages;
+    testsupport::ScriptedDialogs dialogs;
+    std::unique_ptr<settings::frmSettings> window;
+};

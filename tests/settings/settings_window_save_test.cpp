@@ -1,0 +1,134 @@
+// Saving, cancelling and closing the settings window, checked in the Settings.ini they leave.
+
+#include "settings_window_fixture.h"
+
+#include <QComboBox>
+#include <QFile>
+
+using platform::MessageAnswer;
+using settings::Config;
+
+namespace {
+
+enum class Program { Empty, Missing, Folder, Existing };
+
+struct SaveCase
+{
+    const char* name;
+    bool runOrvane;
+    Program program;
+    std::optional<MessageAnswer> answer; // nullopt: no question is expected
+    const char* savedRunOrvane;
+    bool pathSaved; // false: saved empty
+};
+
+void PrintTo(const SaveCase& row, std::ostream* out)
+{
+    *out << row.name;
+}
+
+class SaveTest : public SettingsWindowTest, public ::testing::WithParamInterface<SaveCase>
+{
+protected:
+    QString programPath(Program program) const
+    {
+        switch (program) {
+        case Program::Empty:
+            return {};
+        case Program::Missing:
+            return folder.filePath(QStringLiteral("orvane"));
+        case Program::Folder:
+            return folder.path();
+        case Program::Existing:
+            folder.write(QStringLiteral("orvane"), "#!/bin/sh\n");
+            return folder.filePath(QStringLiteral("orvane"));
+        }
+        return {};
+    }
+};
+
+TEST_P(SaveTest, AsksOnlyForAMissingProgramAndSavesTheAnswer)
+{
+    const SaveCase& row = GetParam();
+    Config.RunOrvane = row.runOrvane;
+    Config.OrvanePath = programPath(row.program);
+    const QString pathBefore = Config.OrvanePath;
+    language::Msg_2 = QStringLiteral("Orvane fehlt. Weiter?");
+    if (row.answer)
+        messages.answerNext(*row.answer);
+    open();
+    click("cmdSave");
+
+    ASSERT_EQ(messages.shown().size(), row.answer ? 1 : 0);
+    if (row.answer) {
+        const auto& question = messages.shown().front();
+        EXPECT_EQ(question.text, language::Msg_2);
+        EXPECT_EQ(question.caption, QStringLiteral("Lumvik"));
+        EXPECT_EQ(question.icon, platform::MessageIcon::None);
+        EXPECT_EQ(question.buttons, platform::MessageButtons::YesNo);
+        EXPECT_EQ(question.defaultAnswer, MessageAnswer::Yes);
+    }
+    EXPECT_EQ(iniValue(QStringLiteral("RunOrvane")), QLatin1String(row.savedRunOrvane));
+    EXPECT_EQ(iniValue(QStringLiteral("OrvanePath")), row.pathSaved ? pathBefore : QString());
+    EXPECT_FALSE(window->isVisible());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    OrvaneCheck, SaveTest,
+    ::testing::Values(SaveCase{"EmptyPathYes", true, Program::Empty, MessageAnswer::Yes, "0", false},
+                      SaveCase{"EmptyPathNo", true, Program::Empty, MessageAnswer::No, "1", true},
+                      SaveCase{"MissingFileYesForgetsPath", true, Program::Missing, MessageAnswer::Yes, "0", false},
+                      SaveCase{"FolderIsNoProgram", true, Program::Folder, MessageAnswer::No, "1", true},
+                      SaveCase{"ExistingProgram", true, Program::Existing, std::nullopt, "1", true},
+                      SaveCase{"OrvaneOffKeepsPath", false, Program::Missing, std::nullopt, "0", true}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(SettingsWindowTest, QuestionFallsBackToEnglishWithoutALanguage)
+{
+    Config.RunOrvane = true;
+    messages.answerNext(MessageAnswer::No);
+    open();
+    click("cmdSave");
+    ASSERT_EQ(messages.texts().size(), 1);
+    EXPECT_EQ(messages.texts().front(),
+              QStringLiteral("The path for Orvane.exe is not correct.\nDo you want to continue without Orvane?"));
+}
+
+TEST_F(SettingsWindowTest, SavesEveryKeyWithLanguageFromTheBox)
+{
+    Config.Path = QStringLiteral("/data/gdt/");
+    Config.TxtImport = true;
+    open();
+    QTest::keyClick(find<QComboBox>("cboLanguage"), Qt::Key_Up); // "Deutsch" from the list
+    click("chkModality");
+    click("cmdSave");
+    EXPECT_EQ(iniValue(QStringLiteral("Path")), QStringLiteral("/data/gdt/"));
+    EXPECT_EQ(iniValue(QStringLiteral("TxtImport")), QStringLiteral("1"));
+    EXPECT_EQ(iniValue(QStringLiteral("Language")), QStringLiteral("Deutsch"));
+    EXPECT_EQ(iniValue(QStringLiteral("Modality")), QStringLiteral("1"));
+}
+
+class CloseWithoutSavingTest : public SettingsWindowTest, public ::testing::WithParamInterface<bool>
+{
+};
+
+TEST_P(CloseWithoutSavingTest, LeavesTheFileButKeepsTheEditInConfig)
+{
+    const QByteArray before = "[Lumvik]\r\nTxtImport=1\r\n";
+    folder.write(QStringLiteral("Settings.ini"), before);
+    Config.TxtImport = true;
+    open();
+    click("chkImport");
+    if (GetParam())
+        click("cmdCancel");
+    else
+        window->close(); // the close box
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_EQ(folder.read(QStringLiteral("Settings.ini")), before);
+    EXPECT_FALSE(Config.TxtImport);
+}
+
+INSTANTIATE_TEST_SUITE_P(CancelOrCloseBox, CloseWithoutSavingTest, ::testing::Bool(),
+                         [](const auto& info) { return std::string(info.param ? "Cancel" : "CloseBox"); });
+
+} // namespace
