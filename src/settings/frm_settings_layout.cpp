@@ -2,6 +2,8 @@
 
 #include "settings/frm_settings.h"
 
+#include "platform/twips.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
@@ -21,19 +23,11 @@ struct Twips
     int height;
 };
 
-// Twips to the toolkit's pixels at the screen's logical dpi (15 twips make a pixel at 96 dpi).
-QRect toPixels(const Twips& twips, const QWidget& parent)
-{
-    const auto x = [&](int value) { return qRound(value * parent.logicalDpiX() / 1440.0); };
-    const auto y = [&](int value) { return qRound(value * parent.logicalDpiY() / 1440.0); };
-    return {x(twips.left), y(twips.top), x(twips.width), y(twips.height)};
-}
-
 template <typename Control> Control* place(QWidget* parent, const char* name, const Twips& twips)
 {
     auto* control = new Control(parent);
     control->setObjectName(QLatin1String(name));
-    control->setGeometry(toPixels(twips, *parent));
+    control->setGeometry(platform::twipsRect(twips.left, twips.top, twips.width, twips.height, parent));
     return control;
 }
 
@@ -70,7 +64,7 @@ void frmSettings::createControls()
     QFont arial(QStringLiteral("Arial"));
     arial.setPointSizeF(9.75);
     setFont(arial);
-    setFixedSize(toPixels({0, 0, 8805, 3990}, *this).size());
+    setFixedSize(platform::twipsRect(0, 0, 8805, 3990, this).size());
 
     // In the order of creation, which is also the stacking order.
     fraOptionen = place<QGroupBox>(this, "fraOptionen", {120, 120, 8415, 3015});

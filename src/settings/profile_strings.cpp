@@ -33,6 +33,10 @@ int GetPrivateProfileString(const QString& section, const QString& key, const QS
 void WritePrivateProfileString(const QString& section, const QString& key, const QString& value,
                                const QString& fileName)
 {
+    // A line break would end the value early and let the rest be read as keys of their own.
+    if (value.contains(QLatin1Char('\r')) || value.contains(QLatin1Char('\n')))
+        throw errors::RuntimeError(errors::kInvalidProcedureCall,
+                                   QStringLiteral("The value of %1 contains a line break and cannot be stored").arg(key));
     IniDocument document(readExisting(fileName));
     document.setValue(section, key, value);
     platform::replaceFileAtomically(fileName, document.bytes());

@@ -14,6 +14,7 @@ int GetPrivateProfileString(const QString& section, const QString& key, const QS
                             int bufferSize, const QString& fileName);
 
 // Stores one value, replacing the file atomically; creates the file or section when missing.
+// A value with a CR or LF is refused (it would inject lines into the file).
 void WritePrivateProfileString(const QString& section, const QString& key, const QString& value,
                                const QString& fileName);
 

@@ -100,6 +100,15 @@ TEST_F(SettingsFileTest, RefusedSaveIsReportedAndNeverTruncatesTheFile)
     EXPECT_EQ(settings::Config.Language, "") << "a load that failed at the first key changes nothing";
 }
 
+TEST_F(SettingsFileTest, ValueWithALineBreakCannotInjectKeys)
+{
+    settings::Config = {"/srv/gdt/", "/opt/viewer\r\nRunOrvane=1", false, false, "English", false};
+    settings::SaveConfig();
+    EXPECT_EQ(folder.read("Settings.ini"), QByteArray("[Lumvik]\r\nPath=/srv/gdt/\r\n"));
+    ASSERT_EQ(messages.shown().size(), 1);
+    EXPECT_TRUE(messages.texts()[0].endsWith(" - SaveConfig")) << qPrintable(messages.texts()[0]);
+}
+
 TEST_F(SettingsFileTest, UnwritableProgramFolderIsReportedUnderSaveConfig)
 {
     platform::ScopedProgramFolder unwritable("/proc/self");
