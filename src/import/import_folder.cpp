@@ -17,8 +17,9 @@ constexpr QFileDevice::Permissions kOwnerOnly = QFileDevice::ReadOwner | QFileDe
 
 errors::RuntimeError accessError(const QString& path, const QString& reason)
 {
-    return errors::RuntimeError(errors::kPathFileAccessError, QStringLiteral("Path/File access error: %1 (%2)")
-                                                                  .arg(QDir::toNativeSeparators(path), reason));
+    return errors::RuntimeError(
+        errors::kPathFileAccessError,
+        QStringLiteral("Path/File access error: %1 (%2)").arg(QDir::toNativeSeparators(path), reason));
 }
 
 QByteArray stagedFileContent(QString text)

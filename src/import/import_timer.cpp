@@ -12,8 +12,7 @@ namespace {
 // Runs body as the import procedure named procedure. A failure first removes every import
 // file, since they hold patient data and a half-taken file must not be imported again, and is
 // then reported under that name.
-template <typename Body>
-void importTrap(const QString& procedure, Body&& body)
+template <typename Body> void importTrap(const QString& procedure, Body&& body)
 {
     errors::trap(procedure, [&] {
         try {

@@ -7,8 +7,7 @@
 namespace import {
 
 // In the order the fields are set: txtID, txtName, txtSurname, txtBirthday, cboGender, txtDate.
-enum class ImportField
-{
+enum class ImportField {
     ID,
     Name,
     Surname,

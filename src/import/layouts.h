@@ -21,8 +21,7 @@ struct ImportedRecord
 
 // Quickview: data on line 2. Appointment: data on line 1. ThreeLine: names on line 2, the rest
 // on line 3.
-enum class Layout
-{
+enum class Layout {
     ThreeLine,
     Quickview,
     Appointment,

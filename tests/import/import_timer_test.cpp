@@ -1,5 +1,6 @@
 #include "import/import_folder.h"
 #include "import/import_timer.h"
+#include "import/qstring_printer.h"
 #include "import/recording_import_window.h"
 #include "platform/clock.h"
 #include "support/scripted_presenters.h"
@@ -34,7 +35,10 @@ protected:
         return QDir(program.filePath(QStringLiteral("Temp"))).entryList(QDir::Files | QDir::Hidden, QDir::Name);
     }
 
-    void leave(const QString& name, const QByteArray& bytes) const { program.write(QStringLiteral("Temp/") + name, bytes); }
+    void leave(const QString& name, const QByteArray& bytes) const
+    {
+        program.write(QStringLiteral("Temp/") + name, bytes);
+    }
 
     // The expected outcome of a failed tick: one box, timer off, no import file left.
     void expectFailure(const QString& box) const
@@ -58,8 +62,9 @@ TEST_F(ImportTimerTest, EmptyBoxReArmsTheTimerAndStagesNothing)
 TEST_F(ImportTimerTest, ImportSetsTheSixFieldsInOrderAndHoldsTheTimerOff)
 {
     const QList<std::pair<ImportField, QString>> expected = {
-        {ImportField::ID, "4711"},           {ImportField::Name, "Jürgen"},  {ImportField::Surname, "Müller"},
-        {ImportField::Birthday, "24.12.1960"}, {ImportField::Gender, "M"}, {ImportField::Date, "06.12.2026"}};
+        {ImportField::ID, "4711"},        {ImportField::Name, "Jürgen"},
+        {ImportField::Surname, "Müller"}, {ImportField::Birthday, "24.12.1960"},
+        {ImportField::Gender, "M"},       {ImportField::Date, "06.12.2026"}};
     for (const char* text : {"Header\nJürgen Müller,\nSex M 12/24/1960 #4711",
                              "Quickview\nPatient: Müller, Jürgen (M) #4711 12/24/1960 10:30",
                              "Appointment: Müller, Jürgen (M) #4711 12/24/1960 10:30\n"}) {
@@ -84,9 +89,11 @@ TEST_F(ImportTimerTest, FailuresAreReportedUnderTheReadersName)
     } rows[] = {
         {"Header\nGiven Surname,", " # 62 - Input past end of file - ImportData_1"},
         {"\n\n", " # 5 - Invalid procedure call or argument - ImportData_1"},
-        {"quickview\nPatient: Surname, Given (F) #4711 12/24/1960 10:30", " # 62 - Input past end of file - ImportData_1"},
+        {"quickview\nPatient: Surname, Given (F) #4711 12/24/1960 10:30",
+         " # 62 - Input past end of file - ImportData_1"},
         {"Quickview", " # 62 - Input past end of file - ImportData_2"},
-        {"\nAppointment: Surname, Given (F) #4711 12/24/1960 10:30", " # 5 - Invalid procedure call or argument - ImportData_3"},
+        {"\nAppointment: Surname, Given (F) #4711 12/24/1960 10:30",
+         " # 5 - Invalid procedure call or argument - ImportData_3"},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.text);
@@ -124,8 +131,10 @@ TEST_F(ImportTimerTest, OlderImportFileGoesFirstAndStagingReplacesSameMinuteFile
     ASSERT_EQ(window.fields.size(), 6);
     EXPECT_EQ(window.fields.first().second, QStringLiteral("4711"));
     EXPECT_EQ(tempFiles(), QStringList{kStagedName});
-    EXPECT_EQ(program.read(QStringLiteral("Temp/") + kStagedName), "Header\r\nOther Person,\r\nSex M 01/02/1970 \r#42\r\n");
-    EXPECT_EQ(QFile::permissions(program.filePath(QStringLiteral("Temp/") + kStagedName)) & ~QFileDevice::Permissions(0x0FF0),
+    EXPECT_EQ(program.read(QStringLiteral("Temp/") + kStagedName),
+              "Header\r\nOther Person,\r\nSex M 01/02/1970 \r#42\r\n");
+    EXPECT_EQ(QFile::permissions(program.filePath(QStringLiteral("Temp/") + kStagedName)) &
+                  ~QFileDevice::Permissions(0x0FF0),
               kOwnerReadWrite); // the owner bits, without the "current user" bits Qt adds
     EXPECT_FALSE(window.timerEnabled);
 }
@@ -138,7 +147,8 @@ TEST_F(ImportTimerTest, ReadOnlyFileIsReportedAndTheCleanUpGoesOn)
     window.text = QStringLiteral("Header\nGiven Surname,\nSex F 12/24/1960 #4711");
     import::tmrTxtTimer_Timer(window);
 
-    const QString box = QStringLiteral(" # 75 - Path/File access error: %1 (read-only file) - ImportData_3").arg(readOnly);
+    const QString box =
+        QStringLiteral(" # 75 - Path/File access error: %1 (read-only file) - ImportData_3").arg(readOnly);
     EXPECT_EQ(messages.texts(), (QStringList{box, box})); // the clean-up's own failure, then the reader's
     EXPECT_EQ(window.fields.size(), 6);
     EXPECT_EQ(tempFiles(), QStringList{"0000.txt"});

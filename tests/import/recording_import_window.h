@@ -32,7 +32,8 @@ public:
     void setImportedField(import::ImportField field, const QString& value) override
     {
         if (refusedField == field)
-            throw errors::RuntimeError(errors::kInvalidProcedureCall, QStringLiteral("Invalid procedure call or argument"));
+            throw errors::RuntimeError(errors::kInvalidProcedureCall,
+                                       QStringLiteral("Invalid procedure call or argument"));
         fields.append({field, value});
     }
 };
