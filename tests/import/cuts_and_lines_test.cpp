@@ -43,6 +43,7 @@ TEST(TextCuts, FailOnNegativeLengthsAndStartsBeforeOne)
         {"mid from 0", [&] { return cuts::mid(abc, 0); }, "#5"},
         {"mid with a length past the end", [&] { return cuts::mid(abc, 2, 5); }, "bc"},
         {"mid with a length of -1", [&] { return cuts::mid(abc, 2, -1); }, "#5"},
+        {"mid from 0 with a length", [&] { return cuts::mid(abc, 0, 1); }, "#5"},
         {"mid far past the end with a length", [&] { return cuts::mid(abc, 30000, 1); }, ""},
     };
     for (const auto& row : rows) {
