@@ -1,0 +1,48 @@
+#include "import/import_lines.h"
+
+#include "errors/runtime_error.h"
+#include "platform/codepage.h"
+#include "platform/files.h"
+
+#include <QFile>
+
+namespace import {
+
+ImportLines ImportLines::fromFileBytes(const QByteArray& bytes)
+{
+    return ImportLines(platform::fromSystemCodePage(bytes));
+}
+
+ImportLines::ImportLines(const QString& text)
+{
+    qsizetype start = 0;
+    while (start < text.size()) {
+        qsizetype end = text.indexOf(QLatin1Char('\r'), start);
+        if (end < 0)
+            end = text.size();
+        m_lines.append(text.mid(start, end - start));
+        start = end + 1;
+        if (start < text.size() && text.at(start) == QLatin1Char('\n'))
+            ++start;
+    }
+}
+
+const QString& ImportLines::line(int number) const
+{
+    if (number < 1 || number > m_lines.size())
+        throw errors::RuntimeError(errors::kInputPastEndOfFile, QStringLiteral("Input past end of file"));
+    return m_lines.at(number - 1);
+}
+
+ImportLines readImportFile(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw platform::fileError(file, path);
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        throw platform::fileError(file, path);
+    return ImportLines::fromFileBytes(bytes);
+}
+
+} // namespace import

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+namespace import {
+
+// The lines of an import file. A line ends at CR LF or at a lone CR; the terminator is not part
+// of the line, and a lone LF stays inside its line. Text after the last terminator is a last line
+// of its own; a file that ends with a terminator has no empty line after it.
+class ImportLines
+{
+public:
+    // bytes in the system code page.
+    static ImportLines fromFileBytes(const QByteArray& bytes);
+    explicit ImportLines(const QString& text);
+
+    // Line number (from 1). Throws errors::RuntimeError 62 "Input past end of file" beyond the
+    // last line.
+    const QString& line(int number) const;
+
+private:
+    QStringList m_lines;
+};
+
+// Reads the whole file at path. Throws errors::RuntimeError when it cannot be opened or read.
+ImportLines readImportFile(const QString& path);
+
+} // namespace import

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QString>
+
+// The text import of the main window: a timer tick stages the import box's text in the import
+// folder, picks the first import file there and fills six fields from it.
+namespace import {
+
+// In the order the fields are set: txtID, txtName, txtSurname, txtBirthday, cboGender, txtDate.
+enum class ImportField {
+    ID,
+    Name,
+    Surname,
+    Birthday,
+    Gender,
+    Date,
+};
+
+// What the import needs of the main window. Any method may throw errors::RuntimeError; the
+// import reports it like its own failures.
+class ImportWindow
+{
+public:
+    virtual ~ImportWindow() = default;
+    // The plain text of txtContent, lines separated by "\n".
+    virtual QString importText() const = 0;
+    // The enabled state of tmrTxtTimer.
+    virtual void setImportTimerEnabled(bool enabled) = 0;
+    virtual void setImportedField(ImportField field, const QString& text) = 0;
+};
+
+// The handler of tmrTxtTimer (interval 5000 ms). Disables the timer first; an empty box
+// re-arms it. Otherwise stages the text, takes the first import file by name, chooses its layout
+// and fills the six fields, then deletes that file; the timer stays disabled until the window
+// re-arms it. On any failure every import file is deleted and the failure is reported under the
+// failing procedure's name ("tmrTxtTimer_Timer", "CreateTextfile", "ImportData_1" to
+// "ImportData_3"); fields already set keep their text and the timer stays disabled. A deletion
+// that fails on that path is reported too and the clean-up goes on. Never throws
+// errors::RuntimeError.
+void tmrTxtTimer_Timer(ImportWindow& window);
+
+} // namespace import

@@ -1,0 +1,182 @@
+#include "import/import_folder.h"
+#include "import/import_timer.h"
+#include "import/qstring_printer.h"
+#include "import/recording_import_window.h"
+#include "platform/clock.h"
+#include "support/scripted_presenters.h"
+#include "support/temp_program_folder.h"
+
+#include <QDir>
+#include <QFile>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using import::ImportField;
+
+constexpr QFileDevice::Permissions kOwnerReadWrite = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
+constexpr QFileDevice::Permissions kGroupOrOther = QFileDevice::ReadGroup | QFileDevice::WriteGroup |
+                                                   QFileDevice::ExeGroup | QFileDevice::ReadOther |
+                                                   QFileDevice::WriteOther | QFileDevice::ExeOther;
+const QString kStagedName = QStringLiteral("061220260745.txt");
+const QByteArray kAppointment = "Appointment: Surname, Given (F) #4711 12/24/1960 10:30\r\n";
+
+class ImportTimerTest : public ::testing::Test
+{
+protected:
+    testsupport::TempProgramFolder program;
+    testsupport::ScriptedMessages messages;
+    platform::ScopedFixedClock clock{QDateTime(QDate(2026, 12, 6), QTime(7, 45))};
+    testsupport::RecordingImportWindow window;
+
+    QStringList tempFiles() const
+    {
+        return QDir(program.filePath(QStringLiteral("Temp"))).entryList(QDir::Files | QDir::Hidden, QDir::Name);
+    }
+
+    void leave(const QString& name, const QByteArray& bytes) const
+    {
+        program.write(QStringLiteral("Temp/") + name, bytes);
+    }
+
+    // The expected outcome of a failed tick: one box, timer off, no import file left.
+    void expectFailure(const QString& box) const
+    {
+        EXPECT_EQ(messages.texts(), QStringList{box});
+        EXPECT_FALSE(window.timerEnabled);
+        for (const QString& name : tempFiles())
+            EXPECT_FALSE(import::isImportFileName(name)) << qPrintable(name);
+    }
+};
+
+TEST_F(ImportTimerTest, EmptyBoxReArmsTheTimerAndStagesNothing)
+{
+    import::tmrTxtTimer_Timer(window);
+    EXPECT_TRUE(window.timerEnabled);
+    EXPECT_EQ(window.timerChanges, 2);
+    EXPECT_FALSE(QFileInfo::exists(program.filePath(QStringLiteral("Temp"))));
+    EXPECT_TRUE(messages.shown().isEmpty());
+}
+
+TEST_F(ImportTimerTest, ImportSetsTheSixFieldsInOrderAndHoldsTheTimerOff)
+{
+    const QList<std::pair<ImportField, QString>> expected = {
+        {ImportField::ID, "4711"},        {ImportField::Name, "Jürgen"},
+        {ImportField::Surname, "Müller"}, {ImportField::Birthday, "24.12.1960"},
+        {ImportField::Gender, "M"},       {ImportField::Date, "06.12.2026"}};
+    for (const char* text : {"Header\nJürgen Müller,\nSex M 12/24/1960 #4711",
+                             "Quickview\nPatient: Müller, Jürgen (M) #4711 12/24/1960 10:30",
+                             "Appointment: Müller, Jürgen (M) #4711 12/24/1960 10:30\n"}) {
+        SCOPED_TRACE(text);
+        window = {};
+        window.text = QString::fromUtf8(text);
+        import::tmrTxtTimer_Timer(window);
+        EXPECT_EQ(window.fields, expected);
+        EXPECT_FALSE(window.timerEnabled);
+        EXPECT_EQ(tempFiles(), QStringList());
+    }
+    EXPECT_TRUE(messages.shown().isEmpty());
+    EXPECT_FALSE(QFile::permissions(program.filePath(QStringLiteral("Temp"))) & kGroupOrOther);
+}
+
+TEST_F(ImportTimerTest, FailuresAreReportedUnderTheReadersName)
+{
+    const struct
+    {
+        const char* text;
+        const char* box;
+    } rows[] = {
+        {"Header\nGiven Surname,", " # 62 - Input past end of file - ImportData_1"},
+        {"\n\n", " # 5 - Invalid procedure call or argument - ImportData_1"},
+        {"quickview\nPatient: Surname, Given (F) #4711 12/24/1960 10:30",
+         " # 62 - Input past end of file - ImportData_1"},
+        {"Quickview", " # 62 - Input past end of file - ImportData_2"},
+        {"\nAppointment: Surname, Given (F) #4711 12/24/1960 10:30",
+         " # 5 - Invalid procedure call or argument - ImportData_3"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.text);
+        testsupport::ScriptedMessages rowMessages;
+        window = {};
+        window.text = QString::fromUtf8(row.text);
+        import::tmrTxtTimer_Timer(window);
+        EXPECT_EQ(rowMessages.texts(), QStringList{QString::fromUtf8(row.box)});
+        EXPECT_TRUE(window.fields.isEmpty());
+        EXPECT_FALSE(window.timerEnabled);
+        EXPECT_EQ(tempFiles(), QStringList());
+    }
+}
+
+TEST_F(ImportTimerTest, FailureDeletesEveryImportFileAndKeepsOtherFiles)
+{
+    for (const char* name : {"x.TxT", "notestxt", "keep.dat"})
+        leave(QString::fromUtf8(name), "left over\r\n");
+    window.text = QStringLiteral("Header\nGiven Surname,");
+    import::tmrTxtTimer_Timer(window);
+    expectFailure(QStringLiteral(" # 62 - Input past end of file - ImportData_1"));
+    EXPECT_EQ(tempFiles(), QStringList{"keep.dat"});
+    ASSERT_EQ(program.logLines().size(), 1);
+    EXPECT_TRUE(program.logLines().first().endsWith(messages.texts().first()));
+}
+
+TEST_F(ImportTimerTest, OlderImportFileGoesFirstAndStagingReplacesSameMinuteFileOwnerOnly)
+{
+    leave(QStringLiteral("0000.txt"), kAppointment);
+    leave(kStagedName, "an earlier staging in the same minute");
+    QFile::setPermissions(program.filePath(QStringLiteral("Temp/") + kStagedName), kOwnerReadWrite | kGroupOrOther);
+    window.text = QStringLiteral("Header\r\nOther Person,\nSex M 01/02/1970 \r#42");
+    import::tmrTxtTimer_Timer(window);
+
+    ASSERT_EQ(window.fields.size(), 6);
+    EXPECT_EQ(window.fields.first().second, QStringLiteral("4711"));
+    EXPECT_EQ(tempFiles(), QStringList{kStagedName});
+    EXPECT_EQ(program.read(QStringLiteral("Temp/") + kStagedName),
+              "Header\r\nOther Person,\r\nSex M 01/02/1970 \r#42\r\n");
+    const auto permissions = QFile::permissions(program.filePath(QStringLiteral("Temp/") + kStagedName));
+    EXPECT_EQ(permissions & (kOwnerReadWrite | QFileDevice::ExeOwner | kGroupOrOther), kOwnerReadWrite);
+    EXPECT_FALSE(window.timerEnabled);
+}
+
+TEST_F(ImportTimerTest, ReadOnlyFileIsReportedAndTheCleanUpGoesOn)
+{
+    leave(QStringLiteral("0000.txt"), kAppointment);
+    const QString readOnly = program.filePath(QStringLiteral("Temp/0000.txt"));
+    QFile::setPermissions(readOnly, QFileDevice::ReadOwner);
+    window.text = QStringLiteral("Header\nGiven Surname,\nSex F 12/24/1960 #4711");
+    import::tmrTxtTimer_Timer(window);
+
+    const QString box =
+        QStringLiteral(" # 75 - Path/File access error: %1 (read-only file) - ImportData_3").arg(readOnly);
+    EXPECT_EQ(messages.texts(), (QStringList{box, box})); // the clean-up's own failure, then the reader's
+    EXPECT_EQ(window.fields.size(), 6);
+    EXPECT_EQ(tempFiles(), QStringList{"0000.txt"});
+    EXPECT_FALSE(window.timerEnabled);
+}
+
+TEST_F(ImportTimerTest, RefusedFieldKeepsTheFieldsSetBeforeIt)
+{
+    window.refusedField = ImportField::Gender;
+    window.text = QStringLiteral("Header\nGiven Surname,\nSex F 12/24/1960 #4711");
+    import::tmrTxtTimer_Timer(window);
+    expectFailure(QStringLiteral(" # 5 - Invalid procedure call or argument - ImportData_1"));
+    EXPECT_EQ(window.fields.size(), 4);
+}
+
+TEST_F(ImportTimerTest, StagingAndLayoutChoiceFailuresAreReportedUnderCreateTextfile)
+{
+    leave(QStringLiteral("0000.txt"), QByteArray());
+    window.text = QStringLiteral("Header\nGiven Surname,\nSex F 12/24/1960 #4711");
+    import::tmrTxtTimer_Timer(window);
+    expectFailure(QStringLiteral(" # 62 - Input past end of file - CreateTextfile"));
+    EXPECT_TRUE(window.fields.isEmpty());
+
+    ASSERT_TRUE(QDir(program.filePath(QStringLiteral("Temp"))).removeRecursively());
+    program.write(QStringLiteral("Temp"), "a file where the folder belongs");
+    import::tmrTxtTimer_Timer(window);
+    ASSERT_EQ(messages.texts().size(), 2);
+    EXPECT_TRUE(messages.texts().last().endsWith(QStringLiteral(" - CreateTextfile")));
+    EXPECT_TRUE(messages.texts().last().startsWith(QStringLiteral(" # 75 - Path/File access error")));
+}
+
+} // namespace
