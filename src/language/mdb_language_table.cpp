@@ -37,6 +37,7 @@ errors::RuntimeError unrecognized(const QString& path, const QString& why)
 }
 
 bool columnNumbersPlausible(MdbTableDef* table);
+bool usageMapWithinFile(const MdbTableDef* table, const QByteArray& bytes, qsizetype pageSize);
 
 // The catalog entry of tblComponents, found by reading MSysObjects (table definition on page 2)
 // with only the columns Id, Name and Type bound. libmdb's own mdb_read_catalog also parses the
@@ -45,7 +46,7 @@ bool columnNumbersPlausible(MdbTableDef* table);
 // needs those properties, so this reader never hands them to libmdb. Table names compare
 // without letter case, as in Jet; the first table of that name wins.
 // Returns false when MSysObjects cannot be read (no such table is a found == false).
-bool findTableEntry(MdbHandle* mdb, MdbCatalogEntry& entry, bool& found)
+bool findTableEntry(MdbHandle* mdb, const QByteArray& bytes, MdbCatalogEntry& entry, bool& found)
 {
     constexpr int kTypeTable = 1;
     MdbCatalogEntry catalogEntry{};
@@ -54,7 +55,9 @@ bool findTableEntry(MdbHandle* mdb, MdbCatalogEntry& entry, bool& found)
     catalogEntry.table_pg = 2;
     qstrncpy(catalogEntry.object_name, "MSysObjects", sizeof catalogEntry.object_name);
     Table catalog(mdb_read_table(&catalogEntry));
-    if (!catalog || !mdb_read_columns(catalog.get()) || !columnNumbersPlausible(catalog.get()))
+    // libmdb dereferences the usage map without checking it (an empty map row crashes it).
+    if (!catalog || !usageMapWithinFile(catalog.get(), bytes, static_cast<qsizetype>(mdb->fmt->pg_size)) ||
+        !mdb_read_columns(catalog.get()) || !columnNumbersPlausible(catalog.get()))
         return false;
     std::vector<char> id(mdb->bind_size + 1, 0);
     std::vector<char> name(mdb->bind_size + 1, 0);
@@ -130,7 +133,8 @@ std::vector<bool> nullColumnsOfFetchedRow(MdbTableDef* table)
 }
 
 // libmdb stops silently at a data page past the end of the file, which would lose rows of a
-// truncated file without a word; so every page the table's usage map names must exist.
+// truncated file without a word; so every page the table's usage map names must exist. An
+// empty map is refused too: libmdb would dereference it.
 // Map type 0 is a start page and a bitmap; type 1 lists pages (type 0x05) that hold bitmaps.
 bool usageMapWithinFile(const MdbTableDef* table, const QByteArray& bytes, qsizetype pageSize)
 {
@@ -208,7 +212,7 @@ LanguageRows readLanguageRowsFromBytes(QByteArray bytes, const QString& language
         throw unrecognized(path, QStringLiteral("libmdb cannot open it"));
     MdbCatalogEntry entry{}; // outlives table, which points at it
     bool found = false;
-    if (!findTableEntry(mdb.get(), entry, found))
+    if (!findTableEntry(mdb.get(), bytes, entry, found))
         throw unrecognized(path, QStringLiteral("the system catalog cannot be read"));
     if (!found)
         throw errors::RuntimeError(
