@@ -194,6 +194,18 @@ TEST(MdbReader, PropertyBlocksOfTheCatalogAreNeverHandedToLibmdb)
     EXPECT_EQ(readLanguageRowsFromBytes(noTerminator, QStringLiteral("English"), QStringLiteral("x")).size(), 27);
 }
 
+TEST(MdbReader, EmptyUsageMapOfTheCatalogIsRefusedBeforeLibmdbDereferencesIt)
+{
+    // MSysObjects (definition on page 2) points at usage-map row 1 of page 3, made zero bytes
+    // long by letting it start where row 0 starts.
+    QByteArray bytes = readBytes(shippedLanguageMdb());
+    constexpr qsizetype page2 = 2 * 4096, page3 = 3 * 4096;
+    bytes[page2 + 55] = 1;
+    bytes[page3 + 16] = bytes[page3 + 14];
+    bytes[page3 + 17] = bytes[page3 + 15];
+    EXPECT_EQ(errorOfBytes(bytes).number(), language::kUnrecognizedFormat);
+}
+
 TEST(MdbReader, TruncatedFilesAreUnrecognizedFormats)
 {
     for (const QString& file : {shippedLanguageMdb(), accessFixture(QStringLiteral("access2000-id-index.mdb")),
