@@ -7,10 +7,8 @@ cmake --build build-bench -j "$(nproc)" >/dev/null
 
 echo "== GDT record and request file"
 build-bench/bench/gdt_bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
-if [ -x build-bench/bench/language/language_bench ]; then
-    echo "== Language texts"
-    build-bench/bench/language/language_bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
-fi
+echo "== Language texts"
+build-bench/bench/language/bench_change_language --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
 
 echo "== Start-up (Xvfb)"
 probe_dir=build-bench/bench-bin/startup_probe_lumvik

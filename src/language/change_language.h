@@ -1,5 +1,7 @@
 #pragma once
 
+#include "language/language_rows.h"
+
 #include <QObject>
 #include <QString>
 
@@ -15,5 +17,21 @@ extern QString Msg_2;
 // or "Settings" (settings window); other keys change nothing. Failures are reported through
 // errors::Error_Handler under "ChangeLanguage" and leave every text as it was.
 void ChangeLanguage(const QString& formKey, QObject& window);
+
+// ChangeLanguage after the rows were fetched: works through the key table of formKey (compared
+// exactly, letter case included) and sets each control's text to Language(rows, key, its
+// current text). A control is the object named in the table inside window's object tree, or
+// window itself when window carries that name; its text is its "text" property, else "title"
+// (group boxes, menus), else "windowTitle" (the settings window). A control that is missing
+// is left out, but its key is still looked up. For "Main" it then sets Msg_1 and Msg_2.
+void applyLanguage(const QString& formKey, QObject& window, const LanguageRows& rows);
+
+// The value of the first row whose key equals componentName exactly; defaultText when no row
+// has that key. A NULL value is reported through errors::Error_Handler under "Language"
+// (94, "Invalid use of Null") and gives an empty text; a zero-length text is returned as such.
+QString Language(const LanguageRows& rows, const QString& componentName, const QString& defaultText);
+
+// Programfolder/Language.mdb.
+QString languageDatabasePath();
 
 } // namespace language

@@ -1,0 +1,98 @@
+#include "language/change_language.h"
+
+#include "errors/error_handler.h"
+#include "language/form_texts.h"
+#include "language/mdb_language_table.h"
+#include "platform/program_folder.h"
+#include "settings/config.h"
+
+#include <QVariant>
+
+namespace language {
+
+QString Msg_1;
+QString Msg_2;
+
+namespace {
+
+bool hasProperty(const QObject& object, const char* name)
+{
+    return object.metaObject()->indexOfProperty(name) >= 0 || object.dynamicPropertyNames().contains(name);
+}
+
+// Labels, buttons, check boxes and menu entries (QAction) show "text"; group boxes and menus
+// (QMenu) "title"; a window its "windowTitle".
+const char* textProperty(const QObject& control)
+{
+    for (const char* name : {"text", "title", "windowTitle"}) {
+        if (hasProperty(control, name))
+            return name;
+    }
+    return nullptr;
+}
+
+QObject* findControl(QObject& window, const QString& name)
+{
+    if (window.objectName() == name)
+        return &window;
+    return window.findChild<QObject*>(name);
+}
+
+void applyTexts(QObject& window, const QList<ControlText>& texts, const LanguageRows& rows)
+{
+    for (const ControlText& text : texts) {
+        QObject* control = findControl(window, text.control);
+        const char* property = control ? textProperty(*control) : nullptr;
+        const QString current = property ? control->property(property).toString() : text.designedText;
+        const QString translated = Language(rows, text.key, current);
+        if (property)
+            control->setProperty(property, translated);
+    }
+}
+
+} // namespace
+
+QString languageDatabasePath()
+{
+    return platform::programFolder() + QStringLiteral("/Language.mdb");
+}
+
+QString Language(const LanguageRows& rows, const QString& componentName, const QString& defaultText)
+{
+    for (const LanguageRow& row : rows) {
+        if (row.key != componentName)
+            continue;
+        if (!row.value) {
+            errors::Error_Handler(
+                QStringLiteral("Language"),
+                errors::RuntimeError(errors::kInvalidUseOfNull, QStringLiteral("Invalid use of Null")));
+            return {};
+        }
+        return *row.value;
+    }
+    return defaultText;
+}
+
+void applyLanguage(const QString& formKey, QObject& window, const LanguageRows& rows)
+{
+    if (formKey == QLatin1String("Main")) {
+        applyTexts(window, mainWindowTexts(), rows);
+        Msg_1 = Language(rows, kMsg1Key, kMsg1Default);
+        Msg_2 = Language(rows, kMsg2Key, kMsg2Default);
+    } else if (formKey == QLatin1String("Settings")) {
+        applyTexts(window, settingsWindowTexts(), rows);
+    }
+}
+
+void ChangeLanguage(const QString& formKey, QObject& window)
+{
+    // All rows are fetched before any text changes, so a failure while reading leaves the
+    // window as it was. Like the original, every form key opens and reads the database.
+    LanguageRows rows;
+    const bool read = errors::trap(QStringLiteral("ChangeLanguage"),
+                                   [&] { rows = readLanguageRows(languageDatabasePath(), settings::Config.Language); });
+    if (read)
+        applyLanguage(formKey, window, rows);
+}
+
+} // namespace language

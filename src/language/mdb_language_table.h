@@ -1,0 +1,35 @@
+#pragma once
+
+#include "errors/runtime_error.h"
+#include "language/language_rows.h"
+
+#include <QByteArray>
+#include <QString>
+
+namespace language {
+
+// Jet/DAO error numbers used for the language database, so the log reads like the original
+// program's (which got them from the Access driver).
+enum LanguageErrorNumber : qint32 {
+    kTableNotFound = 3078,      // tblComponents is not in the database
+    kItemNotFound = 3265,       // no column for the language (or no ComponentName column)
+    kUnrecognizedFormat = 3343, // not a Jet database, truncated or otherwise unreadable
+};
+
+// Reads table tblComponents of the Access (Jet 3/4) file at mdbPath, read-only, with libmdb:
+// the columns ComponentName and <languageName>Value (column and table names compare without
+// regard to letter case, as Jet does), every row once, in table order. The language name is
+// only compared with column names; it never becomes part of a query.
+//
+// Throws errors::RuntimeError:
+//   53 (kFileNotFound)       the file does not exist (no other folder is searched),
+//   75 (kPathFileAccessError) it exists but cannot be read,
+//   3343 (kUnrecognizedFormat) it is empty, not a Jet database, truncated or damaged,
+//   3078 (kTableNotFound)    the database has no table tblComponents,
+//   3265 (kItemNotFound)     the table has no column <languageName>Value or no ComponentName.
+LanguageRows readLanguageRows(const QString& mdbPath, const QString& languageName);
+
+// The same on the bytes of a file already in memory; path only names it in error texts.
+LanguageRows readLanguageRowsFromBytes(QByteArray bytes, const QString& languageName, const QString& path);
+
+} // namespace language

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "language/language_rows.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+namespace testsupport {
+
+// ${LUMVIK_SOURCE_DIR}/../shared/fixtures/access/<name>
+QString accessFixture(const QString& name);
+// The Language.mdb the build generated beside the executable, and its text table.
+QString shippedLanguageMdb();
+QString shippedTextTable();
+
+QByteArray readBytes(const QString& path);
+
+// Rows of a fixture's TSV (no header; \N is NULL, \r \n \t \\ are escapes) for the value
+// column at index valueColumn (1 = the first language column), in file order.
+language::LanguageRows rowsFromTsv(const QString& path, int valueColumn, const QStringList& header = {});
+
+// A Jet 4 file made with the project's writer: one table named tableName with the columns
+// ComponentName and "<language>Value" per language, and the given rows (nullopt = NULL).
+QByteArray makeDatabase(const QString& tableName, const QStringList& languages,
+                        const QList<QList<std::optional<QString>>>& rows);
+
+} // namespace testsupport
