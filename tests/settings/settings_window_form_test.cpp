@@ -34,6 +34,8 @@ TEST_P(LoadTest, ShowsConfigAndChangesNothingInIt)
 {
     const settings::ConfigRecord& before = GetParam().record;
     Config = before;
+    if (before.Language != QStringLiteral("Deutsch") && before.Language != QStringLiteral("English"))
+        allowedWarning = QStringLiteral(" - ChangeLanguage"); // Language.mdb has no column for it
     open();
     EXPECT_EQ(Config.Path, before.Path);
     EXPECT_EQ(Config.OrvanePath, before.OrvanePath);
@@ -60,15 +62,13 @@ INSTANTIATE_TEST_SUITE_P(Records, LoadTest,
 
 TEST_F(SettingsWindowTest, LoadAppliesTheTextsOfTheCurrentLanguage)
 {
-    fakelanguage::state().textsByObjectName = {{QStringLiteral("frmSettings"), QStringLiteral("Settings")},
-                                               {QStringLiteral("fraOptionen"), QStringLiteral("Options")},
-                                               {QStringLiteral("lblPath"), QStringLiteral("Target folder:")}};
     open();
-    EXPECT_EQ(fakelanguage::state().formKeys, QStringList{QStringLiteral("Settings")});
     EXPECT_EQ(window->windowTitle(), QStringLiteral("Settings"));
     EXPECT_EQ(find<QGroupBox>("fraOptionen")->title(), QStringLiteral("Options"));
-    EXPECT_EQ(find<QLabel>("lblPath")->text(), QStringLiteral("Target folder:"));
-    EXPECT_EQ(find<QPushButton>("cmdSave")->text(), QStringLiteral("Speichern"));
+    EXPECT_EQ(find<QLabel>("lblPath")->text(), QStringLiteral("Target path:"));
+    EXPECT_EQ(find<QCheckBox>("chkModality")->text(), QStringLiteral("Add modality"));
+    EXPECT_EQ(find<QPushButton>("cmdSave")->text(), QStringLiteral("Save"));
+    EXPECT_EQ(find<QPushButton>("cmdPath")->text(), QStringLiteral("...")) << "controls without a key keep their text";
 }
 
 TEST_F(SettingsWindowTest, LabelsNameTheirFields)
