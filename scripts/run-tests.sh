@@ -14,16 +14,16 @@ configure_and_build() { # build-dir [cmake options...]
 echo "== The npm package mdb-reader, an independent reader of Language.mdb"
 npm ci --prefix tests/language/mdb-reader-check --no-audit --no-fund --loglevel=error
 
-echo "== Build and tests"
-configure_and_build build -DCMAKE_BUILD_TYPE=RelWithDebInfo
-ctest --test-dir build --output-on-failure -j "$jobs"
+echo "== Short fuzz runs (libFuzzer)"
+CC=clang CXX=clang++ configure_and_build build-fuzz -DCMAKE_BUILD_TYPE=Debug -DLUMVIK_FUZZ=ON
+fuzz/import/run-short.sh build-fuzz 30
+fuzz/language/run-short.sh build-fuzz 30
 
 echo "== Tests under AddressSanitizer and UndefinedBehaviorSanitizer"
 configure_and_build build-sanitize -DCMAKE_BUILD_TYPE=Debug -DLUMVIK_SANITIZE=ON
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
     ctest --test-dir build-sanitize --output-on-failure -j "$jobs" -LE user
 
-echo "== Short fuzz runs (libFuzzer)"
-CC=clang CXX=clang++ configure_and_build build-fuzz -DCMAKE_BUILD_TYPE=Debug -DLUMVIK_FUZZ=ON
-fuzz/import/run-short.sh build-fuzz 30
-fuzz/language/run-short.sh build-fuzz 30
+echo "== Build and tests, the user-level ones on Xvfb included"
+configure_and_build build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+ctest --test-dir build --output-on-failure -j "$jobs"
