@@ -20,7 +20,7 @@ ctest --test-dir build --output-on-failure -j "$jobs"
 
 echo "== Tests under AddressSanitizer and UndefinedBehaviorSanitizer"
 configure_and_build build-sanitize -DCMAKE_BUILD_TYPE=Debug -DLUMVIK_SANITIZE=ON
-ASAN_OPTIONS=detect_leaks=0:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
     ctest --test-dir build-sanitize --output-on-failure -j "$jobs" -LE user
 
 echo "== Short fuzz runs (libFuzzer)"

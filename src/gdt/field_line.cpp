@@ -2,26 +2,34 @@
 
 #include "errors/error_handler.h"
 
-#include <QList>
+#include <algorithm>
 
 namespace gdt {
 
 int writtenLength(const QString& text)
 {
-    return int(text.toUcs4().size());
+    // Every Unicode character is one byte, so a surrogate pair counts once.
+    return int(text.size() - std::count_if(text.begin(), text.end(), [](QChar c) { return c.isLowSurrogate(); }));
 }
 
-void checkCarriable(const QString& fieldLabel, const QString& fieldId, const QString& content)
+QString whyNotCarriable(const QString& content)
 {
-    const auto refuse = [&](const QString& why) {
-        throw errors::RuntimeError(errors::kInvalidProcedureCall,
-                                   QStringLiteral("The %1 (GDT field %2) %3; the request was not written")
-                                       .arg(fieldLabel, fieldId, why));
-    };
-    if (writtenLength(content) > kMaxContentLength)
-        refuse(QStringLiteral("is longer than %1 characters").arg(kMaxContentLength));
-    if (content.contains(QLatin1Char('\r')) || content.contains(QLatin1Char('\n')))
-        refuse(QStringLiteral("contains a line break"));
+    qsizetype length = content.size();
+    for (const QChar c : content) {
+        if (c == u'\r' || c == u'\n')
+            return QStringLiteral("contains a line break");
+        length -= c.isLowSurrogate() ? 1 : 0;
+    }
+    if (length > kMaxContentLength)
+        return QStringLiteral("is longer than %1 characters").arg(kMaxContentLength);
+    return {};
+}
+
+errors::RuntimeError uncarriableField(const QString& fieldLabel, const QString& fieldId, const QString& why)
+{
+    return errors::RuntimeError(errors::kInvalidProcedureCall,
+                                QStringLiteral("The %1 (GDT field %2) %3; the request was not written")
+                                    .arg(fieldLabel, fieldId, why));
 }
 
 QString CreateGDTLine(const QString& fieldId, const QString& content)
@@ -30,9 +38,13 @@ QString CreateGDTLine(const QString& fieldId, const QString& content)
     errors::trap(QStringLiteral("CreateGDTLine"), [&] {
         if (content.isEmpty())
             return;
-        checkCarriable(QStringLiteral("content"), fieldId, content);
+        if (const QString why = whyNotCarriable(content); !why.isEmpty())
+            throw uncarriableField(QStringLiteral("content"), fieldId, why);
         const int length = writtenLength(content) + 9;
-        line = QStringLiteral("%1").arg(length, 3, 10, QLatin1Char('0')) + fieldId + content + QStringLiteral("\r\n");
+        const char16_t digits[3] = {char16_t(u'0' + length / 100), char16_t(u'0' + length / 10 % 10),
+                                    char16_t(u'0' + length % 10)};
+        line.reserve(length + 1);
+        line.append(QStringView(digits, 3)).append(fieldId).append(content).append(QStringLiteral("\r\n"));
     });
     return line;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "errors/runtime_error.h"
+
 #include <QString>
 
 namespace gdt {
@@ -15,7 +17,10 @@ int writtenLength(const QString& text);
 // LF that would end the line early) is reported under "CreateGDTLine" and gives "".
 QString CreateGDTLine(const QString& fieldId, const QString& content);
 
-// Throws errors::RuntimeError naming fieldLabel when content cannot be carried by one line.
-void checkCarriable(const QString& fieldLabel, const QString& fieldId, const QString& content);
+// Why content cannot be carried by one line ("contains a line break", ...); empty when it can.
+QString whyNotCarriable(const QString& content);
+
+// The error that refuses a request because of one field.
+errors::RuntimeError uncarriableField(const QString& fieldLabel, const QString& fieldId, const QString& why);
 
 } // namespace gdt

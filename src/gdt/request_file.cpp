@@ -15,23 +15,27 @@ namespace {
 
 struct FieldSpec
 {
-    const char* id;
-    const char* label;
+    QString id;
+    QString label;
     QString RequestFields::*member;
 };
 
 // Lines 5 to 13 in the order of the record.
-constexpr std::array<FieldSpec, 9> kFields = {{
-    {"3000", "patient ID", &RequestFields::patientId},
-    {"3101", "surname", &RequestFields::surname},
-    {"3102", "first name", &RequestFields::firstName},
-    {"3103", "date of birth", &RequestFields::birthDate},
-    {"3110", "gender", &RequestFields::gender},
-    {"8781", "examination date", &RequestFields::examinationDate},
-    {"8782", "examination time", &RequestFields::examinationTime},
-    {"4603", "referring physician", &RequestFields::referringPhysician},
-    {"6335", "modality", &RequestFields::modality},
-}};
+const std::array<FieldSpec, 9>& fieldSpecs()
+{
+    static const std::array<FieldSpec, 9> specs = {{
+        {QStringLiteral("3000"), QStringLiteral("patient ID"), &RequestFields::patientId},
+        {QStringLiteral("3101"), QStringLiteral("surname"), &RequestFields::surname},
+        {QStringLiteral("3102"), QStringLiteral("first name"), &RequestFields::firstName},
+        {QStringLiteral("3103"), QStringLiteral("date of birth"), &RequestFields::birthDate},
+        {QStringLiteral("3110"), QStringLiteral("gender"), &RequestFields::gender},
+        {QStringLiteral("8781"), QStringLiteral("examination date"), &RequestFields::examinationDate},
+        {QStringLiteral("8782"), QStringLiteral("examination time"), &RequestFields::examinationTime},
+        {QStringLiteral("4603"), QStringLiteral("referring physician"), &RequestFields::referringPhysician},
+        {QStringLiteral("6335"), QStringLiteral("modality"), &RequestFields::modality},
+    }};
+    return specs;
+}
 
 QString asShortDate(const QString& text, const platform::RegionalFormats& regional)
 {
@@ -58,12 +62,17 @@ QByteArray buildRequestRecord(const RequestFields& input, bool withModality, con
 
     // Refuse the whole request before anything is encoded: a request with a field silently
     // missing is worse than none.
-    for (const FieldSpec& field : kFields)
-        checkCarriable(QLatin1String(field.label), QLatin1String(field.id), fields.*field.member);
+    qsizetype bodySize = 0;
+    for (const FieldSpec& field : fieldSpecs()) {
+        if (const QString why = whyNotCarriable(fields.*field.member); !why.isEmpty())
+            throw uncarriableField(field.label, field.id, why);
+        bodySize += (fields.*field.member).size() + 9;
+    }
 
     QString body;
-    for (const FieldSpec& field : kFields)
-        body += CreateGDTLine(QLatin1String(field.id), fields.*field.member);
+    body.reserve(bodySize);
+    for (const FieldSpec& field : fieldSpecs())
+        body += CreateGDTLine(field.id, fields.*field.member);
 
     const QString header = QStringLiteral("01380006302\r\n") + QStringLiteral("0148100%1\r\n")
                                .arg(51 + writtenLength(body), 5, 10, QLatin1Char('0')) +

@@ -87,7 +87,8 @@ void applyLanguage(const QString& formKey, QObject& window, const LanguageRows& 
 void ChangeLanguage(const QString& formKey, QObject& window)
 {
     // All rows are fetched before any text changes, so a failure while reading leaves the
-    // window as it was. Like the original, every form key opens and reads the database.
+    // window as it was. Every form key opens and reads the database, so a broken file is
+    // reported whichever window asks.
     LanguageRows rows;
     const bool read = errors::trap(QStringLiteral("ChangeLanguage"),
                                    [&] { rows = readLanguageRows(languageDatabasePath(), settings::Config.Language); });

@@ -8,8 +8,8 @@
 
 namespace language {
 
-// Jet/DAO error numbers used for the language database, so the log reads like the original
-// program's (which got them from the Access driver).
+// The database engine's own error numbers for these failures, which support staff who know
+// Access databases recognise in the log.
 enum LanguageErrorNumber : qint32 {
     kTableNotFound = 3078,      // tblComponents is not in the database
     kItemNotFound = 3265,       // no column for the language (or no ComponentName column)

@@ -31,9 +31,7 @@ void frmMain::Form_Load()
                            .arg(app::kVersionMajor)
                            .arg(app::kVersionMinor)
                            .arg(app::kVersionRevision));
-        const QString temp = import::importFolder();
-        if (!QDir().mkpath(temp))
-            throw errors::RuntimeError(errors::kPathNotFound, QStringLiteral("Path not found: %1").arg(QDir::toNativeSeparators(temp)));
+        import::ensureImportFolder();
         settings::LoadConfig();
         language::ChangeLanguage(QStringLiteral("Main"), *this);
 
@@ -53,7 +51,7 @@ void frmMain::Form_Load()
         lblModality->setVisible(Config.Modality);
         txtModality->setVisible(Config.Modality);
 
-        import::deleteImportFiles(temp);
+        import::deleteImportFiles(import::importFolder());
     });
 }
 

@@ -70,12 +70,18 @@ QString fromSystemCodePage(const QByteArray& bytes)
 
 QByteArray toCodePage437(const QString& text)
 {
-    QByteArray bytes;
-    bytes.reserve(text.size());
-    for (const char32_t codePoint : text.toUcs4()) {
+    QByteArray bytes(text.size(), Qt::Uninitialized);
+    char* out = bytes.data();
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        char32_t codePoint = text[i].unicode();
+        if (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
+            codePoint = QChar::surrogateToUcs4(text[i], text[i + 1]);
+            ++i;
+        }
         const int byte = codePage437Byte(codePoint);
-        bytes.append(byte >= 0 ? char(byte) : baseLetterOr437Fallback(codePoint));
+        *out++ = byte >= 0 ? char(byte) : baseLetterOr437Fallback(codePoint);
     }
+    bytes.truncate(out - bytes.constData());
     return bytes;
 }
 

@@ -13,11 +13,6 @@ QString withFourDigitYear(QString format)
     return format;
 }
 
-QString withTwoDigitYear(QString format)
-{
-    return format.replace(QStringLiteral("yyyy"), QStringLiteral("yy"));
-}
-
 // "dd.MM.yyyy" -> "d.M.yyyy": Qt then reads one or two digits, as users type them.
 QString lenientDigits(QString format)
 {
@@ -30,20 +25,19 @@ QString withoutTimeZone(QString format)
     return format.remove(zone).trimmed();
 }
 
-QString timeSeparatorOf(const QString& format)
+QChar timeSeparatorOf(const QString& format)
 {
     for (const QChar c : format) {
         if (!c.isLetter())
-            return QString(c);
+            return c;
     }
-    return QStringLiteral(":");
+    return u':';
 }
 
 QDate applyYearWindow(const QDate& date)
 {
     const int twoDigits = date.year() % 100;
-    const int year = twoDigits < 30 ? 2000 + twoDigits : 1900 + twoDigits;
-    return QDate(year, date.month(), date.day());
+    return QDate(twoDigits < 30 ? 2000 + twoDigits : 1900 + twoDigits, date.month(), date.day());
 }
 
 } // namespace
@@ -53,6 +47,7 @@ RegionalFormats::RegionalFormats(const QLocale& locale)
     , m_shortDateFormat(withFourDigitYear(locale.dateFormat(QLocale::ShortFormat)))
     , m_longTimeFormat(withoutTimeZone(locale.timeFormat(QLocale::LongFormat)))
     , m_timeSeparator(timeSeparatorOf(locale.timeFormat(QLocale::ShortFormat)))
+    , m_numericShortDate(NumericDateFormat::from(m_shortDateFormat))
 {
 }
 
@@ -63,7 +58,7 @@ RegionalFormats RegionalFormats::current()
 
 QString RegionalFormats::shortDate(const QDate& date) const
 {
-    return m_locale.toString(date, m_shortDateFormat);
+    return m_numericShortDate ? m_numericShortDate->format(date) : m_locale.toString(date, m_shortDateFormat);
 }
 
 QString RegionalFormats::longTime(const QTime& time) const
@@ -73,19 +68,23 @@ QString RegionalFormats::longTime(const QTime& time) const
 
 QString RegionalFormats::shortTime(const QTime& time) const
 {
-    return m_locale.toString(time, QStringLiteral("HH") + m_timeSeparator + QStringLiteral("mm"));
+    return formatHourMinute(time, m_timeSeparator);
 }
 
 std::optional<QDate> RegionalFormats::parseDate(const QString& text) const
 {
     const QString trimmed = text.trimmed();
-    const QString fourDigit = lenientDigits(m_shortDateFormat);
-    for (const QString& format : {fourDigit, m_locale.dateFormat(QLocale::LongFormat), QStringLiteral("yyyy-MM-dd")}) {
+    if (m_numericShortDate) {
+        if (const auto date = m_numericShortDate->parse(trimmed))
+            return date;
+    }
+    const QString shortFormat = lenientDigits(m_shortDateFormat);
+    for (const QString& format : {shortFormat, m_locale.dateFormat(QLocale::LongFormat), QStringLiteral("yyyy-MM-dd")}) {
         const QDate date = m_locale.toDate(trimmed, format);
         if (date.isValid())
             return date;
     }
-    const QDate twoDigitYear = m_locale.toDate(trimmed, withTwoDigitYear(fourDigit));
+    const QDate twoDigitYear = m_locale.toDate(trimmed, QString(shortFormat).replace(QStringLiteral("yyyy"), QStringLiteral("yy")));
     if (twoDigitYear.isValid())
         return applyYearWindow(twoDigitYear);
     return std::nullopt;
@@ -94,9 +93,10 @@ std::optional<QDate> RegionalFormats::parseDate(const QString& text) const
 std::optional<QTime> RegionalFormats::parseTime(const QString& text) const
 {
     const QString trimmed = text.trimmed();
-    const QString& sep = m_timeSeparator;
+    if (const auto time = parseNumericTime(trimmed, m_timeSeparator))
+        return time;
+    const QString sep(m_timeSeparator);
     const QStringList formats = {m_locale.timeFormat(QLocale::ShortFormat), m_longTimeFormat,
-                                 QStringLiteral("H%1mm").arg(sep), QStringLiteral("H%1mm%1ss").arg(sep),
                                  QStringLiteral("h%1mm AP").arg(sep), QStringLiteral("h%1mm%1ss AP").arg(sep)};
     for (const QString& format : formats) {
         const QTime time = m_locale.toTime(trimmed, format);

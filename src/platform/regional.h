@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/numeric_dates.h"
+
 #include <QDate>
 #include <QLocale>
 #include <QTime>
@@ -32,7 +34,8 @@ private:
     QLocale m_locale;
     QString m_shortDateFormat;
     QString m_longTimeFormat;
-    QString m_timeSeparator;
+    QChar m_timeSeparator;
+    std::optional<NumericDateFormat> m_numericShortDate; // absent where the short date has names
 };
 
 } // namespace platform

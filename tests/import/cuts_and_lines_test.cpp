@@ -2,7 +2,7 @@
 #include "import/import_folder.h"
 #include "import/import_lines.h"
 #include "import/layouts.h"
-#include "import/qstring_printer.h"
+#include "support/qstring_printer.h"
 #include "import/text_cuts.h"
 
 #include <QStringList>

@@ -1,6 +1,6 @@
 #include "import/import_folder.h"
 #include "import/import_timer.h"
-#include "import/qstring_printer.h"
+#include "support/qstring_printer.h"
 #include "import/recording_import_window.h"
 #include "platform/clock.h"
 #include "support/scripted_presenters.h"

@@ -1,6 +1,6 @@
 #include "errors/runtime_error.h"
 #include "import/layouts.h"
-#include "import/qstring_printer.h"
+#include "support/qstring_printer.h"
 
 #include <gtest/gtest.h>
 

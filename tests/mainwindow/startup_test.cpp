@@ -106,7 +106,7 @@ TEST_F(MainWindowTest, FailedStartUpKeepsTheDesignedWindowAndReportsIt)
     window = std::make_unique<frmMain>();
     window->Form_Load();
     ASSERT_EQ(messages.shown().size(), 1);
-    EXPECT_TRUE(messages.texts().first().startsWith(" # 76 - ")) << qPrintable(messages.texts().first());
+    EXPECT_TRUE(messages.texts().first().startsWith(" # 75 - ")) << qPrintable(messages.texts().first());
     EXPECT_TRUE(messages.texts().first().split('\n').first().endsWith(" - frmMain_Load"));
     EXPECT_EQ(window->windowTitle(), "Lumvik Version 1.0.4");
     EXPECT_NEAR(clientHeightTwips(*window), 9720, 15);

@@ -3,6 +3,7 @@
 #include "language/change_language.h"
 #include "settings/config.h"
 #include "settings/frm_settings.h"
+#include "support/qstring_printer.h"
 #include "support/scripted_presenters.h"
 #include "support/temp_program_folder.h"
 
@@ -15,11 +16,6 @@
 #include <memory>
 #include <optional>
 #include <ostream>
-
-inline void PrintTo(const QString& text, std::ostream* out)
-{
-    *out << '"' << text.toStdString() << '"';
-}
 
 // A settings window over a fresh Config and program folder, with every box and dialog answered
 // by script. A test that makes the window report an error fails.

@@ -3,6 +3,22 @@
 #include <gtest/gtest.h>
 
 namespace testsupport {
+namespace {
+
+// A queued dialog answer; none left counts as a cancel.
+std::optional<QString> takeFirst(std::deque<std::optional<QString>>& answers)
+{
+    if (answers.empty())
+        return std::nullopt;
+    const QString value = answers.front().value_or(QString());
+    const bool cancelled = !answers.front().has_value();
+    answers.pop_front();
+    if (cancelled)
+        return std::nullopt;
+    return value;
+}
+
+} // namespace
 
 ScriptedMessages::ScriptedMessages()
     : m_install(*this)
@@ -46,22 +62,14 @@ std::optional<QString> ScriptedDialogs::chooseFolder(const QString& title)
 {
     folderTitles.append(title);
     EXPECT_FALSE(m_folders.empty()) << "unexpected folder chooser";
-    if (m_folders.empty())
-        return std::nullopt;
-    auto answer = m_folders.front();
-    m_folders.pop_front();
-    return answer;
+    return takeFirst(m_folders);
 }
 
 std::optional<QString> ScriptedDialogs::chooseFileToOpen(const QStringList& nameFilters)
 {
     fileFilters.append(nameFilters);
     EXPECT_FALSE(m_files.empty()) << "unexpected file dialog";
-    if (m_files.empty())
-        return std::nullopt;
-    auto answer = m_files.front();
-    m_files.pop_front();
-    return answer;
+    return takeFirst(m_files);
 }
 
 } // namespace testsupport

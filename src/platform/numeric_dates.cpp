@@ -1,0 +1,138 @@
+#include "platform/numeric_dates.h"
+
+#include <QVarLengthArray>
+
+namespace platform {
+namespace {
+
+struct DigitGroup
+{
+    int value;
+    int digits;
+};
+
+// "12.03.1980" -> {12, 2}, {3, 2}, {1980, 4}; nullopt when anything but 1-4 digits stands
+// between the separators.
+std::optional<QVarLengthArray<DigitGroup, 3>> digitGroups(QStringView text, QChar separator)
+{
+    QVarLengthArray<DigitGroup, 3> groups;
+    DigitGroup current{0, 0};
+    for (const QChar c : text) {
+        if (c == separator) {
+            if (current.digits == 0)
+                return std::nullopt;
+            groups.append(current);
+            current = {0, 0};
+        } else if (c >= u'0' && c <= u'9' && current.digits < 4) {
+            current = {current.value * 10 + (c.unicode() - u'0'), current.digits + 1};
+        } else {
+            return std::nullopt;
+        }
+    }
+    if (current.digits == 0)
+        return std::nullopt;
+    groups.append(current);
+    return groups;
+}
+
+// Appends the non-negative value with at least width digits, leading zeros first.
+void appendNumber(QString& out, int value, int width)
+{
+    char16_t digits[12];
+    int first = 12;
+    do {
+        digits[--first] = char16_t(u'0' + value % 10);
+        value /= 10;
+    } while (value > 0 || 12 - first < width);
+    out.append(QStringView(digits + first, 12 - first));
+}
+
+} // namespace
+
+std::optional<NumericDateFormat> NumericDateFormat::from(const QString& format)
+{
+    NumericDateFormat result;
+    int fields = 0;
+    for (qsizetype i = 0; i < format.size();) {
+        const QChar c = format[i];
+        qsizetype run = 1;
+        while (i + run < format.size() && format[i + run] == c)
+            ++run;
+        if (c == u'd' || c == u'M' || c == u'y') {
+            if (fields == 3 || run > (c == u'y' ? 4 : 2))
+                return std::nullopt;
+            result.m_fields[fields++] = {char(c.unicode()), int(run)};
+        } else if (run == 1 && (result.m_separator.isNull() || result.m_separator == c)) {
+            result.m_separator = c;
+        } else {
+            return std::nullopt;
+        }
+        i += run;
+    }
+    if (fields != 3 || result.m_separator.isNull())
+        return std::nullopt;
+    return result;
+}
+
+QString NumericDateFormat::format(const QDate& date) const
+{
+    QString out;
+    out.reserve(10);
+    for (const Field& field : m_fields) {
+        if (!out.isEmpty())
+            out.append(m_separator);
+        const int value = field.kind == 'd' ? date.day() : field.kind == 'M' ? date.month() : date.year();
+        appendNumber(out, value, field.width);
+    }
+    return out;
+}
+
+std::optional<QDate> NumericDateFormat::parse(QStringView text) const
+{
+    const auto groups = digitGroups(text, m_separator);
+    if (!groups || groups->size() != 3)
+        return std::nullopt;
+    int day = 0, month = 0, year = 0;
+    for (int i = 0; i < 3; ++i) {
+        const DigitGroup& group = groups->at(i);
+        if (m_fields[i].kind == 'y') {
+            if (group.digits == 2)
+                year = group.value < 30 ? 2000 + group.value : 1900 + group.value;
+            else if (group.digits == 4)
+                year = group.value;
+        } else if (group.digits <= 2) {
+            (m_fields[i].kind == 'd' ? day : month) = group.value;
+        }
+    }
+    const QDate date(year, month, day);
+    if (year == 0 || !date.isValid())
+        return std::nullopt;
+    return date;
+}
+
+std::optional<QTime> parseNumericTime(QStringView text, QChar separator)
+{
+    const auto groups = digitGroups(text, separator);
+    if (!groups || groups->size() < 2 || groups->at(0).digits > 2)
+        return std::nullopt;
+    for (qsizetype i = 1; i < groups->size(); ++i) {
+        if (groups->at(i).digits != 2)
+            return std::nullopt;
+    }
+    const QTime time(groups->at(0).value, groups->at(1).value, groups->size() == 3 ? groups->at(2).value : 0);
+    if (groups->size() > 3 || !time.isValid())
+        return std::nullopt;
+    return time;
+}
+
+QString formatHourMinute(const QTime& time, QChar separator)
+{
+    QString out;
+    out.reserve(5);
+    appendNumber(out, time.hour(), 2);
+    out.append(separator);
+    appendNumber(out, time.minute(), 2);
+    return out;
+}
+
+} // namespace platform
