@@ -80,7 +80,14 @@ class Lumvik:
     def main_window(self):
         if self.process.poll() is not None:
             raise AssertionError("Lumvik ended before its main window showed")
+        boxes = self.dialogs()
+        if boxes:
+            raise AssertionError(f"unexpected boxes at start-up: {boxes}")
         return self.window(f"^{re.escape(MAIN_TITLE)}$")
+
+    def dialogs(self):
+        """The visible boxes and dialog windows of this run."""
+        return [w for w in self.display.windows(".", self.process.pid) if w.is_dialog()]
 
     def __enter__(self):
         return self
@@ -115,7 +122,7 @@ class Lumvik:
         """No box of this run shows now, nor within settle seconds."""
         deadline = time.monotonic() + settle
         while time.monotonic() < deadline:
-            boxes = [w for w in self.display.windows(".", self.process.pid) if w.is_dialog()]
+            boxes = self.dialogs()
             assert not boxes, f"unexpected boxes: {boxes}"
             time.sleep(0.05)
 
