@@ -7,6 +7,7 @@ failing case leaves a screenshot of the whole screen in the screenshot folder, n
 
 import argparse
 import shutil
+import signal
 import sys
 import tempfile
 import time
@@ -47,6 +48,25 @@ class Context:
         return self.screenshots / f"{name}.png"
 
 
+def run_case(case, context):
+    """Runs one case; on failure prints why and leaves a screenshot of the screen. True if it passed."""
+    started = time.monotonic()
+    failure_screenshot = context.screenshot_path(f"FAILED-{case.__name__}")
+    failure_screenshot.unlink(missing_ok=True)
+    try:
+        case(context)
+        print(f"PASS {case.__name__} ({time.monotonic() - started:.1f} s)", flush=True)
+        return True
+    except Exception:
+        print(f"FAIL {case.__name__} ({time.monotonic() - started:.1f} s)", flush=True)
+        traceback.print_exc()
+        context.display.screenshot(str(failure_screenshot))
+        xvfb_says = context.display.log_path.read_text(errors="replace").strip()
+        if xvfb_says:
+            print("Xvfb says:", xvfb_says)
+        return False
+
+
 def run(cases):
     parser = argparse.ArgumentParser()
     parser.add_argument("--lumvik", required=True)
@@ -58,26 +78,18 @@ def run(cases):
             print(f"{tool} is missing: install xvfb, xdotool, x11-utils, xclip and imagemagick", file=sys.stderr)
             return 1
     Path(args.screenshots).mkdir(parents=True, exist_ok=True)
+    # A test timeout's SIGTERM still unmounts, ends the started processes and removes the folders.
+    signal.signal(signal.SIGTERM, lambda *_: sys.exit("terminated"))
     failed = []
     started = time.monotonic()
-    try:
-        with tempfile.TemporaryDirectory(prefix="lumvik-user-") as root:
+    with tempfile.TemporaryDirectory(prefix="lumvik-user-") as root:
+        try:
             display = VirtualDisplay(Path(root) / "xvfb.log")
             context = Context(args, display, root)
             for case in cases:
-                case_started = time.monotonic()
-                failure_screenshot = Path(args.screenshots) / f"FAILED-{case.__name__}.png"
-                failure_screenshot.unlink(missing_ok=True)
-                try:
-                    case(context)
-                    print(f"PASS {case.__name__} ({time.monotonic() - case_started:.1f} s)", flush=True)
-                except Exception:
+                if not run_case(case, context):
                     failed.append(case.__name__)
-                    print(f"FAIL {case.__name__} ({time.monotonic() - case_started:.1f} s)", flush=True)
-                    traceback.print_exc()
-                    display.screenshot(str(failure_screenshot))
-                    print("Xvfb says:", display.log_path.read_text(errors="replace"))
-    finally:
-        stop_all()
+        finally:
+            stop_all()
     print(f"{len(cases) - len(failed)} of {len(cases)} cases passed in {time.monotonic() - started:.1f} s")
     return 1 if failed else 0
