@@ -5,7 +5,11 @@
 #include <QSaveFile>
 #include <QTemporaryFile>
 
+#include <sys/stat.h>
 #include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
 
 namespace platform {
 
@@ -44,6 +48,21 @@ void writeAndSync(QFileDevice& file, const QByteArray& bytes, const QString& pat
         throw fileError(file, path);
 }
 
+// QTemporaryFile creates its file for the owner alone; the new file gets the permissions any
+// newly created file gets (0666 less the umask), since the device reading the folder may run as
+// another user.
+void permitLikeANewFile(const QFileDevice& file, const QString& path)
+{
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    if (::fchmod(file.handle(), 0666 & ~mask) != 0) {
+        const QString reason = QString::fromLocal8Bit(std::strerror(errno));
+        const QString where = QDir::toNativeSeparators(path);
+        throw RuntimeError(errors::kPathFileAccessError,
+                           QStringLiteral("Path/File access error: %1 (%2)").arg(where, reason));
+    }
+}
+
 } // namespace
 
 QString writeNewFileAtomically(const QString& folder, const QString& stem, const QString& suffix, const QByteArray& bytes)
@@ -52,6 +71,7 @@ QString writeNewFileAtomically(const QString& folder, const QString& stem, const
     QTemporaryFile temporary(openableFolder + QStringLiteral("/.") + stem + QStringLiteral(".XXXXXX.part"));
     if (!temporary.open())
         throw fileError(temporary, folder + stem + suffix);
+    permitLikeANewFile(temporary, temporary.fileName());
     writeAndSync(temporary, bytes, temporary.fileName());
 
     for (int attempt = 1;; ++attempt) {

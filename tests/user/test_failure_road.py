@@ -1,0 +1,132 @@
+#!/usr/bin/env python3
+"""The failure road: a vanished and a read-only target folder, a corrupt Language.mdb, a missing
+Settings.ini and an import text that cannot be taken apart. Each ends in the right box and log
+line, leaves no partial file, and loses nothing the person typed.
+"""
+
+import contextlib
+import subprocess
+import sys
+from datetime import datetime
+
+from gdt_reader import body, read_request
+from lumvik_app import Lumvik
+from user_test import expect_equal, files_in, run
+
+TYPED = ["F-1", "Ida", "Roth"]
+WRITTEN = [("3000", "F-1"), ("3101", "Roth"), ("3102", "Ida")]
+
+
+@contextlib.contextmanager
+def read_only_folder(context):
+    """A folder that refuses writes even to root: a read-only tmpfs where mounting is allowed,
+    else a folder of /proc."""
+    mount_point = context.folder("read-only")
+    mounted = subprocess.run(["mount", "-t", "tmpfs", "-o", "ro,size=64k", "tmpfs", str(mount_point)],
+                             capture_output=True).returncode == 0
+    try:
+        yield str(mount_point) if mounted else "/proc/self"
+    finally:
+        if mounted:
+            subprocess.run(["umount", "-l", str(mount_point)], check=True)
+
+
+def the_request_in(folder):
+    (written,) = files_in(folder)
+    return body(read_request((folder / written).read_bytes()))
+
+
+def failing_target_folders(context):
+    target = context.folder("target")
+    gone = target / "gone"
+    gone.mkdir()
+    folder = context.program_folder(dict(Path=f"{gone}/", Language="Deutsch", TxtImport=0, Modality=0))
+    with Lumvik(context.display, folder) as app, read_only_folder(context) as read_only:
+        app.type_in_focus_order(TYPED)
+        gone.rmdir()
+        app.click("cmdCreate")
+        app.answer("Warning", screenshot=context.screenshot_path("warning-vanished-folder"))
+        app.expect_no_dialog()
+        expect_equal(files_in(target), [], "files beside the vanished folder")
+
+        settings = app.open_settings("Einstellungen")
+        settings.replace_text("txtPath", read_only)
+        settings.close_with("cmdSave")
+        app.click("cmdCreate")
+        app.answer("Warning")
+        app.expect_no_dialog()
+
+        # The folder is back: the fields still hold what was typed.
+        gone.mkdir()
+        settings = app.open_settings("Einstellungen")
+        settings.replace_text("txtPath", str(gone))
+        settings.close_with("cmdSave")
+        app.create()
+        expect_equal(the_request_in(gone), WRITTEN, "request written after the failures")
+        app.close()
+    expect_equal(folder.logged_errors(), [(76, f"Path not found: {gone}/", "cmdCreate_Click"),
+                                          (70, f"Permission denied: {read_only}/", "cmdCreate_Click")], "error log")
+
+
+def corrupt_language_file(context):
+    target = context.folder("target")
+    folder = context.program_folder(dict(Path=f"{target}/", Language="English", TxtImport=0, Modality=0))
+    (folder.path / "Language.mdb").write_bytes(b"Standard Jet DB\0" + bytes(range(256)) * 16)
+    settings_before = folder.settings()
+    # The main window's texts and then the settings window's: each start-up reports the file and
+    # goes on with the built-in German texts.
+    with Lumvik(context.display, folder, startup_boxes=["Warning"]) as app:
+        context.screenshot(app.main, "main-without-language-texts")
+        settings = app.open_settings("Einstellungen", boxes_first=["Warning"])
+        settings.close_with("cmdCancel")
+        app.type_in_focus_order(TYPED)
+        app.create()
+        expect_equal(the_request_in(target), WRITTEN, "request written without language texts")
+        app.close()
+    unrecognised = (3343, f"Unrecognized database format '{folder.path}/Language.mdb' (the file is not an Access "
+                          "database).", "ChangeLanguage")
+    expect_equal(folder.logged_errors(), [unrecognised] * 2, "error log")
+    expect_equal(folder.settings(), settings_before, "Settings.ini")
+
+
+def missing_settings_file(context):
+    """Defaults: English texts, import off, and requests in the folder Lumvik was started from."""
+    start_folder = context.folder("start")
+    folder = context.program_folder()
+    with Lumvik(context.display, folder, locale="en_US.UTF-8", cwd=start_folder) as app:
+        context.screenshot(app.main, "main-english-import-off")
+        app.type_in_focus_order(["M-7", "", "", "12/24/60", "", "12/6/2026", "2:15 PM"])
+        app.create()
+        expect_equal(the_request_in(start_folder), [("3000", "M-7"), ("3103", "12/24/1960"), ("8781", "12/6/2026"),
+                                                    ("8782", "14:15")], "request with US regional settings")
+        settings = app.open_settings("Settings")
+        settings.close_with("cmdCancel")
+        app.close()
+    expect_equal(files_in(folder.path), ["Language.mdb", "Lumvik", "Temp"], "program folder (no Settings.ini)")
+    expect_equal(folder.log_lines(), [], "error log")
+
+
+def import_text_that_cannot_be_cut(context):
+    target = context.folder("target")
+    folder = context.program_folder(dict(Path=f"{target}/", Language="Deutsch", TxtImport=1, Modality=0))
+    with Lumvik(context.display, folder, import_on=True) as app:
+        context.screenshot(app.main, "main-german-import-on")
+        # Only line breaks: the three-line layout finds no first name.
+        app.paste_into_import_box("\n\n\n")
+        app.answer("Warning", screenshot=context.screenshot_path("warning-import"))
+        expect_equal(folder.import_files(), [], "import files left in Temp after the failure")
+        # The clear button makes the box ready again; the next text is imported as usual.
+        app.click("cmdClear")
+        app.wait_for_import(app.paste_into_import_box("Appointment: Roth, Ida (F) #F-1 05/17/1990 09:00"))
+        app.create()
+        expect_equal(the_request_in(target), WRITTEN + [("3103", "17.05.1990"), ("3110", "F"),
+                                                        ("8781", datetime.now().strftime("%d.%m.%Y"))],
+                     "request after the failed import")
+        app.close()
+    expect_equal([(number, procedure) for number, _, procedure in folder.logged_errors()], [(5, "ImportData_1")],
+                 "error log")
+
+
+if __name__ == "__main__":
+    sys.exit(run([failing_target_folders, corrupt_language_file, missing_settings_file,
+                  import_text_that_cannot_be_cut]))
