@@ -11,6 +11,9 @@ configure_and_build() { # build-dir [cmake options...]
     cmake --build "$dir" -j "$jobs"
 }
 
+echo "== Source format (clang-format)"
+git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
+
 echo "== The npm package mdb-reader, an independent reader of Language.mdb"
 npm ci --prefix tests/language/mdb-reader-check --no-audit --no-fund --loglevel=error
 

@@ -21,7 +21,8 @@ int main(int argc, char** argv)
     auto* frame = new QGroupBox(QStringLiteral("GDT-Daten"), central);
     frame->setGeometry(8, 16, 561, 209);
     for (int i = 0; i < 11; ++i)
-        (new QLabel(QStringLiteral("Label %1:").arg(i), frame))->setGeometry(8 + (i / 6) * 264, 24 + (i % 6) * 32, 80, 17);
+        (new QLabel(QStringLiteral("Label %1:").arg(i), frame))
+            ->setGeometry(8 + (i / 6) * 264, 24 + (i % 6) * 32, 80, 17);
     for (int i = 0; i < 9; ++i)
         (new QLineEdit(frame))->setGeometry(96 + (i / 5) * 320, 16 + (i % 5) * 32, 145, 25);
     (new QPushButton(QStringLiteral("Felder löschen"), central))->setGeometry(8, 232, 113, 41);

@@ -6,9 +6,7 @@
 #include <QIcon>
 
 LumvikApp::LumvikApp()
-    : m_instance(platform::programFolder())
-    , m_installMessages(m_messages)
-    , m_installDialogs(m_dialogs)
+    : m_instance(platform::programFolder()), m_installMessages(m_messages), m_installDialogs(m_dialogs)
 {
 }
 

@@ -12,7 +12,8 @@ void Error_Handler(const QString& procedureName, const RuntimeError& error)
 {
     QString text = errorSummary(procedureName, error);
     if (!appendToErrorLog(logLine(platform::now(), procedureName, error)))
-        text += QStringLiteral("\nThe error log could not be written: %1").arg(QDir::toNativeSeparators(errorLogPath()));
+        text +=
+            QStringLiteral("\nThe error log could not be written: %1").arg(QDir::toNativeSeparators(errorLogPath()));
 
     platform::MessageRequest box;
     box.text = text;

@@ -11,8 +11,7 @@ void Error_Handler(const QString& procedureName, const RuntimeError& error);
 
 // The error trap every working procedure uses: runs body; a RuntimeError coming out of it is
 // reported under procedureName and the procedure ends there. Returns true when body finished.
-template <typename Body>
-bool trap(const QString& procedureName, Body&& body)
+template <typename Body> bool trap(const QString& procedureName, Body&& body)
 {
     try {
         body();

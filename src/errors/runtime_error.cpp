@@ -3,9 +3,8 @@
 namespace errors {
 
 RuntimeError::RuntimeError(qint32 number, QString description)
-    : m_number(number)
-    , m_description(std::move(description))
-    , m_what(QStringLiteral("%1 - %2").arg(m_number).arg(m_description).toUtf8())
+    : m_number(number), m_description(std::move(description)),
+      m_what(QStringLiteral("%1 - %2").arg(m_number).arg(m_description).toUtf8())
 {
 }
 

@@ -8,8 +8,7 @@ namespace errors {
 
 // Run-time error numbers as classic BASIC numbers them: practices know these from the logs of
 // similar tools, and support staff read "53" as "file not found" at a glance.
-enum ErrorNumber : qint32
-{
+enum ErrorNumber : qint32 {
     kInvalidProcedureCall = 5,
     kOverflow = 6,
     kTypeMismatch = 13,

@@ -27,9 +27,9 @@ QString whyNotCarriable(const QString& content)
 
 errors::RuntimeError uncarriableField(const QString& fieldLabel, const QString& fieldId, const QString& why)
 {
-    return errors::RuntimeError(errors::kInvalidProcedureCall,
-                                QStringLiteral("The %1 (GDT field %2) %3; the request was not written")
-                                    .arg(fieldLabel, fieldId, why));
+    return errors::RuntimeError(
+        errors::kInvalidProcedureCall,
+        QStringLiteral("The %1 (GDT field %2) %3; the request was not written").arg(fieldLabel, fieldId, why));
 }
 
 QString CreateGDTLine(const QString& fieldId, const QString& content)

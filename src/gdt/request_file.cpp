@@ -74,8 +74,8 @@ QByteArray buildRequestRecord(const RequestFields& input, bool withModality, con
     for (const FieldSpec& field : fieldSpecs())
         body += CreateGDTLine(field.id, fields.*field.member);
 
-    const QString header = QStringLiteral("01380006302\r\n") + QStringLiteral("0148100%1\r\n")
-                               .arg(51 + writtenLength(body), 5, 10, QLatin1Char('0')) +
+    const QString header = QStringLiteral("01380006302\r\n") +
+                           QStringLiteral("0148100%1\r\n").arg(51 + writtenLength(body), 5, 10, QLatin1Char('0')) +
                            QStringLiteral("01092062\r\n") + QStringLiteral("014921802.01\r\n");
     return platform::toCodePage437(header + body);
 }
@@ -87,14 +87,16 @@ QString requestFileStem(const QDateTime& when)
 
 QString requestFolder(const QString& configuredPath)
 {
-    if (configuredPath.isEmpty() || configuredPath.endsWith(QLatin1Char('/')) || configuredPath.endsWith(QDir::separator()))
+    if (configuredPath.isEmpty() || configuredPath.endsWith(QLatin1Char('/')) ||
+        configuredPath.endsWith(QDir::separator()))
         return configuredPath;
     return configuredPath + QDir::separator();
 }
 
 QString CreateGDTFile(const RequestFields& fields)
 {
-    const QByteArray record = buildRequestRecord(fields, settings::Config.Modality, platform::RegionalFormats::current());
+    const QByteArray record =
+        buildRequestRecord(fields, settings::Config.Modality, platform::RegionalFormats::current());
     const QString stem = requestFileStem(platform::now());
     return platform::writeNewFileAtomically(requestFolder(settings::Config.Path), stem, QStringLiteral(".gdt"), record);
 }

@@ -25,7 +25,8 @@ struct RequestFields
 // The 6302 record in code page 437, header lines with the computed record length first. Dates
 // and the time are re-formatted with the regional formats when they can be read. Throws
 // errors::RuntimeError naming the field when a field cannot be carried by one line.
-QByteArray buildRequestRecord(const RequestFields& fields, bool withModality, const platform::RegionalFormats& regional);
+QByteArray buildRequestRecord(const RequestFields& fields, bool withModality,
+                              const platform::RegionalFormats& regional);
 
 // "ddMMyyyy_HHmmss": the request file's name without ".gdt".
 QString requestFileStem(const QDateTime& when);

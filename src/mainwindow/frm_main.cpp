@@ -28,8 +28,7 @@ QFont windowFont()
 
 } // namespace
 
-frmMain::frmMain(QWidget* parent)
-    : QMainWindow(parent)
+frmMain::frmMain(QWidget* parent) : QMainWindow(parent)
 {
     setObjectName(QStringLiteral("frmMain"));
     setFont(windowFont());
@@ -144,7 +143,7 @@ void frmMain::buildCommands(QWidget* central)
 
 void frmMain::setFocusOrder()
 {
-    const QList<QWidget*> order = {txtID,   txtName,  txtSurname,        txtBirthday, cboGender, txtModality,
+    const QList<QWidget*> order = {txtID,   txtName, txtSurname,        txtBirthday, cboGender, txtModality,
                                    txtDate, txtTime, txtSchedPhysician, cmdCreate,   cmdClear,  txtContent};
     for (qsizetype i = 1; i < order.size(); ++i)
         setTabOrder(order[i - 1], order[i]);

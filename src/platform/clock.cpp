@@ -14,8 +14,7 @@ QDateTime now()
     return fixedTime().isValid() ? fixedTime() : QDateTime::currentDateTime();
 }
 
-ScopedFixedClock::ScopedFixedClock(const QDateTime& fixed)
-    : m_previous(fixedTime())
+ScopedFixedClock::ScopedFixedClock(const QDateTime& fixed) : m_previous(fixedTime())
 {
     fixedTime() = fixed;
 }

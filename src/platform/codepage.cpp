@@ -2,7 +2,6 @@
 
 #include <QList>
 
-
 #include <array>
 #include <langinfo.h>
 

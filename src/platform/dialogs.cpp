@@ -25,8 +25,7 @@ DialogPresenter& dialogs()
     return *installedPresenter();
 }
 
-ScopedDialogPresenter::ScopedDialogPresenter(DialogPresenter& presenter)
-    : m_previous(installedPresenter())
+ScopedDialogPresenter::ScopedDialogPresenter(DialogPresenter& presenter) : m_previous(installedPresenter())
 {
     installedPresenter() = &presenter;
 }

@@ -36,9 +36,11 @@ QString folderForOpening(const QString& folder)
     const QString effective = folder.isEmpty() ? QDir::currentPath() : folder;
     const QFileInfo info(effective);
     if (!info.isDir())
-        throw RuntimeError(errors::kPathNotFound, QStringLiteral("Path not found: %1").arg(QDir::toNativeSeparators(effective)));
+        throw RuntimeError(errors::kPathNotFound,
+                           QStringLiteral("Path not found: %1").arg(QDir::toNativeSeparators(effective)));
     if (!info.isWritable())
-        throw RuntimeError(errors::kPermissionDenied, QStringLiteral("Permission denied: %1").arg(QDir::toNativeSeparators(effective)));
+        throw RuntimeError(errors::kPermissionDenied,
+                           QStringLiteral("Permission denied: %1").arg(QDir::toNativeSeparators(effective)));
     return effective;
 }
 
@@ -65,7 +67,8 @@ void permitLikeANewFile(const QFileDevice& file, const QString& path)
 
 } // namespace
 
-QString writeNewFileAtomically(const QString& folder, const QString& stem, const QString& suffix, const QByteArray& bytes)
+QString writeNewFileAtomically(const QString& folder, const QString& stem, const QString& suffix,
+                               const QByteArray& bytes)
 {
     const QString openableFolder = folderForOpening(folder);
     QTemporaryFile temporary(openableFolder + QStringLiteral("/.") + stem + QStringLiteral(".XXXXXX.part"));
@@ -75,7 +78,8 @@ QString writeNewFileAtomically(const QString& folder, const QString& stem, const
     writeAndSync(temporary, bytes, temporary.fileName());
 
     for (int attempt = 1;; ++attempt) {
-        const QString name = attempt == 1 ? stem + suffix : QStringLiteral("%1_%2%3").arg(stem).arg(attempt).arg(suffix);
+        const QString name =
+            attempt == 1 ? stem + suffix : QStringLiteral("%1_%2%3").arg(stem).arg(attempt).arg(suffix);
         const QString target = folder + name;
         if (QFileInfo::exists(target))
             continue;

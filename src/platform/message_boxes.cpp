@@ -19,8 +19,7 @@ MessageAnswer showMessage(const MessageRequest& request)
     return request.defaultAnswer;
 }
 
-ScopedMessagePresenter::ScopedMessagePresenter(MessagePresenter& presenter)
-    : m_previous(installedPresenter())
+ScopedMessagePresenter::ScopedMessagePresenter(MessagePresenter& presenter) : m_previous(installedPresenter())
 {
     installedPresenter() = &presenter;
 }

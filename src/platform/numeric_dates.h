@@ -26,8 +26,8 @@ public:
 private:
     struct Field
     {
-        char kind;  // 'd', 'M' or 'y'
-        int width;  // digits when formatting: 1 (no leading zero), 2 or 4
+        char kind; // 'd', 'M' or 'y'
+        int width; // digits when formatting: 1 (no leading zero), 2 or 4
     };
     std::array<Field, 3> m_fields{};
     QChar m_separator;

@@ -12,7 +12,8 @@ void startProgramDetached(const QString& path)
 {
     using errors::RuntimeError;
     if (path.isEmpty())
-        throw RuntimeError(errors::kInvalidProcedureCall, QStringLiteral("Invalid procedure call or argument: no program to start"));
+        throw RuntimeError(errors::kInvalidProcedureCall,
+                           QStringLiteral("Invalid procedure call or argument: no program to start"));
     // An absolute path keeps QProcess from looking the name up in PATH.
     const QFileInfo program(QDir::fromNativeSeparators(path));
     const QString absolute = program.absoluteFilePath();
@@ -22,7 +23,8 @@ void startProgramDetached(const QString& path)
     process.setProgram(absolute);
     process.setStandardInputFile(QProcess::nullDevice());
     if (!process.startDetached())
-        throw RuntimeError(errors::kPermissionDenied, QStringLiteral("Cannot start %1 (%2)").arg(path, process.errorString()));
+        throw RuntimeError(errors::kPermissionDenied,
+                           QStringLiteral("Cannot start %1 (%2)").arg(path, process.errorString()));
 }
 
 } // namespace platform

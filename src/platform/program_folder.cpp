@@ -18,8 +18,7 @@ QString programFolder()
     return QCoreApplication::applicationDirPath();
 }
 
-ScopedProgramFolder::ScopedProgramFolder(const QString& folder)
-    : m_previous(overriddenFolder())
+ScopedProgramFolder::ScopedProgramFolder(const QString& folder) : m_previous(overriddenFolder())
 {
     overriddenFolder() = folder;
 }

@@ -43,11 +43,10 @@ QDate applyYearWindow(const QDate& date)
 } // namespace
 
 RegionalFormats::RegionalFormats(const QLocale& locale)
-    : m_locale(locale)
-    , m_shortDateFormat(withFourDigitYear(locale.dateFormat(QLocale::ShortFormat)))
-    , m_longTimeFormat(withoutTimeZone(locale.timeFormat(QLocale::LongFormat)))
-    , m_timeSeparator(timeSeparatorOf(locale.timeFormat(QLocale::ShortFormat)))
-    , m_numericShortDate(NumericDateFormat::from(m_shortDateFormat))
+    : m_locale(locale), m_shortDateFormat(withFourDigitYear(locale.dateFormat(QLocale::ShortFormat))),
+      m_longTimeFormat(withoutTimeZone(locale.timeFormat(QLocale::LongFormat))),
+      m_timeSeparator(timeSeparatorOf(locale.timeFormat(QLocale::ShortFormat))),
+      m_numericShortDate(NumericDateFormat::from(m_shortDateFormat))
 {
 }
 
@@ -79,12 +78,14 @@ std::optional<QDate> RegionalFormats::parseDate(const QString& text) const
             return date;
     }
     const QString shortFormat = lenientDigits(m_shortDateFormat);
-    for (const QString& format : {shortFormat, m_locale.dateFormat(QLocale::LongFormat), QStringLiteral("yyyy-MM-dd")}) {
+    for (const QString& format :
+         {shortFormat, m_locale.dateFormat(QLocale::LongFormat), QStringLiteral("yyyy-MM-dd")}) {
         const QDate date = m_locale.toDate(trimmed, format);
         if (date.isValid())
             return date;
     }
-    const QDate twoDigitYear = m_locale.toDate(trimmed, QString(shortFormat).replace(QStringLiteral("yyyy"), QStringLiteral("yy")));
+    const QDate twoDigitYear =
+        m_locale.toDate(trimmed, QString(shortFormat).replace(QStringLiteral("yyyy"), QStringLiteral("yy")));
     if (twoDigitYear.isValid())
         return applyYearWindow(twoDigitYear);
     return std::nullopt;

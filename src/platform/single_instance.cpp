@@ -8,7 +8,8 @@ namespace platform {
 SingleInstance::SingleInstance(const QString& programFolder)
 {
     const QByteArray key = QCryptographicHash::hash(programFolder.toUtf8(), QCryptographicHash::Sha1).toHex().left(16);
-    const QString name = QStringLiteral("lumvik-%1-%2.lock").arg(qEnvironmentVariable("USER"), QString::fromLatin1(key));
+    const QString name =
+        QStringLiteral("lumvik-%1-%2.lock").arg(qEnvironmentVariable("USER"), QString::fromLatin1(key));
     m_lock = std::make_unique<QLockFile>(QDir::temp().filePath(name));
     // Only a dead owner makes a lock stale, however old it is.
     m_lock->setStaleLockTime(0);

@@ -41,8 +41,8 @@ MessageAnswer WidgetMessagePresenter::present(const MessageRequest& request)
 
 std::optional<QString> WidgetDialogPresenter::chooseFolder(const QString& title)
 {
-    const QString folder = QFileDialog::getExistingDirectory(QApplication::activeWindow(), title, QString(),
-                                                             QFileDialog::ShowDirsOnly);
+    const QString folder =
+        QFileDialog::getExistingDirectory(QApplication::activeWindow(), title, QString(), QFileDialog::ShowDirsOnly);
     if (folder.isEmpty())
         return std::nullopt;
     return QDir::toNativeSeparators(folder);

@@ -12,7 +12,7 @@ struct ConfigRecord
     QString OrvanePath; // full path of the viewer program
     bool RunOrvane = false;
     bool TxtImport = false;
-    QString Language;   // "Deutsch", "English" or whatever the file names
+    QString Language; // "Deutsch", "English" or whatever the file names
     bool Modality = false;
 };
 

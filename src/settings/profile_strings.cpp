@@ -35,15 +35,16 @@ void WritePrivateProfileString(const QString& section, const QString& key, const
 {
     // A line break would end the value early and let the rest be read as keys of their own.
     if (value.contains(QLatin1Char('\r')) || value.contains(QLatin1Char('\n')))
-        throw errors::RuntimeError(errors::kInvalidProcedureCall,
-                                   QStringLiteral("The value of %1 contains a line break and cannot be stored").arg(key));
+        throw errors::RuntimeError(
+            errors::kInvalidProcedureCall,
+            QStringLiteral("The value of %1 contains a line break and cannot be stored").arg(key));
     IniDocument document(readExisting(fileName));
     document.setValue(section, key, value);
     platform::replaceFileAtomically(fileName, document.bytes());
 }
 
-QString ReadIniString(const QString& section, const QString& key, const QString& defaultValue,
-                      const QString& fileName, qint16 size)
+QString ReadIniString(const QString& section, const QString& key, const QString& defaultValue, const QString& fileName,
+                      qint16 size)
 {
     QString buffer(size, QLatin1Char(' '));
     const int count = GetPrivateProfileString(section, key, defaultValue, buffer, size, fileName);

@@ -19,7 +19,7 @@ void WritePrivateProfileString(const QString& section, const QString& key, const
                                const QString& fileName);
 
 // The value of key, or defaultValue; a key with an empty value reads as empty.
-QString ReadIniString(const QString& section, const QString& key, const QString& defaultValue,
-                      const QString& fileName, qint16 size);
+QString ReadIniString(const QString& section, const QString& key, const QString& defaultValue, const QString& fileName,
+                      qint16 size);
 
 } // namespace settings

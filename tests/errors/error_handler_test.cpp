@@ -22,7 +22,8 @@ protected:
 TEST_F(ErrorHandlerTest, FirstErrorCreatesTheLogWithOneLineThenShowsTheBox)
 {
     errors::Error_Handler("cmdCreate_Click", RuntimeError(53, "File not found"));
-    EXPECT_EQ(folder.read("Logs/ErrorLog.log"), QByteArray("06.12.2016 - 07:40:18 # 53 - File not found - cmdCreate_Click\r\n"));
+    EXPECT_EQ(folder.read("Logs/ErrorLog.log"),
+              QByteArray("06.12.2016 - 07:40:18 # 53 - File not found - cmdCreate_Click\r\n"));
     ASSERT_EQ(messages.shown().size(), 1);
     const auto& box = messages.shown().first();
     EXPECT_EQ(box.text, " # 53 - File not found - cmdCreate_Click");
@@ -39,8 +40,9 @@ TEST_F(ErrorHandlerTest, ErrorsAreAppendedInOrderAndEarlierLinesKept)
     EXPECT_EQ(folder.logLines(), (QStringList{"earlier line", "06.12.2016 - 07:40:18 # 13 - Type mismatch - LoadConfig",
                                               QString::fromUtf8("06.12.2016 - 07:40:18 # -2147467259 - Datei nicht "
                                                                 "gefunden: Ü - ChangeLanguage")}));
-    EXPECT_EQ(messages.texts(), (QStringList{" # 13 - Type mismatch - LoadConfig",
-                                             QString::fromUtf8(" # -2147467259 - Datei nicht gefunden: Ü - ChangeLanguage")}));
+    EXPECT_EQ(messages.texts(),
+              (QStringList{" # 13 - Type mismatch - LoadConfig",
+                           QString::fromUtf8(" # -2147467259 - Datei nicht gefunden: Ü - ChangeLanguage")}));
 }
 
 TEST_F(ErrorHandlerTest, UnwritableLogStillShowsTheErrorAndSaysSo)
@@ -48,8 +50,9 @@ TEST_F(ErrorHandlerTest, UnwritableLogStillShowsTheErrorAndSaysSo)
     platform::ScopedProgramFolder unwritable("/proc/self");
     errors::Error_Handler("SaveConfig", RuntimeError(70, "Permission denied"));
     ASSERT_EQ(messages.shown().size(), 1);
-    EXPECT_EQ(messages.texts().first(),
-              " # 70 - Permission denied - SaveConfig\nThe error log could not be written: /proc/self/Logs/ErrorLog.log");
+    EXPECT_EQ(
+        messages.texts().first(),
+        " # 70 - Permission denied - SaveConfig\nThe error log could not be written: /proc/self/Logs/ErrorLog.log");
 }
 
 TEST_F(ErrorHandlerTest, TrapReportsUnderTheProcedureNameAndEndsTheBody)

@@ -42,7 +42,11 @@ TEST_F(RequestFileTest, NamedAfterTheMomentOfWriting)
 TEST_F(RequestFileTest, SecondRequestInTheSameSecondGetsItsOwnNameAndTheFirstStays)
 {
     const QString first = gdt::CreateGDTFile(fields);
-    const QByteArray firstBytes = [&] { QFile f(first); f.open(QIODevice::ReadOnly); return f.readAll(); }();
+    const QByteArray firstBytes = [&] {
+        QFile f(first);
+        f.open(QIODevice::ReadOnly);
+        return f.readAll();
+    }();
     fields.patientId = "4712";
     const QString second = gdt::CreateGDTFile(fields);
     const QString third = gdt::CreateGDTFile(fields);

@@ -31,9 +31,9 @@ QByteArray lines(std::initializer_list<const char*> list)
 
 TEST(RequestRecord, ExampleRecordComesOutByteForByte)
 {
-    const QByteArray expected = lines({"01380006302", "014810000170", "01092062", "014921802.01", "01330004711",
-                                       "0143101Meier", "0133102Anna", "019310312.03.1980", "0103110F",
-                                       "019878106.12.2026", "014878209:30", "0174603Dr. Berg"});
+    const QByteArray expected =
+        lines({"01380006302", "014810000170", "01092062", "014921802.01", "01330004711", "0143101Meier", "0133102Anna",
+               "019310312.03.1980", "0103110F", "019878106.12.2026", "014878209:30", "0174603Dr. Berg"});
     const QByteArray record = gdt::buildRequestRecord(exampleFields(), false, kGerman);
     EXPECT_EQ(record, expected);
     EXPECT_EQ(record.size(), 170);
@@ -86,7 +86,8 @@ TEST(RequestRecord, WrittenInCodePage437WithLengthsCountedInBytes)
     const QByteArray record = gdt::buildRequestRecord(fields, false, kGerman);
     EXPECT_TRUE(record.contains("0223101M\x81ller-Strau\xE1\r\n"));
     EXPECT_TRUE(record.contains("0163102Cenek ?\r\n"));
-    EXPECT_TRUE(record.contains(QByteArray("0148100%1").replace("%1", QByteArray::number(record.size()).rightJustified(5, '0'))));
+    EXPECT_TRUE(record.contains(
+        QByteArray("0148100%1").replace("%1", QByteArray::number(record.size()).rightJustified(5, '0'))));
 }
 
 TEST(RequestRecord, FieldTheLineCannotCarryRefusesTheWholeRequestNamingIt)

@@ -2,8 +2,8 @@
 #include "import/import_folder.h"
 #include "import/import_lines.h"
 #include "import/layouts.h"
-#include "support/qstring_printer.h"
 #include "import/text_cuts.h"
+#include "support/qstring_printer.h"
 
 #include <QStringList>
 

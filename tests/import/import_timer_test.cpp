@@ -1,8 +1,8 @@
 #include "import/import_folder.h"
 #include "import/import_timer.h"
-#include "support/qstring_printer.h"
 #include "import/recording_import_window.h"
 #include "platform/clock.h"
+#include "support/qstring_printer.h"
 #include "support/scripted_presenters.h"
 #include "support/temp_program_folder.h"
 

@@ -23,8 +23,7 @@ protected:
     void start(const QByteArray& settingsLines = {});
     QByteArray settingsWith(bool txtImport, bool modality = false) const;
 
-    template <typename T = QWidget>
-    T* control(const char* name) const
+    template <typename T = QWidget> T* control(const char* name) const
     {
         T* found = window->findChild<T*>(QLatin1String(name));
         EXPECT_NE(found, nullptr) << name;

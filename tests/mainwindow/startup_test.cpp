@@ -121,10 +121,15 @@ TEST_F(MainWindowTest, FailedStartUpKeepsTheDesignedWindowAndReportsIt)
 TEST_F(MainWindowTest, EveryLabelIsTheBuddyOfItsField)
 {
     start(settingsWith(false));
-    const std::pair<const char*, const char*> pairs[] = {
-        {"LblID", "txtID"},       {"lblName", "txtName"},         {"lblSurname", "txtSurname"},
-        {"lblBirthday", "txtBirthday"}, {"lblGender", "cboGender"}, {"lblModality", "txtModality"},
-        {"lblDate", "txtDate"},   {"lblTime", "txtTime"},         {"lblSchedPhysician", "txtSchedPhysician"}};
+    const std::pair<const char*, const char*> pairs[] = {{"LblID", "txtID"},
+                                                         {"lblName", "txtName"},
+                                                         {"lblSurname", "txtSurname"},
+                                                         {"lblBirthday", "txtBirthday"},
+                                                         {"lblGender", "cboGender"},
+                                                         {"lblModality", "txtModality"},
+                                                         {"lblDate", "txtDate"},
+                                                         {"lblTime", "txtTime"},
+                                                         {"lblSchedPhysician", "txtSchedPhysician"}};
     for (const auto& [label, buddy] : pairs)
         EXPECT_EQ(control<QLabel>(label)->buddy(), control<QWidget>(buddy)) << label;
 }

@@ -28,16 +28,19 @@ TEST(Regional, ParsingAcceptsWhatUsersTypeAndRejectsTheRest)
 {
     const RegionalFormats german(QLocale(QLocale::German, QLocale::Germany));
     const std::pair<const char*, std::optional<QDate>> dates[] = {
-        {"12.03.1980", QDate(1980, 3, 12)}, {"1.3.1980", QDate(1980, 3, 1)},  {"12.03.80", QDate(1980, 3, 12)},
-        {"07.12.26", QDate(2026, 12, 7)},   {"31.12.29", QDate(2029, 12, 31)}, {"01.01.30", QDate(1930, 1, 1)},
-        {"1980-03-12", QDate(1980, 3, 12)}, {"31.02.1980", std::nullopt},      {"gestern", std::nullopt},
-        {"", std::nullopt}};
+        {"12.03.1980", QDate(1980, 3, 12)}, {"1.3.1980", QDate(1980, 3, 1)},
+        {"12.03.80", QDate(1980, 3, 12)},   {"07.12.26", QDate(2026, 12, 7)},
+        {"31.12.29", QDate(2029, 12, 31)},  {"01.01.30", QDate(1930, 1, 1)},
+        {"1980-03-12", QDate(1980, 3, 12)}, {"31.02.1980", std::nullopt},
+        {"gestern", std::nullopt},          {"", std::nullopt}};
     for (const auto& [text, date] : dates)
         EXPECT_EQ(german.parseDate(text), date) << text;
 
-    const std::pair<const char*, std::optional<QTime>> times[] = {
-        {"09:30", QTime(9, 30)}, {"9:30", QTime(9, 30)}, {"09:30:15", QTime(9, 30, 15)},
-        {"25:00", std::nullopt}, {"mittags", std::nullopt}};
+    const std::pair<const char*, std::optional<QTime>> times[] = {{"09:30", QTime(9, 30)},
+                                                                  {"9:30", QTime(9, 30)},
+                                                                  {"09:30:15", QTime(9, 30, 15)},
+                                                                  {"25:00", std::nullopt},
+                                                                  {"mittags", std::nullopt}};
     for (const auto& [text, time] : times)
         EXPECT_EQ(german.parseTime(text), time) << text;
 }

@@ -36,7 +36,7 @@ TEST_F(SettingsFileTest, WithoutAFileTheDefaultsApplyAndNothingIsCreated)
 
 TEST_F(SettingsFileTest, SwitchesReadNumbersAndTrueFalseInAnyCase)
 {
-    const std::pair<const char*, bool> cases[] = {{"1", true}, {"-1", true}, {"2", true}, {"0", false},
+    const std::pair<const char*, bool> cases[] = {{"1", true},    {"-1", true},   {"2", true},      {"0", false},
                                                   {"True", true}, {"tRUE", true}, {"false", false}, {" 1 ", true}};
     for (const auto& [text, on] : cases)
         EXPECT_EQ(settings::toSwitch(text), on) << text;
@@ -69,8 +69,9 @@ TEST_F(SettingsFileTest, FirstSaveWritesTheWholeFileFromScratch)
 {
     settings::Config = {"/srv/gdt/", QString::fromUtf8("/opt/Orvane/bin/orvane"), true, false, "Deutsch", false};
     settings::SaveConfig();
-    EXPECT_EQ(folder.read("Settings.ini"), QByteArray("[Lumvik]\r\nPath=/srv/gdt/\r\nOrvanePath=/opt/Orvane/bin/orvane\r\n"
-                                                      "RunOrvane=1\r\nTxtImport=0\r\nLanguage=Deutsch\r\nModality=0\r\n"));
+    EXPECT_EQ(folder.read("Settings.ini"),
+              QByteArray("[Lumvik]\r\nPath=/srv/gdt/\r\nOrvanePath=/opt/Orvane/bin/orvane\r\n"
+                         "RunOrvane=1\r\nTxtImport=0\r\nLanguage=Deutsch\r\nModality=0\r\n"));
     settings::Config = {};
     settings::LoadConfig();
     EXPECT_EQ(settings::Config.OrvanePath, "/opt/Orvane/bin/orvane");
@@ -80,7 +81,8 @@ TEST_F(SettingsFileTest, FirstSaveWritesTheWholeFileFromScratch)
 
 TEST_F(SettingsFileTest, SaveKeepsForeignContentAndKeysInOtherCase)
 {
-    folder.write("Settings.ini", "; written by hand\n[Lumvik]\r\npath=old\r\nFavourite=blue\r\n\r\n[Device]\r\nPort=3\r\n");
+    folder.write("Settings.ini",
+                 "; written by hand\n[Lumvik]\r\npath=old\r\nFavourite=blue\r\n\r\n[Device]\r\nPort=3\r\n");
     settings::Config = {"/new/", "", false, true, QString::fromUtf8("Español"), true};
     settings::SaveConfig();
     EXPECT_EQ(folder.read("Settings.ini"),

@@ -27,7 +27,8 @@ protected:
         settings::Config = {};
         settings::Config.Language = QStringLiteral("English");
         language::Msg_2.clear();
-        QFile::copy(QStringLiteral(LUMVIK_BINARY_DIR "/bin/Language.mdb"), folder.filePath(QStringLiteral("Language.mdb")));
+        QFile::copy(QStringLiteral(LUMVIK_BINARY_DIR "/bin/Language.mdb"),
+                    folder.filePath(QStringLiteral("Language.mdb")));
     }
 
     void TearDown() override

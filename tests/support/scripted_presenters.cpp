@@ -20,10 +20,7 @@ std::optional<QString> takeFirst(std::deque<std::optional<QString>>& answers)
 
 } // namespace
 
-ScriptedMessages::ScriptedMessages()
-    : m_install(*this)
-{
-}
+ScriptedMessages::ScriptedMessages() : m_install(*this) {}
 
 ScriptedMessages::~ScriptedMessages()
 {
@@ -48,10 +45,7 @@ QStringList ScriptedMessages::texts() const
     return texts;
 }
 
-ScriptedDialogs::ScriptedDialogs()
-    : m_install(*this)
-{
-}
+ScriptedDialogs::ScriptedDialogs() : m_install(*this) {}
 
 ScriptedDialogs::~ScriptedDialogs()
 {

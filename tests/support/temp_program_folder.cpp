@@ -8,10 +8,7 @@
 
 namespace testsupport {
 
-TempProgramFolder::TempProgramFolder()
-    : m_install(m_dir.path())
-{
-}
+TempProgramFolder::TempProgramFolder() : m_install(m_dir.path()) {}
 
 void TempProgramFolder::write(const QString& relative, const QByteArray& bytes) const
 {
