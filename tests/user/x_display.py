@@ -71,6 +71,9 @@ class VirtualDisplay:
             raise AssertionError("Xvfb did not start")
         self.name = f":{number}"
         self.env = dict(os.environ, DISPLAY=self.name)
+        # A German keyboard has ä, ö, ü and ß on keys of their own. xdotool would otherwise remap
+        # a spare key for each, and a program under load can read the key before the new map.
+        self.run("setxkbmap", "de")
 
     def run(self, *args, check=True):
         """Runs an X tool on this display and returns its standard output."""
