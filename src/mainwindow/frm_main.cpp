@@ -1,5 +1,6 @@
 #include "mainwindow/frm_main.h"
 
+#include "platform/frame_look.h"
 #include "platform/twips.h"
 
 #include <QAction>
@@ -77,6 +78,7 @@ void frmMain::buildDataFrame(QWidget* central)
     fraData = new QGroupBox(QStringLiteral("GDT-Daten"), central);
     fraData->setObjectName(QStringLiteral("fraData"));
     fraData->setGeometry(platform::twipsRect(120, 240, 8415, 3135, this));
+    platform::applyDesignedFrameLook(*fraData);
 
     // Each label is its field's buddy, so screen readers announce the field by the label's text.
     addLabel(fraData, "LblID", QStringLiteral("Patienten ID:"), {120, 360, 1215, 255})

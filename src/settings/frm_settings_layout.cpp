@@ -2,6 +2,7 @@
 
 #include "settings/frm_settings.h"
 
+#include "platform/frame_look.h"
 #include "platform/twips.h"
 
 #include <QCheckBox>
@@ -68,6 +69,7 @@ void frmSettings::createControls()
 
     // In the order of creation, which is also the stacking order.
     fraOptionen = place<QGroupBox>(this, "fraOptionen", {120, 120, 8415, 3015});
+    platform::applyDesignedFrameLook(*fraOptionen);
     fraOptionen->setTitle(QStringLiteral("Optionen"));
     chkModality =
         place<QCheckBox>(fraOptionen, "chkModality", QStringLiteral("Modalität hinzufügen"), {2760, 1680, 3015, 375});

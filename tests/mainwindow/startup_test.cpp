@@ -118,6 +118,27 @@ TEST_F(MainWindowTest, FailedStartUpKeepsTheDesignedWindowAndReportsIt)
     EXPECT_EQ(settings::Config.Language, "");
 }
 
+TEST_F(MainWindowTest, ControlsStandWhereDesignedInTheDesignedFont)
+{
+    start(settingsWith(true));
+    const std::pair<const char*, QRect> places[] = {
+        {"fraData", {120, 240, 8415, 3135}},    {"txtID", {1440, 240, 2175, 375}},
+        {"cboGender", {1440, 2160, 2175, 360}}, {"txtSchedPhysician", {6240, 2040, 1815, 375}},
+        {"cmdClear", {120, 3480, 1695, 615}},   {"cmdCreate", {6840, 3480, 1695, 615}},
+        {"txtContent", {240, 4320, 8175, 5175}}};
+    for (const auto& [name, twips] : places) {
+        EXPECT_EQ(control<QWidget>(name)->geometry(),
+                  platform::twipsRect(twips.x(), twips.y(), twips.width(), twips.height(), window.get()))
+            << name;
+    }
+    EXPECT_EQ(window->centralWidget()->width(), platform::twipsToPixels(8610, window.get()));
+    const QFont font = field("txtID")->font();
+    EXPECT_EQ(font.family(), "Arial");
+    EXPECT_DOUBLE_EQ(font.pointSizeF(), 9.75);
+    EXPECT_TRUE(control<QPushButton>("cmdCreate")->font().bold());
+    EXPECT_TRUE(control<QLabel>("lblExample")->font().italic());
+}
+
 TEST_F(MainWindowTest, EveryLabelIsTheBuddyOfItsField)
 {
     start(settingsWith(false));
