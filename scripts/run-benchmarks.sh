@@ -14,5 +14,5 @@ echo "== Start-up (Xvfb)"
 probe_dir=build-bench/bench-bin/startup_probe_lumvik
 cp build-bench/bin/Language.mdb "$probe_dir/"
 printf '[Lumvik]\r\nTxtImport=1\r\nLanguage=Deutsch\r\n' > "$probe_dir/Settings.ini"
-LC_ALL=de_DE.UTF-8 xvfb-run -a -s "-screen 0 1280x1024x24" python3 scripts/startup_figures.py \
+xvfb-run -a -s "-screen 0 1280x1024x24" python3 scripts/startup_figures.py \
     "$probe_dir/startup_probe_lumvik" build-bench/bench-bin/startup_probe_bare/startup_probe_bare 25
