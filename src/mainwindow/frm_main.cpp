@@ -59,18 +59,14 @@ void frmMain::buildMenus()
 
 QLabel* frmMain::addLabel(QWidget* parent, const char* name, const QString& text, QRect twips)
 {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(QLatin1String(name));
-    label->setGeometry(platform::twipsRect(twips.x(), twips.y(), twips.width(), twips.height(), this));
+    auto* label = platform::placeControl<QLabel>(parent, name, twips);
+    label->setText(text);
     return label;
 }
 
 QLineEdit* frmMain::addField(QWidget* parent, const char* name, QRect twips)
 {
-    auto* field = new QLineEdit(parent);
-    field->setObjectName(QLatin1String(name));
-    field->setGeometry(platform::twipsRect(twips.x(), twips.y(), twips.width(), twips.height(), this));
-    return field;
+    return platform::placeControl<QLineEdit>(parent, name, twips);
 }
 
 void frmMain::buildDataFrame(QWidget* central)

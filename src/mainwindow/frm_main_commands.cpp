@@ -7,7 +7,6 @@
 #include "platform/clock.h"
 #include "platform/message_boxes.h"
 #include "platform/process.h"
-#include "platform/program_folder.h"
 #include "platform/regional.h"
 #include "settings/config.h"
 #include "settings/frm_settings.h"
@@ -16,7 +15,6 @@
 
 #include <QApplication>
 #include <QComboBox>
-#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTextEdit>

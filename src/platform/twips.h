@@ -1,8 +1,7 @@
 #pragma once
 
 #include <QRect>
-
-class QWidget;
+#include <QWidget>
 
 namespace platform {
 
@@ -10,5 +9,15 @@ namespace platform {
 // the screen's logical dpi keeps the proportions on high-dpi screens.
 int twipsToPixels(int twips, const QWidget* widget);
 QRect twipsRect(int left, int top, int width, int height, const QWidget* widget);
+
+// Creates a Control named name (its objectName is the control's designed name) on parent, at a
+// place given in twips relative to parent: left, top, width, height.
+template <typename Control> Control* placeControl(QWidget* parent, const char* name, const QRect& twips)
+{
+    auto* control = new Control(parent);
+    control->setObjectName(QLatin1String(name));
+    control->setGeometry(twipsRect(twips.x(), twips.y(), twips.width(), twips.height(), parent));
+    return control;
+}
 
 } // namespace platform

@@ -15,26 +15,12 @@
 namespace settings {
 namespace {
 
-// A control's place in twips (1/1440 inch), relative to its parent's top left corner.
-struct Twips
-{
-    int left;
-    int top;
-    int width;
-    int height;
-};
-
-template <typename Control> Control* place(QWidget* parent, const char* name, const Twips& twips)
-{
-    auto* control = new Control(parent);
-    control->setObjectName(QLatin1String(name));
-    control->setGeometry(platform::twipsRect(twips.left, twips.top, twips.width, twips.height, parent));
-    return control;
-}
+// A control's place in twips (1/1440 inch): left, top, width, height relative to its parent.
+using Twips = QRect;
 
 template <typename Control> Control* place(QWidget* parent, const char* name, const QString& text, const Twips& twips)
 {
-    auto* control = place<Control>(parent, name, twips);
+    auto* control = platform::placeControl<Control>(parent, name, twips);
     control->setText(text);
     return control;
 }
@@ -68,13 +54,13 @@ void frmSettings::createControls()
     setFixedSize(platform::twipsRect(0, 0, 8805, 3990, this).size());
 
     // In the order of creation, which is also the stacking order.
-    fraOptionen = place<QGroupBox>(this, "fraOptionen", {120, 120, 8415, 3015});
+    fraOptionen = platform::placeControl<QGroupBox>(this, "fraOptionen", {120, 120, 8415, 3015});
     platform::applyDesignedFrameLook(*fraOptionen);
     fraOptionen->setTitle(QStringLiteral("Optionen"));
     chkModality =
         place<QCheckBox>(fraOptionen, "chkModality", QStringLiteral("Modalität hinzufügen"), {2760, 1680, 3015, 375});
-    txtPath = place<QLineEdit>(fraOptionen, "txtPath", {1200, 240, 6375, 375});
-    cboLanguage = place<QComboBox>(fraOptionen, "cboLanguage", {1080, 2400, 1575, 360});
+    txtPath = platform::placeControl<QLineEdit>(fraOptionen, "txtPath", {1200, 240, 6375, 375});
+    cboLanguage = platform::placeControl<QComboBox>(fraOptionen, "cboLanguage", {1080, 2400, 1575, 360});
     cboLanguage->setEditable(true);
     // Typed text is a language name of its own: no completion to a list entry, no new entries.
     cboLanguage->setCompleter(nullptr);
@@ -85,7 +71,7 @@ void frmSettings::createControls()
     cmdPath = placeButton(fraOptionen, "cmdPath", QStringLiteral("..."), {7800, 240, 375, 375});
     chkRunOrvane = place<QCheckBox>(fraOptionen, "chkRunOrvane",
                                     QStringLiteral("Orvane nach dem GDT erstellen starten"), {120, 720, 4215, 375});
-    txtOrvanePath = place<QLineEdit>(fraOptionen, "txtOrvanePath", {1920, 1080, 5775, 375});
+    txtOrvanePath = platform::placeControl<QLineEdit>(fraOptionen, "txtOrvanePath", {1920, 1080, 5775, 375});
     cmdOrvanePath = placeButton(fraOptionen, "cmdOrvanePath", QStringLiteral("..."), {7800, 1080, 375, 375});
     lblLanguage =
         placeLabel(fraOptionen, "lblLanguage", QStringLiteral("Sprache:"), cboLanguage, {120, 2400, 975, 255});
