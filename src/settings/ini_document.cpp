@@ -46,6 +46,13 @@ QByteArray unquoted(QByteArray value)
     return value;
 }
 
+// Reading drops blanks and one pair of matching quotes around a value, as hand-written files
+// expect; a value that has such of its own is written in quotes, so that it reads back whole.
+QByteArray protectedValue(const QByteArray& value)
+{
+    return unquoted(value) == value ? value : '"' + value + '"';
+}
+
 bool sameName(const QString& a, const QString& b)
 {
     return a.compare(b, Qt::CaseInsensitive) == 0;
@@ -120,7 +127,7 @@ void IniDocument::insertLine(int index, const QByteArray& text)
 
 void IniDocument::setValue(const QString& section, const QString& key, const QString& value)
 {
-    const QByteArray encodedValue = encode(value);
+    const QByteArray encodedValue = protectedValue(encode(value));
     int sectionLine = findSection(section);
     if (sectionLine < 0) {
         sectionLine = int(m_lines.size());

@@ -25,6 +25,8 @@ public:
 
     // Replaces the key's line where it stands (keeping the file's spelling of the key), or adds
     // the key after the last non-blank line of its section, or the section at the end of the file.
+    // A value with blanks or matching quotes around it is written in quotes, so value() returns it
+    // whole.
     void setValue(const QString& section, const QString& key, const QString& value);
 
     QByteArray bytes() const;
