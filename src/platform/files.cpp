@@ -98,7 +98,9 @@ void replaceFileAtomically(const QString& path, const QByteArray& bytes)
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         throw fileError(file, path);
-    if (file.write(bytes) != bytes.size() || !file.commit())
+    // commit() ignores a failure of its own final flush and would rename a cut file over the old
+    // one (a full disk mid-write): flush first; a file never committed is dropped.
+    if (file.write(bytes) != bytes.size() || !file.flush() || !file.commit())
         throw fileError(file, path);
 }
 

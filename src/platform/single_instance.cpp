@@ -1,23 +1,28 @@
 #include "platform/single_instance.h"
 
-#include <QCryptographicHash>
-#include <QDir>
-
 namespace platform {
 
 SingleInstance::SingleInstance(const QString& programFolder)
+    : m_path(programFolder + QStringLiteral("/Lumvik.lock")), m_lock(m_path)
 {
-    const QByteArray key = QCryptographicHash::hash(programFolder.toUtf8(), QCryptographicHash::Sha1).toHex().left(16);
-    const QString name =
-        QStringLiteral("lumvik-%1-%2.lock").arg(qEnvironmentVariable("USER"), QString::fromLatin1(key));
-    m_lock = std::make_unique<QLockFile>(QDir::temp().filePath(name));
     // Only a dead owner makes a lock stale, however old it is.
-    m_lock->setStaleLockTime(0);
+    m_lock.setStaleLockTime(0);
 }
 
-bool SingleInstance::acquire()
+SingleInstance::Outcome SingleInstance::acquire()
 {
-    return m_lock->tryLock(0);
+    if (m_lock.tryLock(0))
+        return Outcome::Acquired;
+    return m_lock.error() == QLockFile::LockFailedError ? Outcome::AnotherRuns : Outcome::Unavailable;
+}
+
+errors::RuntimeError SingleInstance::unavailableError() const
+{
+    const QString consequence =
+        QStringLiteral("%1 (a second Lumvik started from this folder is not stopped)").arg(m_path);
+    if (m_lock.error() == QLockFile::PermissionError)
+        return {errors::kPermissionDenied, QStringLiteral("Permission denied: ") + consequence};
+    return {errors::kPathFileAccessError, QStringLiteral("Path/File access error: ") + consequence};
 }
 
 } // namespace platform

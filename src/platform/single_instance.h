@@ -1,23 +1,33 @@
 #pragma once
 
+#include "errors/runtime_error.h"
+
 #include <QLockFile>
 #include <QString>
 
-#include <memory>
-
 namespace platform {
 
-// One running Lumvik per program folder and user. The lock file carries the owner's process id,
-// so a lock left behind by a crashed instance is recognised as stale and taken over.
+// One running Lumvik per program folder, decided by that folder alone: the lock is the file
+// Lumvik.lock beside the program, where only the users of this Lumvik can write, so neither the
+// environment (TMPDIR, USER) nor a file another user plants in a shared folder has a say. The
+// lock carries the owner's process id, so one left by a crashed instance is taken over.
 class SingleInstance
 {
 public:
+    enum class Outcome {
+        Acquired,
+        AnotherRuns,
+        Unavailable, // the lock cannot be created (read-only program folder); no instance holds it
+    };
+
     explicit SingleInstance(const QString& programFolder);
-    // True when this process now holds the lock; false when another instance runs.
-    bool acquire();
+    Outcome acquire();
+    // Why acquire() gave Unavailable: 70 for a folder the user may not write, else 75.
+    errors::RuntimeError unavailableError() const;
 
 private:
-    std::unique_ptr<QLockFile> m_lock;
+    QString m_path;
+    QLockFile m_lock;
 };
 
 } // namespace platform

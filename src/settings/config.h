@@ -14,6 +14,8 @@ struct ConfigRecord
     bool TxtImport = false;
     QString Language; // "Deutsch", "English" or whatever the file names
     bool Modality = false;
+
+    bool operator==(const ConfigRecord&) const = default;
 };
 
 // The one process-wide settings record; only the user-interface thread touches it.

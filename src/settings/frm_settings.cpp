@@ -36,6 +36,11 @@ bool userContinuesWithoutOrvane()
 
 } // namespace
 
+std::optional<QString> FileOpenDialog::showOpen() const
+{
+    return platform::dialogs().chooseFileToOpen(filters);
+}
+
 frmSettings::frmSettings(QWidget* owner)
     : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                          Qt::WindowCloseButtonHint)
@@ -109,9 +114,9 @@ void frmSettings::cmdPath_Click()
 void frmSettings::cmdOrvanePath_Click()
 {
     errors::trap(QStringLiteral("cmdOrvanePath_Click"), [this] {
-        const auto filters = platform::executableFileFilters(QStringLiteral("Ausführbare Dateien (.exe) (*.exe)"));
+        cdFile.filters = platform::executableFileFilters(QStringLiteral("Ausführbare Dateien (.exe) (*.exe)"));
         // A cancel keeps the path the user had.
-        if (const auto file = platform::dialogs().chooseFileToOpen(filters))
+        if (const auto file = cdFile.showOpen())
             txtOrvanePath->setText(*file);
     });
 }
@@ -167,6 +172,13 @@ void frmSettings::cmdSave_Click()
         SaveConfig(); // reports its own failures; the window closes all the same
         accept();
     });
+}
+
+void frmSettings::reject()
+{
+    // Closing without saving takes back every edit, so a cancelled target folder is never used.
+    Config = m_configAtOpen;
+    QDialog::reject();
 }
 
 void frmSettings::enableOrvanePathRow(bool enabled)

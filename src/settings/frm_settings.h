@@ -1,6 +1,11 @@
 #pragma once
 
+#include "settings/config.h"
+
 #include <QDialog>
+#include <QStringList>
+
+#include <optional>
 
 class QCheckBox;
 class QComboBox;
@@ -11,17 +16,27 @@ class QPushButton;
 
 namespace settings {
 
+// The file-open dialog as the settings window uses it: set the filters, then showOpen() through
+// the dialog seam gives the chosen file's full path, or nullopt when the user cancels.
+struct FileOpenDialog
+{
+    QStringList filters;
+    std::optional<QString> showOpen() const;
+};
+
 // The settings window. Every edit goes into settings::Config at once; "Speichern" writes the
 // whole record to Settings.ini and closes, "Abbrechen" and the close box close without writing
-// and keep the edits in Config for the run. Each control carries its name as objectName. The
-// window loads (texts of the current language, controls filled from Config) when it is built, so
-// it is meant to be built anew for each opening.
+// and put Config back to what it held when the window opened. Each control carries its name as
+// objectName. The window loads (texts of the current language, controls filled from Config) when
+// it is built, so it is meant to be built anew for each opening.
 class frmSettings : public QDialog
 {
     Q_OBJECT
 
 public:
     explicit frmSettings(QWidget* owner = nullptr);
+
+    void reject() override; // "Abbrechen", the close box and the system's close keys
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -59,6 +74,9 @@ private:
     QLabel* lblOrvanePath = nullptr;
     QPushButton* cmdCancel = nullptr;
     QPushButton* cmdSave = nullptr;
+    FileOpenDialog cdFile;
+
+    const ConfigRecord m_configAtOpen = Config;
 };
 
 // The settings command of the main window: builds a new settings window owned by owner, shows it

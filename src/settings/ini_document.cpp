@@ -6,19 +6,20 @@ namespace settings {
 namespace {
 
 const QByteArray kCrLf = QByteArrayLiteral("\r\n");
+const QByteArray kUtf8Mark = QByteArrayLiteral("\xEF\xBB\xBF");
 
 bool isSectionHeader(const QByteArray& text)
 {
     return text.trimmed().startsWith('[');
 }
 
-QString sectionName(const QByteArray& text)
+QByteArray sectionName(const QByteArray& text)
 {
     QByteArray name = text.trimmed().mid(1);
     const qsizetype close = name.indexOf(']');
     if (close >= 0)
         name.truncate(close);
-    return platform::fromSystemCodePage(name.trimmed());
+    return name.trimmed();
 }
 
 bool isComment(const QByteArray& text)
@@ -27,22 +28,29 @@ bool isComment(const QByteArray& text)
 }
 
 // Key name of a "key=value" line; nullopt for anything else.
-std::optional<QString> keyName(const QByteArray& text)
+std::optional<QByteArray> keyName(const QByteArray& text)
 {
     if (isSectionHeader(text) || isComment(text))
         return std::nullopt;
     const qsizetype equals = text.indexOf('=');
     if (equals < 0)
         return std::nullopt;
-    return platform::fromSystemCodePage(text.left(equals).trimmed());
+    return text.left(equals).trimmed();
 }
 
-QString unquoted(QByteArray value)
+QByteArray unquoted(QByteArray value)
 {
     value = value.trimmed();
     if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front())
         value = value.mid(1, value.size() - 2);
-    return platform::fromSystemCodePage(value);
+    return value;
+}
+
+// Reading drops blanks and one pair of matching quotes around a value, as hand-written files
+// expect; a value that has such of its own is written in quotes, so that it reads back whole.
+QByteArray protectedValue(const QByteArray& value)
+{
+    return unquoted(value) == value ? value : '"' + value + '"';
 }
 
 bool sameName(const QString& a, const QString& b)
@@ -54,7 +62,9 @@ bool sameName(const QString& a, const QString& b)
 
 IniDocument::IniDocument(const QByteArray& bytes)
 {
-    qsizetype start = 0;
+    // The mark is no part of the first line: with it there, the first section would not be found.
+    m_utf8Mark = bytes.startsWith(kUtf8Mark);
+    qsizetype start = m_utf8Mark ? kUtf8Mark.size() : 0;
     while (start < bytes.size()) {
         const qsizetype newline = bytes.indexOf('\n', start);
         if (newline < 0) {
@@ -70,7 +80,7 @@ IniDocument::IniDocument(const QByteArray& bytes)
 int IniDocument::findSection(const QString& section) const
 {
     for (int i = 0; i < m_lines.size(); ++i) {
-        if (isSectionHeader(m_lines[i].text) && sameName(sectionName(m_lines[i].text), section.trimmed()))
+        if (isSectionHeader(m_lines[i].text) && sameName(decode(sectionName(m_lines[i].text)), section.trimmed()))
             return i;
     }
     return -1;
@@ -89,7 +99,7 @@ int IniDocument::findKey(int sectionLine, const QString& key) const
     const int end = sectionEnd(sectionLine);
     for (int i = sectionLine + 1; i < end; ++i) {
         const auto name = keyName(m_lines[i].text);
-        if (name && sameName(*name, key.trimmed()))
+        if (name && sameName(decode(*name), key.trimmed()))
             return i;
     }
     return -1;
@@ -104,7 +114,7 @@ std::optional<QString> IniDocument::value(const QString& section, const QString&
     if (keyLine < 0)
         return std::nullopt;
     const QByteArray& text = m_lines[keyLine].text;
-    return unquoted(text.mid(text.indexOf('=') + 1));
+    return decode(unquoted(text.mid(text.indexOf('=') + 1)));
 }
 
 void IniDocument::insertLine(int index, const QByteArray& text)
@@ -117,11 +127,11 @@ void IniDocument::insertLine(int index, const QByteArray& text)
 
 void IniDocument::setValue(const QString& section, const QString& key, const QString& value)
 {
-    const QByteArray encodedValue = platform::toSystemCodePage(value);
+    const QByteArray encodedValue = protectedValue(encode(value));
     int sectionLine = findSection(section);
     if (sectionLine < 0) {
         sectionLine = int(m_lines.size());
-        insertLine(sectionLine, '[' + platform::toSystemCodePage(section) + ']');
+        insertLine(sectionLine, '[' + encode(section) + ']');
     }
     const int keyLine = findKey(sectionLine, key);
     if (keyLine >= 0) {
@@ -132,16 +142,27 @@ void IniDocument::setValue(const QString& section, const QString& key, const QSt
         return;
     }
     int lastFilled = sectionLine;
-    for (int i = sectionLine + 1; i < sectionEnd(sectionLine); ++i) {
+    const int end = sectionEnd(sectionLine);
+    for (int i = sectionLine + 1; i < end; ++i) {
         if (!m_lines[i].text.trimmed().isEmpty())
             lastFilled = i;
     }
-    insertLine(lastFilled + 1, platform::toSystemCodePage(key) + '=' + encodedValue);
+    insertLine(lastFilled + 1, encode(key) + '=' + encodedValue);
+}
+
+QString IniDocument::decode(const QByteArray& bytes) const
+{
+    return m_utf8Mark ? QString::fromUtf8(bytes) : platform::fromSystemCodePage(bytes);
+}
+
+QByteArray IniDocument::encode(const QString& text) const
+{
+    return m_utf8Mark ? text.toUtf8() : platform::toSystemCodePage(text);
 }
 
 QByteArray IniDocument::bytes() const
 {
-    QByteArray out;
+    QByteArray out = m_utf8Mark ? kUtf8Mark : QByteArray();
     for (const Line& line : m_lines)
         out += line.text + line.ending;
     return out;

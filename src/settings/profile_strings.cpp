@@ -22,12 +22,12 @@ QByteArray readExisting(const QString& fileName)
 
 } // namespace
 
-int GetPrivateProfileString(const QString& section, const QString& key, const QString& defaultValue, QString& buffer,
-                            int bufferSize, const QString& fileName)
+qsizetype GetPrivateProfileString(const QString& section, const QString& key, const QString& defaultValue,
+                                  QString& buffer, qsizetype bufferSize, const QString& fileName)
 {
     const IniDocument document(readExisting(fileName));
-    buffer = document.value(section, key).value_or(defaultValue).left(qMax(0, bufferSize - 1));
-    return int(buffer.size());
+    buffer = document.value(section, key).value_or(defaultValue).left(qMax<qsizetype>(0, bufferSize - 1));
+    return buffer.size();
 }
 
 void WritePrivateProfileString(const QString& section, const QString& key, const QString& value,
@@ -46,9 +46,13 @@ void WritePrivateProfileString(const QString& section, const QString& key, const
 QString ReadIniString(const QString& section, const QString& key, const QString& defaultValue, const QString& fileName,
                       qint16 size)
 {
-    QString buffer(size, QLatin1Char(' '));
-    const int count = GetPrivateProfileString(section, key, defaultValue, buffer, size, fileName);
-    return buffer.left(count);
+    // A cut target folder would name another folder: grow the buffer until the value no longer fills it.
+    for (qsizetype capacity = qMax<qsizetype>(size, 2);; capacity *= 2) {
+        QString buffer(capacity, QLatin1Char(' '));
+        const qsizetype count = GetPrivateProfileString(section, key, defaultValue, buffer, capacity, fileName);
+        if (count < capacity - 1)
+            return buffer.left(count);
+    }
 }
 
 } // namespace settings

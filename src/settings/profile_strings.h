@@ -9,16 +9,17 @@ namespace settings {
 // read; a missing file, section or key simply gives the default.
 
 // Copies at most bufferSize - 1 characters of the value (or of defaultValue) into buffer and
-// returns how many it copied.
-int GetPrivateProfileString(const QString& section, const QString& key, const QString& defaultValue, QString& buffer,
-                            int bufferSize, const QString& fileName);
+// returns how many it copied; bufferSize - 1 means the value may have been cut.
+qsizetype GetPrivateProfileString(const QString& section, const QString& key, const QString& defaultValue,
+                                  QString& buffer, qsizetype bufferSize, const QString& fileName);
 
 // Stores one value, replacing the file atomically; creates the file or section when missing.
 // A value with a CR or LF is refused (it would inject lines into the file).
 void WritePrivateProfileString(const QString& section, const QString& key, const QString& value,
                                const QString& fileName);
 
-// The value of key, or defaultValue; a key with an empty value reads as empty.
+// The whole value of key, or defaultValue; a key with an empty value reads as empty. size is the
+// first buffer size; a value that fills it is read again with a larger one, so none is ever cut.
 QString ReadIniString(const QString& section, const QString& key, const QString& defaultValue, const QString& fileName,
                       qint16 size);
 

@@ -5,11 +5,16 @@
 #include "settings/config.h"
 #include "settings/profile_strings.h"
 
+#include <QLocale>
+
+#include <cmath>
+#include <optional>
+
 namespace settings {
 namespace {
 
 const QString kSection = QStringLiteral("Lumvik");
-constexpr qint16 kBufferSize = 256;
+constexpr qint16 kBufferSize = 256; // the first try; ReadIniString grows it for longer values
 
 QString read(const QString& key, const QString& defaultValue)
 {
@@ -26,6 +31,20 @@ QString switchText(bool on)
     return on ? QStringLiteral("1") : QStringLiteral("0");
 }
 
+// A number as a classic BASIC conversion reads one: the regional decimal and group separators
+// (or the C ones, which hand-written files often use) and an exponent. Words such as nan or inf
+// are no numbers.
+std::optional<double> basicNumber(const QString& text)
+{
+    bool ok = false;
+    double number = QLocale().toDouble(text, &ok);
+    if (!ok)
+        number = QLocale::c().toDouble(text, &ok);
+    if (!ok || !std::isfinite(number))
+        return std::nullopt;
+    return number;
+}
+
 } // namespace
 
 QString settingsFilePath()
@@ -36,10 +55,8 @@ QString settingsFilePath()
 bool toSwitch(const QString& text)
 {
     const QString trimmed = text.trimmed();
-    bool isNumber = false;
-    const double number = trimmed.toDouble(&isNumber);
-    if (isNumber)
-        return number != 0;
+    if (const auto number = basicNumber(trimmed))
+        return *number != 0;
     if (trimmed.compare(QStringLiteral("True"), Qt::CaseInsensitive) == 0)
         return true;
     if (trimmed.compare(QStringLiteral("False"), Qt::CaseInsensitive) == 0)

@@ -7,16 +7,17 @@ namespace settings {
 // Settings.ini beside the program.
 QString settingsFilePath();
 
-// Fills Config from Settings.ini in key order. A switch that is neither a number nor True/False
-// is reported under "LoadConfig" and ends the load there: the fields before it keep their new
-// values, the rest keep what they held.
+// Fills Config from Settings.ini in key order, every value whole. A switch that is neither a
+// number nor True/False is reported under "LoadConfig" and ends the load there: the fields before
+// it keep their new values, the rest keep what they held (at start-up: empty and off).
 void LoadConfig();
 
 // Writes all six keys of section [Lumvik] in place; a refused write is reported under
 // "SaveConfig" and the keys after it are not written.
 void SaveConfig();
 
-// "1", "-1", "2", "true", "FALSE" ... -> switch; anything else throws 13 "Type mismatch".
+// A number (non-zero is on; "1,5" under German settings is one) or True/False in any case ->
+// switch; anything else, nan and inf included, throws 13 "Type mismatch".
 bool toSwitch(const QString& text);
 
 } // namespace settings

@@ -1,5 +1,6 @@
 #include "platform/single_instance.h"
 
+#include <QDir>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -9,15 +10,26 @@
 
 namespace {
 
-TEST(SingleInstance, SecondInstanceOfTheSameFolderIsRefused)
+using Outcome = platform::SingleInstance::Outcome;
+
+TEST(SingleInstance, OnlyTheProgramFolderDecidesNotTheEnvironment)
 {
     QTemporaryDir folder;
+    QTemporaryDir otherTemp;
+    ASSERT_TRUE(QDir(folder.path()).mkdir("other"));
     platform::SingleInstance first(folder.path());
+    ASSERT_EQ(first.acquire(), Outcome::Acquired);
+
+    const QByteArray tmpdir = qgetenv("TMPDIR");
+    const QByteArray user = qgetenv("USER");
+    qputenv("TMPDIR", otherTemp.path().toLocal8Bit());
+    qputenv("USER", "someone-else");
     platform::SingleInstance second(folder.path());
     platform::SingleInstance elsewhere(folder.path() + "/other");
-    EXPECT_TRUE(first.acquire());
-    EXPECT_FALSE(second.acquire());
-    EXPECT_TRUE(elsewhere.acquire());
+    EXPECT_EQ(second.acquire(), Outcome::AnotherRuns);
+    EXPECT_EQ(elsewhere.acquire(), Outcome::Acquired);
+    qputenv("TMPDIR", tmpdir);
+    qputenv("USER", user);
 }
 
 TEST(SingleInstance, LockLeftByACrashedInstanceIsTakenOver)
@@ -28,13 +40,24 @@ TEST(SingleInstance, LockLeftByACrashedInstanceIsTakenOver)
     if (child == 0) {
         platform::SingleInstance crashing(folder.path());
         // _exit runs no destructors: the lock file stays behind, as after a crash.
-        _exit(crashing.acquire() ? 0 : 1);
+        _exit(crashing.acquire() == Outcome::Acquired ? 0 : 1);
     }
     int status = 0;
     waitpid(child, &status, 0);
     ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    ASSERT_TRUE(QFile::exists(folder.filePath("Lumvik.lock")));
     platform::SingleInstance restarted(folder.path());
-    EXPECT_TRUE(restarted.acquire());
+    EXPECT_EQ(restarted.acquire(), Outcome::Acquired);
+}
+
+TEST(SingleInstance, FolderWhereNoLockCanBeMadeIsUnavailableNotTaken)
+{
+    // Nobody, root included, can create a file in /proc/self.
+    platform::SingleInstance instance(QStringLiteral("/proc/self"));
+    EXPECT_EQ(instance.acquire(), Outcome::Unavailable);
+    const errors::RuntimeError error = instance.unavailableError();
+    EXPECT_TRUE(error.number() == errors::kPermissionDenied || error.number() == errors::kPathFileAccessError);
+    EXPECT_TRUE(error.description().contains("/proc/self/Lumvik.lock")) << qPrintable(error.description());
 }
 
 } // namespace

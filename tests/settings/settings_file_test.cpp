@@ -1,6 +1,7 @@
 #include "errors/runtime_error.h"
 #include "settings/config.h"
 #include "settings/settings_file.h"
+#include "support/file_size_limit.h"
 #include "support/scripted_presenters.h"
 #include "support/temp_program_folder.h"
 
@@ -34,13 +35,15 @@ TEST_F(SettingsFileTest, WithoutAFileTheDefaultsApplyAndNothingIsCreated)
     EXPECT_FALSE(QFile::exists(settings::settingsFilePath()));
 }
 
-TEST_F(SettingsFileTest, SwitchesReadNumbersAndTrueFalseInAnyCase)
+TEST_F(SettingsFileTest, SwitchesReadNumbersAsBasicDoesAndTrueFalseInAnyCase)
 {
-    const std::pair<const char*, bool> cases[] = {{"1", true},    {"-1", true},   {"2", true},      {"0", false},
-                                                  {"True", true}, {"tRUE", true}, {"false", false}, {" 1 ", true}};
+    // German regional settings: "," is the decimal separator.
+    const std::pair<const char*, bool> cases[] = {
+        {"1", true},   {"-1", true},  {"2", true},   {"0", false},   {" 1 ", true},  {"1,5", true},   {"0,0", false},
+        {"1.5", true}, {"1e3", true}, {"-0", false}, {"True", true}, {"tRUE", true}, {"false", false}};
     for (const auto& [text, on] : cases)
         EXPECT_EQ(settings::toSwitch(text), on) << text;
-    for (const char* text : {"", "yes", "on", "1x"})
+    for (const char* text : {"", "yes", "on", "1x", "nan", "NaN", "inf", "-inf", "infinity", "Infinity", "1e999"})
         EXPECT_THROW(settings::toSwitch(text), errors::RuntimeError) << text;
 }
 
@@ -58,11 +61,35 @@ TEST_F(SettingsFileTest, BadSwitchStopsTheLoadThereAndIsReported)
     EXPECT_EQ(messages.texts(), QStringList{" # 13 - Type mismatch - LoadConfig"});
 }
 
-TEST_F(SettingsFileTest, LongValuesAreCutTo255Characters)
+TEST_F(SettingsFileTest, EverySavedValueIsReadBackWhole)
 {
-    folder.write("Settings.ini", "[lumvik]\r\npath=" + QByteArray(300, 'p') + "\r\n");
+    // A target folder cut on loading would name another folder.
+    const QString values[] = {QString(255, 'p'), QString(256, 'p'), QString(311, 'p'), QString(40000, 'p'),
+                              " /srv/gdt/ ",     "\"/opt/viewer\"", "'Deutsch'",       "\""};
+    for (const QString& value : values) {
+        const settings::ConfigRecord saved{value, value, true, true, value, true};
+        settings::Config = saved;
+        settings::SaveConfig();
+        settings::Config = {};
+        settings::LoadConfig();
+        EXPECT_TRUE(settings::Config == saved) << value.left(20).toStdString() << " of " << value.size();
+    }
+    EXPECT_TRUE(messages.shown().isEmpty());
+}
+
+TEST_F(SettingsFileTest, ByteOrderMarkIsNoPartOfTheFileWhichIsUtf8AndKeepsItsMark)
+{
+    const QByteArray mark = "\xEF\xBB\xBF";
+    folder.write("Settings.ini", mark + "[Lumvik]\r\nPath=/srv/\xC3\x9C"
+                                        "berweisungen/\r\nLanguage=Deutsch\r\n");
     settings::LoadConfig();
-    EXPECT_EQ(settings::Config.Path, QString(255, 'p'));
+    EXPECT_EQ(settings::Config.Path, QString::fromUtf8("/srv/Überweisungen/"));
+    EXPECT_EQ(settings::Config.Language, "Deutsch");
+    settings::Config.Language = QString::fromUtf8("Español");
+    settings::SaveConfig();
+    EXPECT_EQ(folder.read("Settings.ini"), mark + "[Lumvik]\r\nPath=/srv/\xC3\x9C"
+                                                  "berweisungen/\r\nLanguage=Espa\xC3\xB1ol\r\nOrvanePath=\r\n"
+                                                  "RunOrvane=0\r\nTxtImport=0\r\nModality=0\r\n");
 }
 
 TEST_F(SettingsFileTest, FirstSaveWritesTheWholeFileFromScratch)
@@ -90,9 +117,25 @@ TEST_F(SettingsFileTest, SaveKeepsForeignContentAndKeysInOtherCase)
                          "TxtImport=1\r\nLanguage=Espa\xC3\xB1ol\r\nModality=1\r\n\r\n[Device]\r\nPort=3\r\n"));
 }
 
-TEST_F(SettingsFileTest, RefusedSaveIsReportedAndNeverTruncatesTheFile)
+TEST_F(SettingsFileTest, SaveThatFailsHalfwayLeavesTheOldFileByteForByte)
 {
-    // A folder where Settings.ini should be makes every write fail, even for root.
+    const QByteArray before = "; by hand\r\n[Lumvik]\r\nPath=/srv/old/\r\nLanguage=Deutsch\r\n[Device]\r\nPort=3\r\n";
+    folder.write("Settings.ini", before);
+    settings::Config = {"/srv/" + QString(3000, 'n') + '/', "", false, false, "English", false};
+    {
+        const testsupport::ScopedFileSizeLimit diskFullAfter(1000); // the new file stops partway
+        settings::SaveConfig();
+    }
+
+    EXPECT_EQ(folder.read("Settings.ini"), before);
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"Settings.ini"});
+    ASSERT_EQ(messages.shown().size(), 1);
+    EXPECT_TRUE(messages.texts()[0].endsWith(" - SaveConfig")) << qPrintable(messages.texts()[0]);
+}
+
+TEST_F(SettingsFileTest, SettingsIniThatCannotBeReadIsReportedOnSaveAndLoad)
+{
+    // A folder where Settings.ini should be makes every read and write fail, even for root.
     QDir(folder.path()).mkdir("Settings.ini");
     settings::SaveConfig();
     settings::LoadConfig();

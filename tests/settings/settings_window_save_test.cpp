@@ -4,6 +4,7 @@
 
 #include <QComboBox>
 #include <QFile>
+#include <QLineEdit>
 
 using platform::MessageAnswer;
 using settings::Config;
@@ -112,20 +113,28 @@ class CloseWithoutSavingTest : public SettingsWindowTest, public ::testing::With
 {
 };
 
-TEST_P(CloseWithoutSavingTest, LeavesTheFileButKeepsTheEditInConfig)
+TEST_P(CloseWithoutSavingTest, LeavesTheFileAndPutsConfigBackAsItWasOpened)
 {
     const QByteArray before = "[Lumvik]\r\nTxtImport=1\r\n";
     folder.write(QStringLiteral("Settings.ini"), before);
-    Config.TxtImport = true;
+    Config = {
+        QStringLiteral("/data/gdt/"), QStringLiteral("/opt/orvane"), true, true, QStringLiteral("English"), false};
+    const settings::ConfigRecord opened = Config;
     open();
+    // Every kind of edit: typed folder and language, a check box, and one that forgets the path.
+    QTest::keyClicks(find<QLineEdit>("txtPath"), QStringLiteral("elsewhere"));
     click("chkImport");
+    click("chkModality");
+    click("chkRunOrvane");
+    QTest::keyClicks(find<QComboBox>("cboLanguage")->lineEdit(), QStringLiteral("x"));
+    ASSERT_FALSE(Config == opened);
     if (GetParam())
         click("cmdCancel");
     else
         window->close(); // the close box
     EXPECT_FALSE(window->isVisible());
     EXPECT_EQ(folder.read(QStringLiteral("Settings.ini")), before);
-    EXPECT_FALSE(Config.TxtImport);
+    EXPECT_TRUE(Config == opened);
 }
 
 INSTANTIATE_TEST_SUITE_P(CancelOrCloseBox, CloseWithoutSavingTest, ::testing::Bool(),

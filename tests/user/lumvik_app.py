@@ -60,9 +60,7 @@ class Lumvik:
         self.folder = folder
         self.import_on = import_on
         runtime = tempfile.mkdtemp(prefix="xdg-", dir=folder.path.parent)
-        # The single-instance lock lives in TMPDIR: this test's own folder.
-        self.env = dict(display.env, LC_ALL=locale, LANG=locale, XDG_RUNTIME_DIR=runtime,
-                        TMPDIR=str(folder.path.parent))
+        self.env = dict(display.env, LC_ALL=locale, LANG=locale, XDG_RUNTIME_DIR=runtime)
         self.env.pop("LANGUAGE", None)
         self.output = Path(runtime) / "output.txt"
         with open(self.output, "wb") as output:

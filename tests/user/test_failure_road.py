@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
 """The failure road: a vanished and a read-only target folder, a corrupt Language.mdb, a missing
-Settings.ini and an import text that cannot be taken apart. Each ends in the right box and log
-line, leaves no partial file, and loses nothing the person typed.
+Settings.ini, an import text that cannot be taken apart and a read-only program folder. Each ends
+in the right box (and log line, where the log can be written), leaves no partial file, and loses
+nothing the person typed.
 """
 
 import contextlib
@@ -29,6 +30,20 @@ def read_only_folder(context):
     finally:
         if mounted:
             subprocess.run(["umount", "-l", str(mount_point)], check=True)
+
+
+@contextlib.contextmanager
+def read_only_view(path):
+    """Makes path read-only, even for root, by a read-only bind mount onto itself; yields whether
+    that was allowed here."""
+    mounted = subprocess.run(["mount", "--bind", str(path), str(path)], capture_output=True).returncode == 0
+    try:
+        if mounted:
+            subprocess.run(["mount", "-o", "remount,ro,bind", str(path)], check=True, capture_output=True)
+        yield mounted
+    finally:
+        if mounted:
+            subprocess.run(["umount", "-l", str(path)], check=True)
 
 
 def the_request_in(folder):
@@ -127,6 +142,24 @@ def import_text_that_cannot_be_cut(context):
                  "error log")
 
 
+def read_only_program_folder(context):
+    """No Lumvik.lock can be made: Lumvik starts all the same, warns once, and writes requests."""
+    target = context.folder("target")
+    folder = context.program_folder(dict(Path=f"{target}/", Language="Deutsch", TxtImport=0, Modality=0))
+    (folder.path / "Temp").mkdir()
+    with read_only_view(folder.path) as read_only:
+        if not read_only:
+            print("read_only_program_folder: mounting is not allowed here, nothing to check")
+            return
+        with Lumvik(context.display, folder, startup_boxes=["Warning"]) as app:
+            app.expect_no_dialog()
+            app.type_in_focus_order(TYPED)
+            app.create()
+            expect_equal(the_request_in(target), WRITTEN, "request from a read-only program folder")
+            app.close()
+    expect_equal(files_in(folder.path), ["Language.mdb", "Lumvik", "Settings.ini", "Temp"], "program folder")
+
+
 if __name__ == "__main__":
     sys.exit(run([failing_target_folders, corrupt_language_file, missing_settings_file,
-                  import_text_that_cannot_be_cut]))
+                  import_text_that_cannot_be_cut, read_only_program_folder]))

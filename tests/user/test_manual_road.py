@@ -58,8 +58,10 @@ def manual_road(context):
         expect_equal(len(second), 1, f"new files after the second create ({files_in(target)})")
         check_request_file(target / second[0], WRITTEN, started)
 
-        # A second start from the same folder ends at once, without a window, and leaves the first alone.
-        second_start = subprocess.run([str(folder.program)], env=app.env, cwd=folder.path, timeout=10)
+        # A second start from the same folder ends at once, without a window, and leaves the first
+        # alone, whatever its environment says.
+        second_env = dict(app.env, TMPDIR=str(context.folder("other-tmp")), USER="someone-else")
+        second_start = subprocess.run([str(folder.program)], env=second_env, cwd=folder.path, timeout=10)
         expect_equal(second_start.returncode, 0, "exit code of the second start")
         expect_equal(context.display.windows("."), [app.main], "windows after the second start")
 

@@ -1,6 +1,7 @@
 #!/usr/bin/env python3
 """The settings road: a person opens Ansicht > Einstellungen, types a new target folder, picks
 English and text import, saves, and finds the folder used at once and the rest after a restart.
+A folder typed and then cancelled is never used.
 """
 
 import sys
@@ -14,6 +15,7 @@ from user_test import expect_equal, files_in, run
 def settings_road(context):
     first_target = context.folder("first-target")
     new_target = context.folder("new-target")
+    cancelled_target = context.folder("cancelled-target")
     folder = context.program_folder(dict(Path=f"{first_target}/", Language="Deutsch", TxtImport=0, Modality=0))
     with Lumvik(context.display, folder) as app:
         settings = app.open_settings("Einstellungen")
@@ -39,10 +41,12 @@ def settings_road(context):
         assert 10 <= app.menu_bar_height() <= 40, f"window height {app.main.size()} is not 10500 twips plus menu"
         settings = app.open_settings("Settings")
         context.screenshot(settings.window, "settings-english")
+        settings.replace_text("txtPath", str(cancelled_target))
         settings.close_with("cmdCancel")
         app.type_in_focus_order(["S-2", "Eve"])
         before = set(files_in(new_target))
         app.create()
+        expect_equal(files_in(cancelled_target), [], "files in the cancelled target folder")
         (written,) = set(files_in(new_target)) - before
         expect_equal(body(read_request((new_target / written).read_bytes())), [("3000", "S-2"), ("3102", "Eve")],
                      "request fields after the restart")
