@@ -9,8 +9,9 @@
 #include <gtest/gtest.h>
 
 #include <cerrno>
+#include <clocale>
 #include <cstring>
-#include <locale.h>
+#include <string>
 #include <sys/syscall.h>
 #include <unistd.h>
 
@@ -70,10 +71,11 @@ TEST_F(WriteNewFileTest, FolderIsSyncedAfterTheRename)
 TEST(SystemErrorText, EnglishUnderAGermanLocale)
 {
     // The test can only fail where the C library speaks German (see LOCPATH in the test setup).
-    const locale_t german = ::newlocale(LC_MESSAGES_MASK, "de_DE.UTF-8", nullptr);
-    ASSERT_NE(german, locale_t(nullptr)) << "no German C locale";
-    EXPECT_STRNE(::strerror_l(ENOTDIR, german), "Not a directory") << "no German system messages";
-    ::freelocale(german);
+    const std::string messages = std::setlocale(LC_MESSAGES, nullptr);
+    ASSERT_NE(std::setlocale(LC_MESSAGES, "de_DE.UTF-8"), nullptr) << "no German C locale";
+    const std::string german = std::strerror(ENOTDIR);
+    std::setlocale(LC_MESSAGES, messages.c_str());
+    EXPECT_NE(german, "Not a directory") << "no German system messages";
 
     QTemporaryDir dir;
     QFile plain(dir.filePath("plain"));
