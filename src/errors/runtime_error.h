@@ -21,7 +21,8 @@ enum ErrorNumber : qint32 {
     kInvalidUseOfNull = 94,
 };
 
-// The "current error": what a trapped procedure hands to Error_Handler.
+// The "current error": what a trapped procedure hands to Error_Handler. Its description is
+// English, system error texts included, whatever the user's locale.
 class RuntimeError : public std::exception
 {
 public:

@@ -2,25 +2,30 @@
 
 #include "errors/error_handler.h"
 
-#include <algorithm>
-
 namespace gdt {
 
 int writtenLength(const QString& text)
 {
-    // Every Unicode character is one byte, so a surrogate pair counts once.
-    return int(text.size() - std::count_if(text.begin(), text.end(), [](QChar c) { return c.isLowSurrogate(); }));
+    // Every Unicode character is one byte: a surrogate pair counts once, and a surrogate without
+    // its partner once too (it is written as "?").
+    qsizetype pairs = 0;
+    for (qsizetype i = 1; i < text.size(); ++i)
+        pairs += text[i - 1].isHighSurrogate() && text[i].isLowSurrogate() ? 1 : 0;
+    return int(text.size() - pairs);
 }
 
 QString whyNotCarriable(const QString& content)
 {
-    qsizetype length = content.size();
+    // A device reads a line up to its CR LF; other control characters it may take as commands.
     for (const QChar c : content) {
         if (c == u'\r' || c == u'\n')
             return QStringLiteral("contains a line break");
-        length -= c.isLowSurrogate() ? 1 : 0;
+        if (c == u'\t')
+            return QStringLiteral("contains a tab");
+        if (c < u' ' || c == u'\x7F')
+            return QStringLiteral("contains a control character (code %1)").arg(c.unicode());
     }
-    if (length > kMaxContentLength)
+    if (writtenLength(content) > kMaxContentLength)
         return QStringLiteral("is longer than %1 characters").arg(kMaxContentLength);
     return {};
 }

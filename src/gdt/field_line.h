@@ -9,15 +9,17 @@ namespace gdt {
 // Content longer than this cannot be given a three-digit line length.
 inline constexpr int kMaxContentLength = 990;
 
-// Length of text as written to the file: one byte per Unicode character.
+// Length of text as written to the file: one byte per Unicode character, an unpaired surrogate
+// included.
 int writtenLength(const QString& text);
 
 // "<length:3><fieldId><content>\r\n", or "" for empty content. The length counts the whole line
-// including itself and the CR LF. Content the line cannot carry (over 990 characters, or a CR or
-// LF that would end the line early) is reported under "CreateGDTLine" and gives "".
+// including itself and the CR LF. Content the line cannot carry (over 990 characters, or a control
+// character: CR, LF, tab, any other below blank, DEL) is reported under "CreateGDTLine" and gives "".
 QString CreateGDTLine(const QString& fieldId, const QString& content);
 
-// Why content cannot be carried by one line ("contains a line break", ...); empty when it can.
+// Why content cannot be carried by one line ("contains a line break", "contains a tab", ...);
+// empty when it can.
 QString whyNotCarriable(const QString& content);
 
 // The error that refuses a request because of one field.

@@ -37,9 +37,10 @@ const std::array<FieldSpec, 9>& fieldSpecs()
     return specs;
 }
 
-QString asShortDate(const QString& text, const platform::RegionalFormats& regional)
+QString asShortDate(const QString& text, const platform::RegionalFormats& regional,
+                    std::optional<QDate> notAfter = std::nullopt)
 {
-    const auto date = regional.parseDate(text);
+    const auto date = regional.parseDate(text, notAfter);
     return date ? regional.shortDate(*date) : text;
 }
 
@@ -49,12 +50,30 @@ QString asShortTime(const QString& text, const platform::RegionalFormats& region
     return time ? regional.shortTime(*time) : text;
 }
 
+// Blanks alone name nobody.
+bool namesAPatient(const RequestFields& fields)
+{
+    for (const QString* text : {&fields.patientId, &fields.surname, &fields.firstName, &fields.birthDate}) {
+        if (!text->trimmed().isEmpty())
+            return true;
+    }
+    return false;
+}
+
 } // namespace
 
 QByteArray buildRequestRecord(const RequestFields& input, bool withModality, const platform::RegionalFormats& regional)
 {
+    if (!namesAPatient(input))
+        throw errors::RuntimeError(errors::kInvalidProcedureCall,
+                                   QStringLiteral("The request names no patient: patient ID, surname, first name and "
+                                                  "date of birth are all empty; the request was not written"));
     RequestFields fields = input;
-    fields.birthDate = asShortDate(fields.birthDate, regional);
+    // Composed form, so that a letter pasted as base letter plus combining mark is the one code
+    // page 437 letter it stands for, and the lengths count what is written.
+    for (const FieldSpec& field : fieldSpecs())
+        fields.*field.member = (fields.*field.member).normalized(QString::NormalizationForm_C);
+    fields.birthDate = asShortDate(fields.birthDate, regional, platform::now().date()); // no birth ahead of today
     fields.examinationDate = asShortDate(fields.examinationDate, regional);
     fields.examinationTime = asShortTime(fields.examinationTime, regional);
     if (!withModality)

@@ -22,9 +22,11 @@ struct RequestFields
     QString modality; // used only when Config.Modality is on
 };
 
-// The 6302 record in code page 437, header lines with the computed record length first. Dates
-// and the time are re-formatted with the regional formats when they can be read. Throws
-// errors::RuntimeError naming the field when a field cannot be carried by one line.
+// The 6302 record in code page 437, header lines with the computed record length first. Text is
+// composed (NFC) first. Dates and the time are re-formatted with the regional formats when they
+// can be read; a two-digit birth year never lands after today (platform::now()). Throws
+// errors::RuntimeError when patient ID, surname, first name and date of birth are all empty or
+// blank, and naming the field when a field cannot be carried by one line.
 QByteArray buildRequestRecord(const RequestFields& fields, bool withModality,
                               const platform::RegionalFormats& regional);
 

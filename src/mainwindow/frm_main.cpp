@@ -156,7 +156,11 @@ void frmMain::setOuterHeight(int twips)
 
 void frmMain::closeEvent(QCloseEvent* event)
 {
-    // Form_QueryUnload: closing the main window closes every window, without a question.
-    mnuClose_Click();
+    Form_QueryUnload();
     event->accept();
+}
+
+void frmMain::Form_QueryUnload()
+{
+    mnuClose_Click();
 }

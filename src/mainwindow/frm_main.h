@@ -1,8 +1,11 @@
 #pragma once
 
+#include "errors/runtime_error.h"
 #include "import/import_timer.h"
 
 #include <QMainWindow>
+
+#include <optional>
 
 class QComboBox;
 class QGroupBox;
@@ -26,11 +29,15 @@ public:
     // under "frmMain_Load" and leaves the window in the state reached.
     void Form_Load();
 
+    // Refused while the settings were not loaded at start-up. A viewer that cannot be started is
+    // reported, and the written request still counts as done.
     void cmdCreate_Click();
     void cmdClear_Click();
     void mnuClose_Click();
     void mnuSettings_Click();
     void tmrTxtTimer_Timer();
+    // Runs before the window closes, for any reason: closes every window, without a question.
+    void Form_QueryUnload();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -47,6 +54,11 @@ private:
     QLabel* addLabel(QWidget* parent, const char* name, const QString& text, QRect twips);
     QLineEdit* addField(QWidget* parent, const char* name, QRect twips);
     void setOuterHeight(int twips);
+
+    // The start-up error that came before LoadConfig could run; requests would go to the start
+    // folder with empty settings, so none is written while it is set.
+    std::optional<errors::RuntimeError> m_settingsNotLoaded =
+        errors::RuntimeError(errors::kInvalidProcedureCall, QStringLiteral("the start-up has not run"));
 
     QGroupBox* fraData = nullptr;
     QLineEdit* txtID = nullptr;

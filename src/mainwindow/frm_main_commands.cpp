@@ -29,8 +29,14 @@ void frmMain::Form_Load()
                            .arg(app::kVersionMajor)
                            .arg(app::kVersionMinor)
                            .arg(app::kVersionRevision));
-        import::ensureImportFolder();
-        settings::LoadConfig();
+        try {
+            import::ensureImportFolder();
+        } catch (const errors::RuntimeError& error) {
+            m_settingsNotLoaded = error;
+            throw;
+        }
+        settings::LoadConfig(); // reports its own failures; what it read stays in force
+        m_settingsNotLoaded.reset();
         language::ChangeLanguage(QStringLiteral("Main"), *this);
 
         setOuterHeight(Config.TxtImport ? 10500 : 4890);
@@ -56,6 +62,11 @@ void frmMain::Form_Load()
 void frmMain::cmdCreate_Click()
 {
     errors::trap(QStringLiteral("cmdCreate_Click"), [this] {
+        if (m_settingsNotLoaded)
+            throw errors::RuntimeError(m_settingsNotLoaded->number(),
+                                       QStringLiteral("The settings could not be loaded at start-up (%1); the "
+                                                      "request was not written")
+                                           .arg(m_settingsNotLoaded->description()));
         gdt::RequestFields fields;
         fields.patientId = txtID->text();
         fields.surname = txtSurname->text();
@@ -74,8 +85,10 @@ void frmMain::cmdCreate_Click()
         confirmation.icon = platform::MessageIcon::Information;
         platform::showMessage(confirmation);
 
+        // The request is written: a viewer that will not start must not keep the patient in the
+        // fields, or the next press writes the request a second time.
         if (Config.RunOrvane)
-            platform::startProgramDetached(Config.OrvanePath);
+            errors::trap(QStringLiteral("cmdCreate_Click"), [] { platform::startProgramDetached(Config.OrvanePath); });
 
         if (Config.TxtImport) {
             for (QLineEdit* field : {txtID, txtName, txtSurname})

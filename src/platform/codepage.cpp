@@ -76,6 +76,9 @@ QByteArray toCodePage437(const QString& text)
         if (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
             codePoint = QChar::surrogateToUcs4(text[i], text[i + 1]);
             ++i;
+        } else if (text[i].isSurrogate()) {
+            *out++ = '?'; // half a character names none
+            continue;
         }
         const int byte = codePage437Byte(codePoint);
         *out++ = byte >= 0 ? char(byte) : baseLetterOr437Fallback(codePoint);

@@ -12,7 +12,7 @@ QString fromSystemCodePage(const QByteArray& bytes);
 
 // IBM code page 437, the character set GDT declares with code 2. One byte per character: a
 // character the code page lacks becomes its base letter when Unicode decomposition gives one
-// (Č -> C), otherwise "?".
+// (Č -> C), otherwise "?"; so is a surrogate without its partner.
 QByteArray toCodePage437(const QString& text);
 
 } // namespace platform

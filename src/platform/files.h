@@ -10,10 +10,12 @@ namespace platform {
 
 // Writes bytes as a new file "<folder><stem><suffix>" that readers never see half-written: the
 // bytes go to a temporary file in the same folder (its name does not end in suffix), are
-// flushed to disk and only then renamed. An existing file is never replaced: the name gets
-// "_2", "_3", ... before the suffix instead. On failure nothing named *<suffix> is left and the
-// temporary file is gone. folder is used as given (empty means the working folder). Returns the
-// path written; throws errors::RuntimeError.
+// flushed to disk and only then renamed, and the folder is synced after the rename, so the file
+// is on disk when this returns. An existing directory entry (file, folder, symbolic link, even a
+// dangling one) is never replaced: the name gets "_2", "_3", ... before the suffix instead. On
+// failure nothing named *<suffix> is left, the temporary file is gone, and the error names the
+// requested file or its folder. folder is used as given (empty means the working folder).
+// Returns the path written; throws errors::RuntimeError.
 QString writeNewFileAtomically(const QString& folder, const QString& stem, const QString& suffix,
                                const QByteArray& bytes);
 
@@ -21,7 +23,8 @@ QString writeNewFileAtomically(const QString& folder, const QString& stem, const
 // never a truncated one. Throws errors::RuntimeError.
 void replaceFileAtomically(const QString& path, const QByteArray& bytes);
 
-// The run-time error for a failed file operation on path.
+// The run-time error for a failed file operation on path. System error texts in it are English
+// whatever the user's locale.
 errors::RuntimeError fileError(const QFileDevice& file, const QString& path);
 
 } // namespace platform

@@ -87,27 +87,35 @@ QString NumericDateFormat::format(const QDate& date) const
     return out;
 }
 
-std::optional<QDate> NumericDateFormat::parse(QStringView text) const
+std::optional<QDate> NumericDateFormat::parse(QStringView text, std::optional<QDate> notAfter) const
 {
     const auto groups = digitGroups(text, m_separator);
     if (!groups || groups->size() != 3)
         return std::nullopt;
-    int day = 0, month = 0, year = 0;
+    int day = 0, month = 0, year = 0, yearDigits = 0;
     for (int i = 0; i < 3; ++i) {
         const DigitGroup& group = groups->at(i);
         if (m_fields[i].kind == 'y') {
-            if (group.digits == 2)
-                year = group.value < 30 ? 2000 + group.value : 1900 + group.value;
-            else if (group.digits == 4)
-                year = group.value;
+            year = group.value;
+            yearDigits = group.digits;
         } else if (group.digits <= 2) {
             (m_fields[i].kind == 'd' ? day : month) = group.value;
         }
     }
-    const QDate date(year, month, day);
-    if (year == 0 || !date.isValid())
+    if (yearDigits != 2 && yearDigits != 4)
+        return std::nullopt;
+    const QDate date = yearDigits == 2 ? dateWithTwoDigitYear(year, month, day, notAfter) : QDate(year, month, day);
+    if (!date.isValid())
         return std::nullopt;
     return date;
+}
+
+QDate dateWithTwoDigitYear(int twoDigitYear, int month, int day, std::optional<QDate> notAfter)
+{
+    const QDate windowed(twoDigitYear < 30 ? 2000 + twoDigitYear : 1900 + twoDigitYear, month, day);
+    if (notAfter && windowed > *notAfter)
+        return QDate(windowed.year() - 100, month, day);
+    return windowed;
 }
 
 std::optional<QTime> parseNumericTime(QStringView text, QChar separator)

@@ -19,9 +19,9 @@ public:
     static std::optional<NumericDateFormat> from(const QString& format);
 
     QString format(const QDate& date) const;
-    // Day and month of one or two digits, a year of four digits or of two, read with the
-    // 00-29 -> 2000-2029, 30-99 -> 1930-1999 window. nullopt for anything else.
-    std::optional<QDate> parse(QStringView text) const;
+    // Day and month of one or two digits, a year of four digits or of two (completed by
+    // dateWithTwoDigitYear). nullopt for anything else.
+    std::optional<QDate> parse(QStringView text, std::optional<QDate> notAfter = std::nullopt) const;
 
 private:
     struct Field
@@ -32,6 +32,11 @@ private:
     std::array<Field, 3> m_fields{};
     QChar m_separator;
 };
+
+// A date typed with a two-digit year: 00-29 -> 2000-2029, 30-99 -> 1930-1999. A date that cannot
+// lie ahead (a birth date) passes notAfter, today: a date after it goes a century back, so 12.03.29
+// typed in 2026 is 12.03.1929. Invalid when day or month are.
+QDate dateWithTwoDigitYear(int twoDigitYear, int month, int day, std::optional<QDate> notAfter);
 
 // "9:30", "09:30", "09:30:15" with the given separator; nullopt for anything else.
 std::optional<QTime> parseNumericTime(QStringView text, QChar separator);

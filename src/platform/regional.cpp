@@ -34,12 +34,6 @@ QChar timeSeparatorOf(const QString& format)
     return u':';
 }
 
-QDate applyYearWindow(const QDate& date)
-{
-    const int twoDigits = date.year() % 100;
-    return QDate(twoDigits < 30 ? 2000 + twoDigits : 1900 + twoDigits, date.month(), date.day());
-}
-
 } // namespace
 
 RegionalFormats::RegionalFormats(const QLocale& locale)
@@ -70,11 +64,11 @@ QString RegionalFormats::shortTime(const QTime& time) const
     return formatHourMinute(time, m_timeSeparator);
 }
 
-std::optional<QDate> RegionalFormats::parseDate(const QString& text) const
+std::optional<QDate> RegionalFormats::parseDate(const QString& text, std::optional<QDate> notAfter) const
 {
     const QString trimmed = text.trimmed();
     if (m_numericShortDate) {
-        if (const auto date = m_numericShortDate->parse(trimmed))
+        if (const auto date = m_numericShortDate->parse(trimmed, notAfter))
             return date;
     }
     const QString shortFormat = lenientDigits(m_shortDateFormat);
@@ -86,8 +80,12 @@ std::optional<QDate> RegionalFormats::parseDate(const QString& text) const
     }
     const QDate twoDigitYear =
         m_locale.toDate(trimmed, QString(shortFormat).replace(QStringLiteral("yyyy"), QStringLiteral("yy")));
-    if (twoDigitYear.isValid())
-        return applyYearWindow(twoDigitYear);
+    if (twoDigitYear.isValid()) {
+        const QDate date =
+            dateWithTwoDigitYear(twoDigitYear.year() % 100, twoDigitYear.month(), twoDigitYear.day(), notAfter);
+        if (date.isValid())
+            return date;
+    }
     return std::nullopt;
 }
 

@@ -12,7 +12,8 @@ namespace platform {
 
 // The user's regional date and time formats (Qt's default locale, which follows LC_ALL / LC_TIME
 // / LANG), with two corrections: the short date always shows a four-digit year, and two-digit
-// years are read with the 00-29 -> 2000-2029, 30-99 -> 1930-1999 window practices are used to.
+// years are read with the 00-29 -> 2000-2029, 30-99 -> 1930-1999 window practices are used to
+// (dateWithTwoDigitYear).
 class RegionalFormats
 {
 public:
@@ -26,7 +27,8 @@ public:
     QString shortTime(const QTime& time) const;
 
     // Accepts the short date with a two- or four-digit year, the long date and ISO yyyy-MM-dd.
-    std::optional<QDate> parseDate(const QString& text) const;
+    // notAfter is given for dates that cannot lie ahead: see dateWithTwoDigitYear.
+    std::optional<QDate> parseDate(const QString& text, std::optional<QDate> notAfter = std::nullopt) const;
     // Accepts the short and long time, with or without seconds.
     std::optional<QTime> parseTime(const QString& text) const;
 

@@ -1,5 +1,7 @@
 #include "errors/runtime_error.h"
 #include "gdt/request_file.h"
+#include "platform/clock.h"
+#include "support/qstring_printer.h"
 
 #include <gtest/gtest.h>
 
@@ -39,15 +41,33 @@ TEST(RequestRecord, ExampleRecordComesOutByteForByte)
     EXPECT_EQ(record.size(), 170);
 }
 
-TEST(RequestRecord, EmptyFieldsLeaveOnlyTheHeaderWithLength51)
+TEST(RequestRecord, RequestNeedsAPatientIdNameOrBirthDate)
 {
-    EXPECT_EQ(gdt::buildRequestRecord({}, true, kGerman),
-              lines({"01380006302", "014810000051", "01092062", "014921802.01"}));
+    gdt::RequestFields examinationOnly = exampleFields();
+    examinationOnly.patientId = examinationOnly.surname = examinationOnly.firstName = examinationOnly.birthDate = "";
+    examinationOnly.modality = "US";
+    gdt::RequestFields blanks;
+    blanks.patientId = blanks.surname = blanks.firstName = blanks.birthDate = " \t";
+    for (const auto& [fields, what] :
+         {std::pair{gdt::RequestFields{}, "all empty"}, std::pair{examinationOnly, "examination data only"},
+          std::pair{blanks, "blanks only"}}) {
+        try {
+            gdt::buildRequestRecord(fields, true, kGerman);
+            ADD_FAILURE() << "no error for " << what;
+        } catch (const errors::RuntimeError& error) {
+            EXPECT_TRUE(error.description().contains("names no patient")) << qPrintable(error.description());
+        }
+    }
+    gdt::RequestFields idOnly;
+    idOnly.patientId = "4711";
+    EXPECT_EQ(gdt::buildRequestRecord(idOnly, true, kGerman),
+              lines({"01380006302", "014810000064", "01092062", "014921802.01", "01330004711"}));
 }
 
 TEST(RequestRecord, ModalityLineOnlyWhenSwitchedOnAndFilled)
 {
     gdt::RequestFields fields;
+    fields.patientId = "4711";
     fields.modality = "US";
     EXPECT_TRUE(gdt::buildRequestRecord(fields, true, kGerman).endsWith("0116335US\r\n"));
     EXPECT_FALSE(gdt::buildRequestRecord(fields, false, kGerman).contains("6335"));
@@ -61,8 +81,10 @@ TEST(RequestRecord, DatesAndTimesAreNormalisedWhenReadableAndKeptOtherwise)
     {
         QString birth, date, time, expectedBirth, expectedDate, expectedTime;
     };
+    platform::ScopedFixedClock clock(QDateTime(QDate(2026, 12, 6), QTime(8, 15)));
     const Case cases[] = {
         {"12.03.80", "07.12.26", "9:30", "12.03.1980", "07.12.2026", "09:30"},
+        {"07.12.26", "12.03.29", "9:30", "07.12.1926", "12.03.2029", "09:30"}, // no birth after today
         {"1980-03-12", "6.12.2026", "09:30:59", "12.03.1980", "06.12.2026", "09:30"},
         {"gestern", "   ", "mittags", "gestern", "   ", "mittags"},
     };
@@ -83,25 +105,44 @@ TEST(RequestRecord, WrittenInCodePage437WithLengthsCountedInBytes)
     gdt::RequestFields fields;
     fields.surname = QString::fromUtf8("Müller-Strauß");
     fields.firstName = QString::fromUtf8("Čeněk €");
+    // Decomposed letters as some programs paste them, and half a surrogate pair.
+    fields.referringPhysician = QString::fromUtf8("Noe\u0308l Re\u0301my Mu\u0308ller ") + QChar(0xDC00);
     const QByteArray record = gdt::buildRequestRecord(fields, false, kGerman);
     EXPECT_TRUE(record.contains("0223101M\x81ller-Strau\xE1\r\n"));
     EXPECT_TRUE(record.contains("0163102Cenek ?\r\n"));
+    EXPECT_TRUE(record.contains("0274603No\x89l R\x82my M\x81ller ?\r\n"));
     EXPECT_TRUE(record.contains(
         QByteArray("0148100%1").replace("%1", QByteArray::number(record.size()).rightJustified(5, '0'))));
 }
 
 TEST(RequestRecord, FieldTheLineCannotCarryRefusesTheWholeRequestNamingIt)
 {
-    gdt::RequestFields tooLong;
-    tooLong.referringPhysician = QString(991, 'x');
-    gdt::RequestFields multiLine;
-    multiLine.surname = "Meier\r\n3000666";
-    for (const auto& [fields, name] : {std::pair{tooLong, "referring physician"}, std::pair{multiLine, "surname"}}) {
+    using gdt::RequestFields;
+    struct Case
+    {
+        QString RequestFields::*field;
+        QString content;
+        const char* name;
+        const char* why;
+    };
+    const Case cases[] = {
+        {&RequestFields::referringPhysician, QString(991, 'x'), "referring physician", "longer than 990"},
+        {&RequestFields::surname, "Meier\r\n3000666", "surname", "line break"},
+        {&RequestFields::firstName, "Anna\tMaria", "first name", "tab"},
+        {&RequestFields::gender, QString("F") + QChar(u'\0'), "gender", "control character (code 0)"},
+        {&RequestFields::patientId, "\x1B[2J4711", "patient ID", "control character (code 27)"},
+        {&RequestFields::examinationTime, "09:30\x7F", "examination time", "control character (code 127)"},
+    };
+    for (const Case& c : cases) {
+        RequestFields fields = exampleFields();
+        fields.*c.field = c.content;
         try {
             gdt::buildRequestRecord(fields, false, kGerman);
-            ADD_FAILURE() << "no error for " << name;
+            ADD_FAILURE() << "no error for " << c.name;
         } catch (const errors::RuntimeError& error) {
-            EXPECT_TRUE(error.description().contains(QLatin1String(name))) << qPrintable(error.description());
+            EXPECT_TRUE(error.description().startsWith(QStringLiteral("The %1 (GDT field").arg(c.name)))
+                << qPrintable(error.description());
+            EXPECT_TRUE(error.description().contains(c.why)) << qPrintable(error.description());
         }
     }
 }

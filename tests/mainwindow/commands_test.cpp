@@ -2,13 +2,17 @@
 
 #include "settings/config.h"
 
+#include <QDeadlineTimer>
+#include <QFile>
 #include <QLabel>
 #include <QTextEdit>
+#include <QThread>
 #include <QTimer>
 
 namespace {
 
 const QStringList kFilled = {"4711", "Anna", "Meier", "12.03.1980", "F", "06.12.2026", "09:30", "Dr. Berg", "US"};
+const QStringList kEmptied = {"", "", "", "", "", "", "", "", "US"};
 
 TEST_F(MainWindowTest, CreateWithImportOffWritesConfirmsAndKeepsTheFields)
 {
@@ -34,23 +38,57 @@ TEST_F(MainWindowTest, CreateWithImportOnEmptiesFieldsAndBoxButKeepsModalityAndR
     window->findChild<QTimer*>("tmrTxtTimer")->stop();
     window->cmdCreate_Click();
     EXPECT_TRUE(requestBytes().contains("0116335US\r\n"));
-    EXPECT_EQ(fieldTexts(), (QStringList{"", "", "", "", "", "", "", "", "US"}));
+    EXPECT_EQ(fieldTexts(), kEmptied);
     EXPECT_EQ(control<QTextEdit>("txtContent")->toPlainText(), "");
     EXPECT_TRUE(importTimerActive());
 }
 
-TEST_F(MainWindowTest, ViewerThatCannotBeStartedIsReportedAfterTheConfirmation)
+TEST_F(MainWindowTest, ViewerThatCannotBeStartedIsReportedAndTheRequestCountsAsDone)
 {
-    start(settingsWith(true) + "RunOrvane=1\r\nOrvanePath=" + target.path().toUtf8() + "/no such viewer\r\n");
+    start(settingsWith(true, true) + "RunOrvane=1\r\nOrvanePath=" + target.path().toUtf8() + "/no such viewer\r\n");
     fillFields();
     window->findChild<QTimer*>("tmrTxtTimer")->stop();
+    QStringList fieldsAtEachBox;
+    messages.onShow = [&](const auto&) { fieldsAtEachBox << fieldTexts().join('|'); };
     window->cmdCreate_Click();
     EXPECT_EQ(requestFiles().size(), 1);
     ASSERT_EQ(messages.shown().size(), 2);
     EXPECT_EQ(messages.shown()[0].icon, platform::MessageIcon::Information);
-    EXPECT_TRUE(messages.texts()[1].endsWith(" - cmdCreate_Click")) << qPrintable(messages.texts()[1]);
-    EXPECT_EQ(fieldTexts(), kFilled);
-    EXPECT_FALSE(importTimerActive()) << "not re-armed after the failure";
+    EXPECT_EQ(messages.texts()[1], " # 53 - File not found: " + target.path() + "/no such viewer - cmdCreate_Click");
+    EXPECT_EQ(fieldsAtEachBox, QStringList(2, kFilled.join('|'))) << "both boxes come before the re-arm";
+    EXPECT_EQ(fieldTexts(), kEmptied);
+    EXPECT_TRUE(importTimerActive());
+    window->cmdCreate_Click();
+    EXPECT_EQ(requestFiles().size(), 1) << "the next press writes the patient no second time";
+    EXPECT_EQ(messages.texts().last(), " # 5 - The request names no patient: patient ID, surname, first name and date "
+                                       "of birth are all empty; the request was not written - cmdCreate_Click");
+}
+
+TEST_F(MainWindowTest, ViewerStartsAfterTheConfirmationAndBeforeTheReArm)
+{
+    const QString started = target.filePath("viewer-started");
+    QFile viewer(target.filePath("viewer"));
+    ASSERT_TRUE(viewer.open(QIODevice::WriteOnly));
+    viewer.write(QString("#!/bin/sh\ntouch '%1'\n").arg(started).toUtf8());
+    viewer.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    viewer.close();
+    start(settingsWith(true) + "RunOrvane=1\r\nOrvanePath=" + viewer.fileName().toUtf8() + "\r\n");
+    fillFields();
+    // The viewer runs on its own, so each step gives it time to show that it has started.
+    const auto viewerStarted = [&](int milliseconds) {
+        QDeadlineTimer deadline(milliseconds);
+        while (!QFile::exists(started) && !deadline.hasExpired())
+            QThread::msleep(10);
+        return QFile::exists(started);
+    };
+    QStringList steps;
+    messages.onShow = [&](const auto&) { steps << (viewerStarted(300) ? "viewer, box" : "box"); };
+    QObject::connect(field("txtID"), &QLineEdit::textChanged, window.get(),
+                     [&] { steps << (viewerStarted(10000) ? "viewer, re-arm" : "re-arm"); });
+    window->cmdCreate_Click();
+    EXPECT_EQ(steps, (QStringList{"box", "viewer, re-arm"}));
+    EXPECT_EQ(messages.shown().size(), 1);
+    EXPECT_TRUE(importTimerActive());
 }
 
 TEST_F(MainWindowTest, FailingTargetFolderMeansNoConfirmationNoViewerAndFieldsKept)
@@ -88,7 +126,7 @@ TEST_F(MainWindowTest, ClearEmptiesTheFieldsButNotModalityNorTheExamples)
     control<QComboBox>("cboGender")->setCurrentIndex(1);
     control<QTextEdit>("txtContent")->setPlainText("kept while import is off");
     window->cmdClear_Click();
-    EXPECT_EQ(fieldTexts(), (QStringList{"", "", "", "", "", "", "", "", "US"}));
+    EXPECT_EQ(fieldTexts(), kEmptied);
     auto* gender = control<QComboBox>("cboGender");
     EXPECT_EQ(gender->count(), 3) << "the list entries stay";
     EXPECT_EQ(gender->currentIndex(), -1);
@@ -114,6 +152,17 @@ TEST_F(MainWindowTest, CloseMenuClosesTheWindowWithoutAQuestion)
     window->mnuClose_Click();
     EXPECT_FALSE(window->isVisible());
     EXPECT_TRUE(messages.shown().isEmpty());
+}
+
+TEST_F(MainWindowTest, ClosingTheMainWindowClosesEveryWindow)
+{
+    start(settingsWith(false));
+    window->show();
+    QWidget other;
+    other.show();
+    window->close();
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_FALSE(other.isVisible());
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "mainwindow/frm_main.h"
+#include "support/qstring_printer.h"
 #include "support/scripted_presenters.h"
 #include "support/temp_program_folder.h"
 

@@ -66,17 +66,17 @@ TEST_F(MainWindowTest, ModalityFieldFollowsTheSettingOnlyAtStartUp)
     start(settingsWith(false, true));
     EXPECT_TRUE(field("txtModality")->isVisibleTo(window.get()));
     EXPECT_TRUE(control<QLabel>("lblModality")->isVisibleTo(window.get()));
+    fillFields();
+    settings::Config.Modality = false; // switched off in the settings window during the run
+    window->cmdCreate_Click();
+    EXPECT_FALSE(requestBytes().contains("6335")) << "the filled field is not written";
+    EXPECT_TRUE(field("txtModality")->isVisibleTo(window.get()));
     window.reset();
 
     start(settingsWith(false, false));
     EXPECT_FALSE(field("txtModality")->isVisibleTo(window.get()));
     EXPECT_FALSE(control<QLabel>("lblModality")->isVisibleTo(window.get()));
-    settings::Config.Modality = true; // switched on in the settings window during the run
-    fillFields();
-    field("txtModality")->clear();
-    window->cmdCreate_Click();
-    ASSERT_EQ(requestFiles().size(), 1);
-    EXPECT_FALSE(requestBytes().contains("6335"));
+    settings::Config.Modality = true;
     EXPECT_FALSE(field("txtModality")->isVisibleTo(window.get()));
 }
 
@@ -87,6 +87,17 @@ TEST_F(MainWindowTest, LeftoverImportFilesAreRemovedAndOtherFilesStay)
     folder.write("Temp/keep.dat", "keep");
     start(settingsWith(true));
     EXPECT_EQ(QDir(folder.filePath("Temp")).entryList(QDir::Files), QStringList{"keep.dat"});
+}
+
+TEST_F(MainWindowTest, LeftoverThatCannotBeDeletedStopsTheCleanUpAndIsReported)
+{
+    for (const char* name : {"Temp/a.txt", "Temp/b.TXT", "Temp/c.txt"})
+        folder.write(name, "old");
+    QFile::setPermissions(folder.filePath("Temp/b.TXT"), QFile::ReadOwner);
+    start(settingsWith(false));
+    EXPECT_EQ(messages.texts(), QStringList{" # 75 - Path/File access error: " + folder.filePath("Temp/b.TXT") +
+                                            " (read-only file) - frmMain_Load"});
+    EXPECT_EQ(QDir(folder.filePath("Temp")).entryList(QDir::Files), (QStringList{"b.TXT", "c.txt"}));
 }
 
 TEST_F(MainWindowTest, LanguageOfTheSettingsIsApplied)
@@ -116,6 +127,26 @@ TEST_F(MainWindowTest, FailedStartUpKeepsTheDesignedWindowAndReportsIt)
     EXPECT_EQ(control<QComboBox>("cboGender")->count(), 0);
     EXPECT_EQ(control<QPushButton>("cmdCreate")->text(), "Erstelle GDT");
     EXPECT_EQ(settings::Config.Language, "");
+
+    // Without settings the request would go to the start folder: none is written.
+    const QStringList inStartFolder = QDir::current().entryList({"*.gdt"});
+    fillFields();
+    window->cmdCreate_Click();
+    ASSERT_EQ(messages.shown().size(), 2);
+    EXPECT_EQ(messages.texts()[1].split('\n').first(),
+              " # 75 - The settings could not be loaded at start-up (Path/File access error: "
+              "/proc/self/Temp (cannot create the folder)); the request was not written - "
+              "cmdCreate_Click");
+    EXPECT_EQ(QDir::current().entryList({"*.gdt"}), inStartFolder);
+}
+
+TEST_F(MainWindowTest, SettingsLoadedUpToABadSwitchStillTakeRequests)
+{
+    start(settingsWith(false) + "RunOrvane=maybe\r\n");
+    EXPECT_TRUE(messages.texts().value(0).endsWith(" - LoadConfig")) << qPrintable(messages.texts().join('\n'));
+    fillFields();
+    window->cmdCreate_Click();
+    EXPECT_EQ(requestFiles().size(), 1);
 }
 
 TEST_F(MainWindowTest, ControlsStandWhereDesignedInTheDesignedFont)

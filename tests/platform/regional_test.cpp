@@ -1,4 +1,5 @@
 #include "platform/regional.h"
+#include "support/qstring_printer.h"
 
 #include <gtest/gtest.h>
 
@@ -35,6 +36,16 @@ TEST(Regional, ParsingAcceptsWhatUsersTypeAndRejectsTheRest)
         {"gestern", std::nullopt},          {"", std::nullopt}};
     for (const auto& [text, date] : dates)
         EXPECT_EQ(german.parseDate(text), date) << text;
+
+    // A date of birth cannot lie ahead of today: its two-digit year goes a century back instead.
+    const QDate today(2026, 3, 12);
+    const std::pair<const char*, QDate> births[] = {{"12.03.26", QDate(2026, 3, 12)},
+                                                    {"13.03.26", QDate(1926, 3, 13)},
+                                                    {"12.03.29", QDate(1929, 3, 12)},
+                                                    {"12.03.80", QDate(1980, 3, 12)},
+                                                    {"12.03.2029", QDate(2029, 3, 12)}};
+    for (const auto& [text, date] : births)
+        EXPECT_EQ(german.parseDate(text, today), date) << text;
 
     const std::pair<const char*, std::optional<QTime>> times[] = {{"09:30", QTime(9, 30)},
                                                                   {"9:30", QTime(9, 30)},

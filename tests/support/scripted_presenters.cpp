@@ -30,6 +30,8 @@ ScriptedMessages::~ScriptedMessages()
 platform::MessageAnswer ScriptedMessages::present(const platform::MessageRequest& request)
 {
     m_shown.append(request);
+    if (onShow)
+        onShow(request);
     if (m_answers.empty())
         return platform::MessageAnswer::Ok;
     const auto answer = m_answers.front();

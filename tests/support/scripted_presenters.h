@@ -6,6 +6,7 @@
 #include <QList>
 
 #include <deque>
+#include <functional>
 
 namespace testsupport {
 
@@ -22,6 +23,9 @@ public:
 
     const QList<platform::MessageRequest>& shown() const { return m_shown; }
     QStringList texts() const;
+
+    // Called as each box is shown, to look at the program's state while it waits for the answer.
+    std::function<void(const platform::MessageRequest&)> onShow;
 
 private:
     std::deque<platform::MessageAnswer> m_answers;

@@ -1,8 +1,9 @@
 #!/usr/bin/env python3
 """The failure road: a vanished and a read-only target folder, a corrupt Language.mdb, a missing
-Settings.ini, an import text that cannot be taken apart and a read-only program folder. Each ends
-in the right box (and log line, where the log can be written), leaves no partial file, and loses
-nothing the person typed.
+Settings.ini, a file in the way of the Temp folder, an import text that cannot be taken apart, a
+viewer that cannot be started and a read-only program folder. Each ends in the right box (and log
+line, where the log can be written), leaves no partial file, loses nothing the person typed and
+writes no request twice.
 """
 
 import contextlib
@@ -121,9 +122,35 @@ def missing_settings_file(context):
     expect_equal(folder.log_lines(), [], "error log")
 
 
-def import_text_that_cannot_be_cut(context):
+def temp_folder_in_the_way(context):
+    """The start-up stops before the settings are loaded: no request goes anywhere, least of all into
+    the folder Lumvik was started from."""
     target = context.folder("target")
-    folder = context.program_folder(dict(Path=f"{target}/", Language="Deutsch", TxtImport=1, Modality=0))
+    start_folder = context.folder("start")
+    folder = context.program_folder(dict(Path=f"{target}/", Language="English", TxtImport=0, Modality=0))
+    (folder.path / "Temp").write_bytes(b"a file, not a folder")
+    # The window keeps its designed height, which is the one with the import box.
+    with Lumvik(context.display, folder, import_on=True, cwd=start_folder, startup_boxes=["Warning"]) as app:
+        app.type_in_focus_order(TYPED)
+        app.click("cmdCreate")
+        app.answer("Warning", screenshot=context.screenshot_path("warning-settings-not-loaded"))
+        app.expect_no_dialog()
+        app.close()
+    expect_equal(files_in(target) + files_in(start_folder), [], "request files")
+    temp = f"Path/File access error: {folder.path}/Temp (cannot create the folder)"
+    expect_equal(folder.logged_errors(), [
+        (75, temp, "frmMain_Load"),
+        (75, f"The settings could not be loaded at start-up ({temp}); the request was not written", "cmdCreate_Click"),
+    ], "error log")
+
+
+def import_text_that_cannot_be_cut(context):
+    """Also a viewer that cannot be started: reported after the confirmation, and the request still
+    counts as done, so the fields and the box are empty and the next paste is imported."""
+    target = context.folder("target")
+    viewer = target.parent / "no-viewer"
+    folder = context.program_folder(dict(Path=f"{target}/", Language="Deutsch", TxtImport=1, Modality=0,
+                                         RunOrvane=1, OrvanePath=viewer))
     with Lumvik(context.display, folder, import_on=True) as app:
         context.screenshot(app.main, "main-german-import-on")
         # Only line breaks: the three-line layout finds no first name.
@@ -134,12 +161,21 @@ def import_text_that_cannot_be_cut(context):
         app.click("cmdClear")
         app.wait_for_import(app.paste_into_import_box("Appointment: Roth, Ida (F) #F-1 05/17/1990 09:00"))
         app.create()
-        expect_equal(the_request_in(target), WRITTEN + [("3103", "17.05.1990"), ("3110", "F"),
-                                                        ("8781", datetime.now().strftime("%d.%m.%Y"))],
+        app.answer("Warning")
+        today = ("8781", datetime.now().strftime("%d.%m.%Y"))
+        expect_equal(the_request_in(target), WRITTEN + [("3103", "17.05.1990"), ("3110", "F"), today],
                      "request after the failed import")
+        first = files_in(target)
+        app.wait_for_import(app.paste_into_import_box("Appointment: Berg, Max (M) #M-2 01/02/1970 10:00"))
+        app.create()
+        app.answer("Warning")
+        (second,) = set(files_in(target)) - set(first)
+        expect_equal(body(read_request((target / second).read_bytes())),
+                     [("3000", "M-2"), ("3101", "Berg"), ("3102", "Max"), ("3103", "02.01.1970"), ("3110", "M"), today],
+                     "request after the viewer failed")
         app.close()
-    expect_equal([(number, procedure) for number, _, procedure in folder.logged_errors()], [(5, "ImportData_1")],
-                 "error log")
+    expect_equal(folder.logged_errors()[1:], [(53, f"File not found: {viewer}", "cmdCreate_Click")] * 2, "error log")
+    expect_equal(folder.logged_errors()[0][::2], (5, "ImportData_1"), "error log")
 
 
 def read_only_program_folder(context):
@@ -161,5 +197,5 @@ def read_only_program_folder(context):
 
 
 if __name__ == "__main__":
-    sys.exit(run([failing_target_folders, corrupt_language_file, missing_settings_file,
+    sys.exit(run([failing_target_folders, corrupt_language_file, missing_settings_file, temp_folder_in_the_way,
                   import_text_that_cannot_be_cut, read_only_program_folder]))

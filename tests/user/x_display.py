@@ -70,7 +70,13 @@ class VirtualDisplay:
         if not number:
             raise AssertionError("Xvfb did not start")
         self.name = f":{number}"
-        self.env = dict(os.environ, DISPLAY=self.name)
+        # Programs on this display see nothing of the caller's environment but PATH: a CI machine's
+        # QT_QPA_PLATFORM=offscreen, QT_SCALE_FACTOR or WAYLAND_DISPLAY must not move Lumvik off
+        # this display or change its size. The X tools type and read UTF-8.
+        home = log_path.parent / "home"
+        home.mkdir(exist_ok=True)
+        self.env = {"PATH": os.environ.get("PATH", os.defpath), "HOME": str(home), "DISPLAY": self.name,
+                    "QT_QPA_PLATFORM": "xcb", "LC_ALL": "C.UTF-8"}
         # A German keyboard has ä, ö, ü and ß on keys of their own. xdotool would otherwise remap
         # a spare key for each, and a program under load can read the key before the new map.
         self.run("setxkbmap", "de")
