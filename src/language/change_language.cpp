@@ -15,6 +15,10 @@ QString Msg_2;
 
 namespace {
 
+const QString kMsg1Default = QStringLiteral("GDT-file has been created.");
+const QString kMsg2Default =
+    QStringLiteral("The path for Orvane.exe is not correct.\r\nDo you want to continue without Orvane?");
+
 bool hasProperty(const QObject& object, const char* name)
 {
     return object.metaObject()->indexOfProperty(name) >= 0 || object.dynamicPropertyNames().contains(name);
@@ -43,7 +47,7 @@ void applyTexts(QObject& window, const QList<ControlText>& texts, const Language
     for (const ControlText& text : texts) {
         QObject* control = findControl(window, text.control);
         const char* property = control ? textProperty(*control) : nullptr;
-        const QString current = property ? control->property(property).toString() : text.designedText;
+        const QString current = property ? control->property(property).toString() : QString();
         const QString translated = Language(rows, text.key, current);
         if (property)
             control->setProperty(property, translated);
@@ -51,6 +55,16 @@ void applyTexts(QObject& window, const QList<ControlText>& texts, const Language
 }
 
 } // namespace
+
+QString msg1ToShow()
+{
+    return Msg_1.isEmpty() ? kMsg1Default : Msg_1;
+}
+
+QString msg2ToShow()
+{
+    return Msg_2.isEmpty() ? kMsg2Default : Msg_2;
+}
 
 QString languageDatabasePath()
 {
@@ -77,8 +91,8 @@ void applyLanguage(const QString& formKey, QObject& window, const LanguageRows& 
 {
     if (formKey == QLatin1String("Main")) {
         applyTexts(window, mainWindowTexts(), rows);
-        Msg_1 = Language(rows, kMsg1Key, kMsg1Default);
-        Msg_2 = Language(rows, kMsg2Key, kMsg2Default);
+        Msg_1 = Language(rows, QStringLiteral("Msg_1"), kMsg1Default);
+        Msg_2 = Language(rows, QStringLiteral("Msg_2"), kMsg2Default);
     } else if (formKey == QLatin1String("Settings")) {
         applyTexts(window, settingsWindowTexts(), rows);
     }

@@ -8,9 +8,16 @@
 namespace language {
 
 // Message texts, set by ChangeLanguage("Main", ...): the confirmation after a request file was
-// written, and the settings window's question about a missing viewer program.
+// written, and the settings window's question about a missing viewer program. A key without a
+// row in the database gives the English text ("GDT-file has been created.", and the question in
+// two lines joined by CR LF).
 extern QString Msg_1;
 extern QString Msg_2;
+
+// What the windows show for Msg_1 and Msg_2: the loaded text, or the same English text as for a
+// missing row while the text is empty (ChangeLanguage("Main") failed or has not run).
+QString msg1ToShow();
+QString msg2ToShow();
 
 // Applies the texts of settings::Config.Language from Language.mdb beside the program to the
 // controls of window, found by objectName. formKey "Main" (main window, also loads Msg_1/Msg_2)
@@ -23,7 +30,8 @@ void ChangeLanguage(const QString& formKey, QObject& window);
 // current text). A control is the object named in the table inside window's object tree, or
 // window itself when window carries that name; its text is its "text" property, else "title"
 // (group boxes, menus), else "windowTitle" (the settings window). A control that is missing
-// is left out, but its key is still looked up. For "Main" it then sets Msg_1 and Msg_2.
+// is left out, but its key is still looked up, so a NULL row is reported all the same. For
+// "Main" it then sets Msg_1 and Msg_2.
 void applyLanguage(const QString& formKey, QObject& window, const LanguageRows& rows);
 
 // The value of the first row whose key equals componentName exactly; defaultText when no row

@@ -5,23 +5,22 @@ namespace language {
 const QList<ControlText>& mainWindowTexts()
 {
     static const QList<ControlText> texts = {
-        {QStringLiteral("mnuFile"), QStringLiteral("mnuFile"), QStringLiteral("Datei")},
-        {QStringLiteral("mnuClose"), QStringLiteral("mnuClose"), QStringLiteral("Schließen")},
-        {QStringLiteral("mnuView"), QStringLiteral("mnuView"), QStringLiteral("Ansicht")},
-        {QStringLiteral("mnuSettings"), QStringLiteral("mnuSettings"), QStringLiteral("Einstellungen")},
-        {QStringLiteral("fraData"), QStringLiteral("fraData"), QStringLiteral("GDT-Daten")},
-        {QStringLiteral("lblID"), QStringLiteral("LblID"), QStringLiteral("Patienten ID:")},
-        {QStringLiteral("lblName"), QStringLiteral("lblName"), QStringLiteral("Vorname:")},
-        {QStringLiteral("lblSurname"), QStringLiteral("lblSurname"), QStringLiteral("Nachname:")},
-        {QStringLiteral("lblBirthday"), QStringLiteral("lblBirthday"), QStringLiteral("Geburtstag:")},
-        {QStringLiteral("lblGender"), QStringLiteral("lblGender"), QStringLiteral("Geschlecht:")},
-        {QStringLiteral("lblDate"), QStringLiteral("lblDate"), QStringLiteral("Untersuchungsdatum:")},
-        {QStringLiteral("lblTime"), QStringLiteral("lblTime"), QStringLiteral("Untersuchungszeit:")},
-        {QStringLiteral("lblSchedPhysician"), QStringLiteral("lblSchedPhysician"),
-         QStringLiteral("überweisender Arzt:")},
-        {QStringLiteral("cmdClear"), QStringLiteral("cmdClear"), QStringLiteral("Felder löschen")},
-        {QStringLiteral("cmdCreateGDT"), QStringLiteral("cmdCreate"), QStringLiteral("Erstelle GDT")},
-        {QStringLiteral("lblModality"), QStringLiteral("lblModality"), QStringLiteral("Modalität:")},
+        {QStringLiteral("mnuFile"), QStringLiteral("mnuFile")},
+        {QStringLiteral("mnuClose"), QStringLiteral("mnuClose")},
+        {QStringLiteral("mnuView"), QStringLiteral("mnuView")},
+        {QStringLiteral("mnuSettings"), QStringLiteral("mnuSettings")},
+        {QStringLiteral("fraData"), QStringLiteral("fraData")},
+        {QStringLiteral("lblID"), QStringLiteral("LblID")},
+        {QStringLiteral("lblName"), QStringLiteral("lblName")},
+        {QStringLiteral("lblSurname"), QStringLiteral("lblSurname")},
+        {QStringLiteral("lblBirthday"), QStringLiteral("lblBirthday")},
+        {QStringLiteral("lblGender"), QStringLiteral("lblGender")},
+        {QStringLiteral("lblDate"), QStringLiteral("lblDate")},
+        {QStringLiteral("lblTime"), QStringLiteral("lblTime")},
+        {QStringLiteral("lblSchedPhysician"), QStringLiteral("lblSchedPhysician")},
+        {QStringLiteral("cmdClear"), QStringLiteral("cmdClear")},
+        {QStringLiteral("cmdCreateGDT"), QStringLiteral("cmdCreate")},
+        {QStringLiteral("lblModality"), QStringLiteral("lblModality")},
     };
     return texts;
 }
@@ -29,17 +28,16 @@ const QList<ControlText>& mainWindowTexts()
 const QList<ControlText>& settingsWindowTexts()
 {
     static const QList<ControlText> texts = {
-        {QStringLiteral("fraOption"), QStringLiteral("fraOptionen"), QStringLiteral("Optionen")},
-        {QStringLiteral("lblPath"), QStringLiteral("lblPath"), QStringLiteral("Zielpfad:")},
-        {QStringLiteral("chkRunOrvane"), QStringLiteral("chkRunOrvane"),
-         QStringLiteral("Orvane nach dem GDT erstellen starten")},
-        {QStringLiteral("lblOrvanePath"), QStringLiteral("lblOrvanePath"), QStringLiteral("Orvane.exe-Pfad:")},
-        {QStringLiteral("mnuSettings"), QStringLiteral("frmSettings"), QStringLiteral("Einstellungen")},
-        {QStringLiteral("lblLanguage"), QStringLiteral("lblLanguage"), QStringLiteral("Sprache:")},
-        {QStringLiteral("chkImport"), QStringLiteral("chkImport"), QStringLiteral("Textdatei importieren")},
-        {QStringLiteral("cmdSave"), QStringLiteral("cmdSave"), QStringLiteral("Speichern")},
-        {QStringLiteral("cmdCancel"), QStringLiteral("cmdCancel"), QStringLiteral("Abbrechen")},
-        {QStringLiteral("chkModality"), QStringLiteral("chkModality"), QStringLiteral("Modalität hinzufügen")},
+        {QStringLiteral("fraOption"), QStringLiteral("fraOptionen")},
+        {QStringLiteral("lblPath"), QStringLiteral("lblPath")},
+        {QStringLiteral("chkRunOrvane"), QStringLiteral("chkRunOrvane")},
+        {QStringLiteral("lblOrvanePath"), QStringLiteral("lblOrvanePath")},
+        {QStringLiteral("mnuSettings"), QStringLiteral("frmSettings")},
+        {QStringLiteral("lblLanguage"), QStringLiteral("lblLanguage")},
+        {QStringLiteral("chkImport"), QStringLiteral("chkImport")},
+        {QStringLiteral("cmdSave"), QStringLiteral("cmdSave")},
+        {QStringLiteral("cmdCancel"), QStringLiteral("cmdCancel")},
+        {QStringLiteral("chkModality"), QStringLiteral("chkModality")},
     };
     return texts;
 }

@@ -81,7 +81,7 @@ void frmMain::cmdCreate_Click()
         gdt::CreateGDTFile(fields);
 
         platform::MessageRequest confirmation;
-        confirmation.text = language::Msg_1.isEmpty() ? QStringLiteral("GDT-file has been created.") : language::Msg_1;
+        confirmation.text = language::msg1ToShow();
         confirmation.icon = platform::MessageIcon::Information;
         platform::showMessage(confirmation);
 

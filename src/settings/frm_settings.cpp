@@ -20,14 +20,10 @@
 namespace settings {
 namespace {
 
-// The question's text when no language has supplied one.
-const QString kMissingOrvaneQuestion =
-    QStringLiteral("The path for Orvane.exe is not correct.\nDo you want to continue without Orvane?");
-
 bool userContinuesWithoutOrvane()
 {
     platform::MessageRequest question;
-    question.text = language::Msg_2.isEmpty() ? kMissingOrvaneQuestion : language::Msg_2;
+    question.text = language::msg2ToShow();
     question.icon = platform::MessageIcon::None;
     question.buttons = platform::MessageButtons::YesNo;
     question.defaultAnswer = platform::MessageAnswer::Yes;

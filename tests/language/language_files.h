@@ -1,6 +1,7 @@
 #pragma once
 
 #include "language/language_rows.h"
+#include "support/qstring_printer.h"
 
 #include <QByteArray>
 #include <QString>

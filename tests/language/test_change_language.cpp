@@ -1,15 +1,16 @@
-// ChangeLanguage end to end: Language.mdb in a temporary program folder, Config.Language,
-// the error handler's message box and log.
+// ChangeLanguage end to end on the real windows: Language.mdb in a temporary program folder,
+// Config.Language, the error handler's message box and log.
 
-#include "fake_windows.h"
 #include "language/change_language.h"
 #include "language_files.h"
+#include "language_windows.h"
 #include "settings/config.h"
 #include "support/scripted_presenters.h"
 #include "support/temp_program_folder.h"
 
 #include <gtest/gtest.h>
 
+using testsupport::allTexts;
 using testsupport::textOf;
 
 namespace {
@@ -30,28 +31,15 @@ protected:
         folder.write(QStringLiteral("Language.mdb"), testsupport::readBytes(testsupport::shippedLanguageMdb()));
     }
 
-    // Every text of both fake windows, to compare before and after.
-    static QStringList allTexts(const QObject& main, const QObject& settings)
-    {
-        QStringList texts;
-        for (const QObject* window : {&main, &settings})
-            for (const QObject* child : window->findChildren<QObject*>())
-                texts.append(textOf(*window, child->objectName()));
-        texts.append(textOf(settings, QStringLiteral("frmSettings")));
-        return texts;
-    }
-
     // Runs ChangeLanguage for both windows and expects nothing changed and one message per call.
     void expectFailureUnchanged(const QString& messageStart)
     {
         language::Msg_1 = QStringLiteral("kept 1");
         language::Msg_2 = QStringLiteral("kept 2");
-        auto main = testsupport::makeMainWindow();
-        auto settingsWindow = testsupport::makeSettingsWindow();
-        const QStringList before = allTexts(*main, *settingsWindow);
-        language::ChangeLanguage(QStringLiteral("Main"), *main);
+        const QString before = allTexts(*mainWindow) + allTexts(*settingsWindow);
+        language::ChangeLanguage(QStringLiteral("Main"), *mainWindow);
         language::ChangeLanguage(QStringLiteral("Settings"), *settingsWindow);
-        EXPECT_EQ(allTexts(*main, *settingsWindow), before);
+        EXPECT_EQ(allTexts(*mainWindow) + allTexts(*settingsWindow), before);
         EXPECT_EQ(language::Msg_1, "kept 1");
         EXPECT_EQ(language::Msg_2, "kept 2");
         ASSERT_EQ(messages.texts().size(), 2);
@@ -64,21 +52,21 @@ protected:
 
     testsupport::TempProgramFolder folder;
     testsupport::ScriptedMessages messages;
+    std::unique_ptr<frmMain> mainWindow = testsupport::makeMainWindow();
+    std::unique_ptr<settings::frmSettings> settingsWindow = testsupport::makeSettingsWindow();
 };
 
 TEST_F(ChangeLanguageTest, EnglishFromTheShippedFile)
 {
     installShippedFile();
-    auto main = testsupport::makeMainWindow();
-    language::ChangeLanguage(QStringLiteral("Main"), *main);
-    EXPECT_EQ(textOf(*main, "mnuFile"), "File");
-    EXPECT_EQ(textOf(*main, "LblID"), "Patient ID:");
-    EXPECT_EQ(textOf(*main, "cmdClear"), "Clear fields");
-    EXPECT_EQ(textOf(*main, "cmdCreate"), "Create GDT");
+    language::ChangeLanguage(QStringLiteral("Main"), *mainWindow);
+    EXPECT_EQ(textOf(*mainWindow, "mnuFile"), "File");
+    EXPECT_EQ(textOf(*mainWindow, "LblID"), "Patient ID:");
+    EXPECT_EQ(textOf(*mainWindow, "cmdClear"), "Clear fields");
+    EXPECT_EQ(textOf(*mainWindow, "cmdCreate"), "Create GDT");
     EXPECT_EQ(language::Msg_1, "GDT-file has been created.");
     EXPECT_EQ(language::Msg_2, "The path for Orvane.exe is not correct.\r\nDo you want to continue without Orvane?");
 
-    auto settingsWindow = testsupport::makeSettingsWindow();
     language::ChangeLanguage(QStringLiteral("Settings"), *settingsWindow);
     EXPECT_EQ(textOf(*settingsWindow, "frmSettings"), "Settings");
     EXPECT_EQ(textOf(*settingsWindow, "fraOptionen"), "Options");
@@ -90,12 +78,10 @@ TEST_F(ChangeLanguageTest, DeutschFromTheShippedFileIsTheDesignedText)
 {
     installShippedFile();
     settings::Config.Language = QStringLiteral("Deutsch");
-    auto main = testsupport::makeMainWindow();
-    auto settingsWindow = testsupport::makeSettingsWindow();
-    const QStringList designed = allTexts(*main, *settingsWindow);
-    language::ChangeLanguage(QStringLiteral("Main"), *main);
+    const QString designed = allTexts(*mainWindow) + allTexts(*settingsWindow);
+    language::ChangeLanguage(QStringLiteral("Main"), *mainWindow);
     language::ChangeLanguage(QStringLiteral("Settings"), *settingsWindow);
-    EXPECT_EQ(allTexts(*main, *settingsWindow), designed);
+    EXPECT_EQ(allTexts(*mainWindow) + allTexts(*settingsWindow), designed);
     EXPECT_EQ(language::Msg_1, "GDT-Datei wurde erstellt.");
     EXPECT_EQ(language::Msg_2, QString::fromUtf8("Der Pfad für Orvane.exe ist nicht korrekt.\r\n"
                                                  "Möchten Sie ohne Orvane fortfahren?"));
@@ -105,11 +91,9 @@ TEST_F(ChangeLanguageTest, DeutschFromTheShippedFileIsTheDesignedText)
 TEST_F(ChangeLanguageTest, LowerCaseMainChangesNothing)
 {
     installShippedFile();
-    auto main = testsupport::makeMainWindow();
-    auto settingsWindow = testsupport::makeSettingsWindow();
-    const QStringList before = allTexts(*main, *settingsWindow);
-    language::ChangeLanguage(QStringLiteral("main"), *main);
-    EXPECT_EQ(allTexts(*main, *settingsWindow), before);
+    const QString before = allTexts(*mainWindow);
+    language::ChangeLanguage(QStringLiteral("main"), *mainWindow);
+    EXPECT_EQ(allTexts(*mainWindow), before);
     EXPECT_EQ(language::Msg_1, "");
     EXPECT_TRUE(messages.shown().isEmpty());
 }
@@ -121,12 +105,11 @@ TEST_F(ChangeLanguageTest, NullValueInTheFileIsReportedUnderLanguage)
                                            {{QStringLiteral("mnuFile"), std::nullopt},
                                             {QStringLiteral("mnuClose"), QString()},
                                             {QStringLiteral("mnuView"), QStringLiteral("View")}}));
-    auto main = testsupport::makeMainWindow();
-    language::ChangeLanguage(QStringLiteral("Main"), *main);
-    EXPECT_EQ(textOf(*main, "mnuFile"), "");
-    EXPECT_EQ(textOf(*main, "mnuClose"), "");
-    EXPECT_EQ(textOf(*main, "mnuView"), "View");
-    EXPECT_EQ(textOf(*main, "cmdClear"), "Felder löschen");
+    language::ChangeLanguage(QStringLiteral("Main"), *mainWindow);
+    EXPECT_EQ(textOf(*mainWindow, "mnuFile"), "");
+    EXPECT_EQ(textOf(*mainWindow, "mnuClose"), "");
+    EXPECT_EQ(textOf(*mainWindow, "mnuView"), "View");
+    EXPECT_EQ(textOf(*mainWindow, "cmdClear"), "Felder löschen");
     EXPECT_EQ(messages.texts(), QStringList{" # 94 - Invalid use of Null - Language"});
 }
 

@@ -1,19 +1,48 @@
-// ChangeLanguage's work on rows already fetched (applyLanguage, Language): the key tables,
-// first row wins, defaults, NULL and empty texts. No database file is involved.
+// ChangeLanguage's work on rows already fetched (applyLanguage, Language) on the real windows:
+// the key tables, first row wins, defaults, NULL and empty texts. No database file is involved.
 
-#include "fake_windows.h"
 #include "language/change_language.h"
-#include "language/form_texts.h"
+#include "language_windows.h"
 #include "support/scripted_presenters.h"
 #include "support/temp_program_folder.h"
+
+#include <QMap>
 
 #include <gtest/gtest.h>
 
 using language::LanguageRow;
 using language::LanguageRows;
+using testsupport::allTexts;
 using testsupport::textOf;
 
 namespace {
+
+const QString kMsg1English = QStringLiteral("GDT-file has been created.");
+const QString kMsg2English =
+    QStringLiteral("The path for Orvane.exe is not correct.\r\nDo you want to continue without Orvane?");
+
+// Control -> key of each window, written out here rather than taken from the code's tables.
+const QMap<QString, QString> kMainKeys = {{"mnuFile", "mnuFile"},
+                                          {"mnuClose", "mnuClose"},
+                                          {"mnuView", "mnuView"},
+                                          {"mnuSettings", "mnuSettings"},
+                                          {"fraData", "fraData"},
+                                          {"LblID", "lblID"},
+                                          {"lblName", "lblName"},
+                                          {"lblSurname", "lblSurname"},
+                                          {"lblBirthday", "lblBirthday"},
+                                          {"lblGender", "lblGender"},
+                                          {"lblDate", "lblDate"},
+                                          {"lblTime", "lblTime"},
+                                          {"lblSchedPhysician", "lblSchedPhysician"},
+                                          {"cmdClear", "cmdClear"},
+                                          {"cmdCreate", "cmdCreateGDT"},
+                                          {"lblModality", "lblModality"}};
+const QMap<QString, QString> kSettingsKeys = {{"fraOptionen", "fraOption"},     {"lblPath", "lblPath"},
+                                              {"chkRunOrvane", "chkRunOrvane"}, {"lblOrvanePath", "lblOrvanePath"},
+                                              {"frmSettings", "mnuSettings"},   {"lblLanguage", "lblLanguage"},
+                                              {"chkImport", "chkImport"},       {"cmdSave", "cmdSave"},
+                                              {"cmdCancel", "cmdCancel"},       {"chkModality", "chkModality"}};
 
 LanguageRow row(const QString& key, const QString& value)
 {
@@ -23,17 +52,17 @@ LanguageRow nullRow(const QString& key)
 {
     return {key, std::nullopt};
 }
+QString inEnglish(const QString& key)
+{
+    return key + QStringLiteral(" in English");
+}
 
 // Every key of both windows and the messages, each value "<key> in English".
 LanguageRows allKeys()
 {
     LanguageRows rows;
-    for (const auto& text : language::mainWindowTexts())
-        rows.append(row(text.key, text.key + QStringLiteral(" in English")));
-    for (const auto& text : language::settingsWindowTexts())
-        rows.append(row(text.key, text.key + QStringLiteral(" in English")));
-    rows.append(row(QStringLiteral("Msg_1"), QStringLiteral("Msg_1 in English")));
-    rows.append(row(QStringLiteral("Msg_2"), QStringLiteral("Msg_2 in English")));
+    for (const QString& key : kMainKeys.values() + kSettingsKeys.values() + QStringList{"Msg_1", "Msg_2"})
+        rows.append(row(key, inEnglish(key)));
     return rows;
 }
 
@@ -54,69 +83,55 @@ protected:
 
     testsupport::TempProgramFolder folder;
     testsupport::ScriptedMessages messages;
+    std::unique_ptr<frmMain> mainWindow = testsupport::makeMainWindow();
+    std::unique_ptr<settings::frmSettings> settingsWindow = testsupport::makeSettingsWindow();
 };
 
-TEST_F(LanguageLookup, MainWindowTakesEveryTextOfItsTableThroughTheKeyTable)
+TEST_F(LanguageLookup, EveryKeyReachesItsControlAndNoOtherTextChanges)
 {
-    auto window = testsupport::makeMainWindow();
-    language::applyLanguage(QStringLiteral("Main"), *window, allKeys());
-
-    EXPECT_EQ(textOf(*window, "mnuFile"), "mnuFile in English");
-    EXPECT_EQ(textOf(*window, "mnuClose"), "mnuClose in English");
-    EXPECT_EQ(textOf(*window, "mnuSettings"), "mnuSettings in English");
-    EXPECT_EQ(textOf(*window, "fraData"), "fraData in English");
-    // The three rows whose key differs from the control's name.
-    EXPECT_EQ(textOf(*window, "LblID"), "lblID in English");
-    EXPECT_EQ(textOf(*window, "cmdCreate"), "cmdCreateGDT in English");
-    EXPECT_EQ(textOf(*window, "lblModality"), "lblModality in English");
-    EXPECT_EQ(textOf(*window, "lblDateExample"), "TT.MM.JJJJ");
-    EXPECT_EQ(textOf(*window, "frmMain"), "Lumvik Version 1.0.4");
-    EXPECT_EQ(language::Msg_1, "Msg_1 in English");
-    EXPECT_EQ(language::Msg_2, "Msg_2 in English");
+    const struct
+    {
+        const char* formKey;
+        QObject* window;
+        const QMap<QString, QString>& keys;
+        QString msg1After;
+    } windows[] = {{"Settings", settingsWindow.get(), kSettingsKeys, "old message 1"},
+                   {"Main", mainWindow.get(), kMainKeys, inEnglish("Msg_1")}};
+    for (const auto& w : windows) {
+        QString expected;
+        for (const QString& line : allTexts(*w.window).split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
+            const QString name = line.section(QLatin1Char('='), 0, 0);
+            expected +=
+                (w.keys.contains(name) ? name + QLatin1Char('=') + inEnglish(w.keys[name]) : line) + QLatin1Char('\n');
+        }
+        language::applyLanguage(QLatin1String(w.formKey), *w.window, allKeys());
+        EXPECT_EQ(allTexts(*w.window), expected) << w.formKey;
+        EXPECT_EQ(language::Msg_1, w.msg1After) << w.formKey;
+    }
+    EXPECT_EQ(language::Msg_2, inEnglish("Msg_2"));
     EXPECT_TRUE(messages.shown().isEmpty());
-}
-
-TEST_F(LanguageLookup, SettingsWindowTakesItsTitleFromMnuSettingsAndLeavesTheMessages)
-{
-    auto window = testsupport::makeSettingsWindow();
-    language::applyLanguage(QStringLiteral("Settings"), *window, allKeys());
-
-    EXPECT_EQ(textOf(*window, "frmSettings"), "mnuSettings in English");
-    EXPECT_EQ(textOf(*window, "fraOptionen"), "fraOption in English");
-    EXPECT_EQ(textOf(*window, "chkRunOrvane"), "chkRunOrvane in English");
-    EXPECT_EQ(textOf(*window, "chkModality"), "chkModality in English");
-    EXPECT_EQ(textOf(*window, "cmdCancel"), "cmdCancel in English");
-    EXPECT_EQ(language::Msg_1, "old message 1");
-}
-
-TEST_F(LanguageLookup, MnuSettingsServesTheMenuEntryAndTheSettingsTitle)
-{
-    const LanguageRows rows = {row(QStringLiteral("mnuSettings"), QStringLiteral("Optionen…"))};
-    auto main = testsupport::makeMainWindow();
-    auto settings = testsupport::makeSettingsWindow();
-    language::applyLanguage(QStringLiteral("Main"), *main, rows);
-    language::applyLanguage(QStringLiteral("Settings"), *settings, rows);
-    EXPECT_EQ(textOf(*main, "mnuSettings"), "Optionen…");
-    EXPECT_EQ(textOf(*settings, "frmSettings"), "Optionen…");
 }
 
 TEST_F(LanguageLookup, MissingRowKeepsTheDesignedTextAlsoInEnglish)
 {
-    auto window = testsupport::makeMainWindow();
-    language::applyLanguage(QStringLiteral("Main"), *window, without(allKeys(), QStringLiteral("cmdClear")));
-    EXPECT_EQ(textOf(*window, "cmdClear"), "Felder löschen");
-    EXPECT_EQ(textOf(*window, "lblName"), "lblName in English");
+    language::applyLanguage(QStringLiteral("Main"), *mainWindow, without(allKeys(), QStringLiteral("cmdClear")));
+    EXPECT_EQ(textOf(*mainWindow, "cmdClear"), "Felder löschen");
+    EXPECT_EQ(textOf(*mainWindow, "lblName"), "lblName in English");
     EXPECT_TRUE(messages.shown().isEmpty());
 }
 
-TEST_F(LanguageLookup, MissingMessageRowsGiveTheEnglishDefaultsWhateverTheLanguage)
+TEST_F(LanguageLookup, MessagesFallBackToOneEnglishTextEach)
 {
     // German rows, but none for the messages.
-    const LanguageRows rows = {row(QStringLiteral("cmdClear"), QStringLiteral("Felder löschen"))};
-    auto window = testsupport::makeMainWindow();
-    language::applyLanguage(QStringLiteral("Main"), *window, rows);
-    EXPECT_EQ(language::Msg_1, "GDT-file has been created.");
-    EXPECT_EQ(language::Msg_2, "The path for Orvane.exe is not correct.\r\nDo you want to continue without Orvane?");
+    language::applyLanguage(QStringLiteral("Main"), *mainWindow, {row(QStringLiteral("cmdClear"), "Felder löschen")});
+    EXPECT_EQ(language::Msg_1, kMsg1English);
+    EXPECT_EQ(language::Msg_2, kMsg2English);
+
+    // Before any language is loaded the windows show the same texts.
+    language::Msg_1.clear();
+    language::Msg_2.clear();
+    EXPECT_EQ(language::msg1ToShow(), kMsg1English);
+    EXPECT_EQ(language::msg2ToShow(), kMsg2English);
 }
 
 TEST_F(LanguageLookup, FirstRowOfARepeatedKeyWins)
@@ -125,9 +140,8 @@ TEST_F(LanguageLookup, FirstRowOfARepeatedKeyWins)
                                row(QStringLiteral("cmdClear"), QStringLiteral("second")),
                                nullRow(QStringLiteral("Msg_1")), row(QStringLiteral("Msg_1"), QStringLiteral("later"))};
     EXPECT_EQ(language::Language(rows, QStringLiteral("cmdClear"), QStringLiteral("default")), "first");
-    auto window = testsupport::makeMainWindow();
-    language::applyLanguage(QStringLiteral("Main"), *window, rows);
-    EXPECT_EQ(textOf(*window, "cmdClear"), "first");
+    language::applyLanguage(QStringLiteral("Main"), *mainWindow, rows);
+    EXPECT_EQ(textOf(*mainWindow, "cmdClear"), "first");
     EXPECT_EQ(language::Msg_1, ""); // the first Msg_1 row is NULL
 }
 
@@ -143,11 +157,10 @@ TEST_F(LanguageLookup, NullValueIsAnErrorUnderLanguageAndEmptiesTheText)
 {
     LanguageRows rows = without(allKeys(), QStringLiteral("lblName"));
     rows.prepend(nullRow(QStringLiteral("lblName")));
-    auto window = testsupport::makeMainWindow();
-    language::applyLanguage(QStringLiteral("Main"), *window, rows);
+    language::applyLanguage(QStringLiteral("Main"), *mainWindow, rows);
 
-    EXPECT_EQ(textOf(*window, "lblName"), "");
-    EXPECT_EQ(textOf(*window, "lblSurname"), "lblSurname in English"); // goes on with the next row
+    EXPECT_EQ(textOf(*mainWindow, "lblName"), "");
+    EXPECT_EQ(textOf(*mainWindow, "lblSurname"), "lblSurname in English"); // goes on with the next row
     ASSERT_EQ(messages.texts(), QStringList{" # 94 - Invalid use of Null - Language"});
     EXPECT_EQ(messages.shown().first().caption, "Warning");
     ASSERT_EQ(folder.logLines().size(), 1);
@@ -157,24 +170,20 @@ TEST_F(LanguageLookup, NullValueIsAnErrorUnderLanguageAndEmptiesTheText)
 TEST_F(LanguageLookup, ZeroLengthTextIsNoError)
 {
     const LanguageRows rows = {row(QStringLiteral("lblName"), QString()), row(QStringLiteral("Msg_2"), QString())};
-    auto window = testsupport::makeMainWindow();
-    language::applyLanguage(QStringLiteral("Main"), *window, rows);
-    EXPECT_EQ(textOf(*window, "lblName"), "");
+    language::applyLanguage(QStringLiteral("Main"), *mainWindow, rows);
+    EXPECT_EQ(textOf(*mainWindow, "lblName"), "");
     EXPECT_EQ(language::Msg_2, "");
     EXPECT_TRUE(messages.shown().isEmpty());
 }
 
 TEST_F(LanguageLookup, OtherFormKeysChangeNothing)
 {
+    const QString before = allTexts(*mainWindow) + allTexts(*settingsWindow);
     for (const QString& key : {QStringLiteral("main"), QStringLiteral("MAIN"), QStringLiteral("settings"),
                                QStringLiteral("Main "), QString()}) {
-        auto main = testsupport::makeMainWindow();
-        auto settings = testsupport::makeSettingsWindow();
-        language::applyLanguage(key, *main, allKeys());
-        language::applyLanguage(key, *settings, allKeys());
-        EXPECT_EQ(textOf(*main, "mnuFile"), "Datei") << qPrintable(key);
-        EXPECT_EQ(textOf(*main, "cmdCreate"), "Erstelle GDT") << qPrintable(key);
-        EXPECT_EQ(textOf(*settings, "frmSettings"), "Einstellungen") << qPrintable(key);
+        language::applyLanguage(key, *mainWindow, allKeys());
+        language::applyLanguage(key, *settingsWindow, allKeys());
+        EXPECT_EQ(allTexts(*mainWindow) + allTexts(*settingsWindow), before) << qPrintable(key);
         EXPECT_EQ(language::Msg_1, "old message 1") << qPrintable(key);
     }
 }
@@ -185,7 +194,7 @@ TEST_F(LanguageLookup, MissingControlIsLeftOutButItsNullRowIsStillReported)
     bare.setObjectName(QStringLiteral("frmMain"));
     language::applyLanguage(QStringLiteral("Main"), bare, {nullRow(QStringLiteral("mnuFile"))});
     EXPECT_EQ(messages.texts(), QStringList{" # 94 - Invalid use of Null - Language"});
-    EXPECT_EQ(language::Msg_1, "GDT-file has been created.");
+    EXPECT_EQ(language::Msg_1, kMsg1English);
 }
 
 } // namespace

@@ -92,7 +92,7 @@ TEST_F(SettingsWindowTest, QuestionFallsBackToEnglishWithoutALanguage)
     click("cmdSave");
     ASSERT_EQ(messages.texts().size(), 1);
     EXPECT_EQ(messages.texts().front(),
-              QStringLiteral("The path for Orvane.exe is not correct.\nDo you want to continue without Orvane?"));
+              QStringLiteral("The path for Orvane.exe is not correct.\r\nDo you want to continue without Orvane?"));
 }
 
 TEST_F(SettingsWindowTest, SavesEveryKeyWithLanguageFromTheBox)
