@@ -9,8 +9,8 @@ class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
-class QTextEdit;
 class QTimer;
+class ImportTextBox;
 
 // The main window: entry fields for one patient and one examination, the create and clear
 // commands, the import box with its polling timer, and the menus.
@@ -47,6 +47,7 @@ private:
     QLabel* addLabel(QWidget* parent, const char* name, const QString& text, QRect twips);
     QLineEdit* addField(QWidget* parent, const char* name, QRect twips);
     void setOuterHeight(int twips);
+    bool readWaitingImportText();
 
     QGroupBox* fraData = nullptr;
     QLineEdit* txtID = nullptr;
@@ -63,6 +64,7 @@ private:
     QLineEdit* txtSchedPhysician = nullptr;
     QPushButton* cmdClear = nullptr;
     QPushButton* cmdCreate = nullptr;
-    QTextEdit* txtContent = nullptr;
+    ImportTextBox* txtContent = nullptr;
     QTimer* tmrTxtTimer = nullptr;
+    QString m_textReadByImport; // the import box's text as the last tick read it
 };

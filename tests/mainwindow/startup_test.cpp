@@ -8,9 +8,9 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenuBar>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
-#include <QTextEdit>
 #include <QTimer>
 
 namespace {
@@ -26,7 +26,7 @@ TEST_F(MainWindowTest, ImportOffGivesTheShortWindowWithoutImportBox)
     start(settingsWith(false));
     EXPECT_EQ(window->windowTitle(), "Lumvik Version 1.0.4");
     EXPECT_NEAR(clientHeightTwips(*window), 4890 - 780, 15);
-    EXPECT_FALSE(control<QTextEdit>("txtContent")->isVisibleTo(window.get()));
+    EXPECT_FALSE(control<QPlainTextEdit>("txtContent")->isVisibleTo(window.get()));
     EXPECT_FALSE(importTimerActive());
     EXPECT_TRUE(messages.shown().isEmpty()) << qPrintable(messages.texts().join('\n'));
 }
@@ -35,9 +35,10 @@ TEST_F(MainWindowTest, ImportOnGivesTheTallWindowWithArmedImport)
 {
     start(settingsWith(true));
     EXPECT_NEAR(clientHeightTwips(*window), 10500 - 780, 15);
-    EXPECT_TRUE(control<QTextEdit>("txtContent")->isVisibleTo(window.get()));
+    EXPECT_TRUE(control<QPlainTextEdit>("txtContent")->isVisibleTo(window.get()));
     EXPECT_TRUE(importTimerActive());
-    const QRect box = control<QTextEdit>("txtContent")->geometry();
+    EXPECT_EQ(window->findChild<QTimer*>("tmrTxtTimer")->interval(), 5000);
+    const QRect box = control<QPlainTextEdit>("txtContent")->geometry();
     EXPECT_GT(box.top(), control<QPushButton>("cmdCreate")->geometry().bottom()) << "import box below the buttons";
 }
 
@@ -110,7 +111,7 @@ TEST_F(MainWindowTest, FailedStartUpKeepsTheDesignedWindowAndReportsIt)
     EXPECT_TRUE(messages.texts().first().split('\n').first().endsWith(" - frmMain_Load"));
     EXPECT_EQ(window->windowTitle(), "Lumvik Version 1.0.4");
     EXPECT_NEAR(clientHeightTwips(*window), 9720, 15);
-    EXPECT_TRUE(control<QTextEdit>("txtContent")->isVisibleTo(window.get()));
+    EXPECT_TRUE(control<QPlainTextEdit>("txtContent")->isVisibleTo(window.get()));
     EXPECT_TRUE(field("txtModality")->isVisibleTo(window.get()));
     EXPECT_TRUE(importTimerActive());
     EXPECT_EQ(control<QComboBox>("cboGender")->count(), 0);
@@ -172,6 +173,10 @@ TEST_F(MainWindowTest, TabKeyFollowsTheDesignedOrder)
             focused = focused->parentWidget();
         EXPECT_EQ(focused, control<QWidget>(order[i])) << order[i - 1] << " -> " << order[i];
     }
+    // Tab leaves the import box too, instead of typing a tab that the import would trip over.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), field("txtID"));
+    EXPECT_EQ(control<QPlainTextEdit>("txtContent")->toPlainText(), "");
 }
 
 } // namespace
