@@ -9,6 +9,7 @@
 #include "mainwindow/frm_main.h"
 #include "platform/message_boxes.h"
 #include "platform/program_folder.h"
+#include "support/recording_messages.h"
 
 #include <QAbstractScrollArea>
 #include <QApplication>
@@ -27,17 +28,6 @@
 #include <vector>
 
 namespace {
-
-class RecordingMessages : public platform::MessagePresenter
-{
-public:
-    QStringList texts;
-    platform::MessageAnswer present(const platform::MessageRequest& request) override
-    {
-        texts.append(request.text);
-        return platform::MessageAnswer::Ok;
-    }
-};
 
 // Quits loop once widget has painted and the event loop has come back for the next event.
 class AnswerWatch : public QObject
@@ -61,8 +51,8 @@ void putOnClipboard(QProcess& xclip, const QString& text)
 {
     xclip.kill();
     xclip.waitForFinished();
-    xclip.start(QStringLiteral("xclip"), {QStringLiteral("-quiet"), QStringLiteral("-selection"),
-                                          QStringLiteral("clipboard")});
+    xclip.start(QStringLiteral("xclip"),
+                {QStringLiteral("-quiet"), QStringLiteral("-selection"), QStringLiteral("clipboard")});
     xclip.write(text.toUtf8());
     xclip.closeWriteChannel();
     QElapsedTimer waited;
@@ -73,13 +63,14 @@ void putOnClipboard(QProcess& xclip, const QString& text)
 
 double secondsUntilTheWindowAnswers(QWidget& box)
 {
-    auto* viewport = static_cast<QAbstractScrollArea&>(box).viewport();
+    QCoreApplication::processEvents(); // paints still due from before the paste
     QEventLoop loop;
-    AnswerWatch watch(*viewport, loop);
     QTimer::singleShot(120000, &loop, &QEventLoop::quit);
     QElapsedTimer clock;
     clock.start();
     QTest::keyClick(&box, Qt::Key_V, Qt::ControlModifier);
+    // Watched only from here: the clipboard transfer inside the paste may run events of its own.
+    AnswerWatch watch(*static_cast<QAbstractScrollArea&>(box).viewport(), loop);
     loop.exec();
     return clock.nsecsElapsed() / 1e9;
 }
@@ -110,7 +101,7 @@ int main(int argc, char** argv)
 
     QTemporaryDir folder;
     platform::ScopedProgramFolder useFolder(folder.path());
-    RecordingMessages messages;
+    testsupport::RecordingMessages messages;
     platform::ScopedMessagePresenter useMessages(messages);
     QFile::copy(QStringLiteral(LUMVIK_LANGUAGE_MDB), folder.filePath(QStringLiteral("Language.mdb")));
     QFile settings(folder.filePath(QStringLiteral("Settings.ini")));

@@ -13,6 +13,7 @@
 #include "platform/clock.h"
 #include "platform/message_boxes.h"
 #include "platform/program_folder.h"
+#include "support/recording_messages.h"
 
 #include <QDir>
 #include <QFile>
@@ -24,24 +25,12 @@
 
 namespace {
 
-class RecordingMessages : public platform::MessagePresenter
-{
-public:
-    QStringList texts;
-
-    platform::MessageAnswer present(const platform::MessageRequest& request) override
-    {
-        texts.append(request.text);
-        return platform::MessageAnswer::Ok;
-    }
-};
-
 struct Environment
 {
     QTemporaryDir programFolder;
     platform::ScopedProgramFolder useProgramFolder{programFolder.path()};
     platform::ScopedFixedClock clock{QDateTime(QDate(2026, 12, 6), QTime(7, 45))};
-    RecordingMessages messages;
+    testsupport::RecordingMessages messages;
     platform::ScopedMessagePresenter useMessages{messages};
 };
 
