@@ -1,7 +1,5 @@
 #include "main_window_fixture.h"
 
-#include "settings/frm_settings.h"
-
 #include <QApplication>
 #include <QClipboard>
 #include <QDir>
@@ -70,23 +68,6 @@ TEST_F(ImportBoxTest, PasteReplacesTheSelectionWithPlainTextInOneUndoStep)
     EXPECT_EQ(box()->toPlainText(), "aX\nYc");
     box()->undo();
     EXPECT_EQ(box()->toPlainText(), "a-c");
-}
-
-TEST_F(ImportBoxTest, EveryTextBoxOfBothWindowsTakesTextBeyond32767Characters)
-{
-    start(settingsWith(false));
-    settings::frmSettings settingsWindow;
-    const QString text(40000, 'x');
-    const std::pair<QWidget*, qsizetype> windows[] = {{window.get(), 9}, {&settingsWindow, 3}};
-    for (const auto& [each, boxes] : windows) {
-        const QList<QLineEdit*> lineEdits = each->findChildren<QLineEdit*>();
-        EXPECT_EQ(lineEdits.size(), boxes) << qPrintable(each->objectName());
-        for (QLineEdit* lineEdit : lineEdits) {
-            lineEdit->setText(text);
-            EXPECT_EQ(lineEdit->text().size(), text.size())
-                << qPrintable(lineEdit->objectName() + u'@' + lineEdit->parentWidget()->objectName());
-        }
-    }
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "platform/clock.h"
 #include "platform/twips.h"
 #include "settings/config.h"
+#include "settings/frm_settings.h"
 
 #include <QApplication>
 #include <QGroupBox>
@@ -138,6 +139,23 @@ TEST_F(MainWindowTest, ControlsStandWhereDesignedInTheDesignedFont)
     EXPECT_DOUBLE_EQ(font.pointSizeF(), 9.75);
     EXPECT_TRUE(control<QPushButton>("cmdCreate")->font().bold());
     EXPECT_TRUE(control<QLabel>("lblExample")->font().italic());
+}
+
+TEST_F(MainWindowTest, EveryTextBoxOfBothWindowsTakesTextBeyond32767Characters)
+{
+    start(settingsWith(false));
+    settings::frmSettings settingsWindow;
+    const QString text(40000, 'x');
+    const std::pair<QWidget*, qsizetype> windows[] = {{window.get(), 9}, {&settingsWindow, 3}};
+    for (const auto& [each, boxes] : windows) {
+        const QList<QLineEdit*> lineEdits = each->findChildren<QLineEdit*>();
+        EXPECT_EQ(lineEdits.size(), boxes) << qPrintable(each->objectName());
+        for (QLineEdit* lineEdit : lineEdits) {
+            lineEdit->setText(text);
+            EXPECT_EQ(lineEdit->text().size(), text.size())
+                << qPrintable(lineEdit->objectName() + u'@' + lineEdit->parentWidget()->objectName());
+        }
+    }
 }
 
 TEST_F(MainWindowTest, EveryLabelIsTheBuddyOfItsField)
