@@ -16,3 +16,6 @@ cp build-bench/bin/Language.mdb "$probe_dir/"
 printf '[Lumvik]\r\nTxtImport=1\r\nLanguage=Deutsch\r\n' > "$probe_dir/Settings.ini"
 xvfb-run -a -s "-screen 0 1280x1024x24" python3 scripts/startup_figures.py \
     "$probe_dir/startup_probe_lumvik" build-bench/bench-bin/startup_probe_bare/startup_probe_bare 25
+
+echo "== Paste into the import box (Xvfb, xclip owns the clipboard)"
+xvfb-run -a -s "-screen 0 1280x1024x24 -dpi 96" build-bench/bench/paste_probe 3

@@ -1,9 +1,9 @@
 // Feeds arbitrary bytes through the import timer tick and checks the import's promises: nothing
-// escapes the tick, a failure is exactly one reported run-time error (5, 6 or 62) under the name
-// of the procedure the file's deciding line selects, a failure leaves no import file behind, and
-// a success sets all six fields and deletes the file it took. The first byte chooses how the
-// rest arrives: as the text of the import box (staged by the tick) or, bit 0 set, as an import
-// file left in the folder that sorts before the staged one.
+// escapes the tick, a failure is exactly one reported run-time error (5, 6 or 62) that says in
+// plain words what was wrong, under the name of the procedure the file's deciding line selects,
+// a failure leaves no import file behind, and a success sets all six fields and deletes the file
+// it took. The first byte chooses how the rest arrives: as the text of the import box (staged by
+// the tick) or, bit 0 set, as an import file left in the folder that sorts before the staged one.
 
 #include "errors/runtime_error.h"
 #include "import/import_folder.h"
@@ -13,6 +13,7 @@
 #include "platform/clock.h"
 #include "platform/message_boxes.h"
 #include "platform/program_folder.h"
+#include "support/recording_messages.h"
 
 #include <QDir>
 #include <QFile>
@@ -24,24 +25,12 @@
 
 namespace {
 
-class RecordingMessages : public platform::MessagePresenter
-{
-public:
-    QStringList texts;
-
-    platform::MessageAnswer present(const platform::MessageRequest& request) override
-    {
-        texts.append(request.text);
-        return platform::MessageAnswer::Ok;
-    }
-};
-
 struct Environment
 {
     QTemporaryDir programFolder;
     platform::ScopedProgramFolder useProgramFolder{programFolder.path()};
     platform::ScopedFixedClock clock{QDateTime(QDate(2026, 12, 6), QTime(7, 45))};
-    RecordingMessages messages;
+    testsupport::RecordingMessages messages;
     platform::ScopedMessagePresenter useMessages{messages};
 };
 
@@ -53,15 +42,22 @@ void require(bool condition, const char* promise)
     }
 }
 
+struct Reader
+{
+    QString procedure;
+    import::Layout layout;
+    import::ImportedRecord (*cut)(const import::ImportLines&, const QString&);
+};
+
 // The reader the deciding line selects, written out here again so that a wrong choice or a wrong
 // name in the library shows up as a disagreement.
-QString readerSelectedBy(const QString& decidingLine)
+Reader readerSelectedBy(const QString& decidingLine)
 {
     if (decidingLine.startsWith(QStringLiteral("Quickview")))
-        return QStringLiteral("ImportData_2");
+        return {QStringLiteral("ImportData_2"), import::Layout::Quickview, import::cutQuickview};
     if (decidingLine.startsWith(QStringLiteral("Appointment")))
-        return QStringLiteral("ImportData_3");
-    return QStringLiteral("ImportData_1");
+        return {QStringLiteral("ImportData_3"), import::Layout::Appointment, import::cutAppointment};
+    return {QStringLiteral("ImportData_1"), import::Layout::ThreeLine, import::cutThreeLine};
 }
 
 // The procedure a failure of this file must be reported under, or empty when it imports.
@@ -70,10 +66,10 @@ QString expectedFailure(const QByteArray& fileBytes)
     const import::ImportLines lines = import::ImportLines::fromFileBytes(fileBytes);
     QString procedure = QStringLiteral("CreateTextfile");
     try {
-        procedure = readerSelectedBy(lines.line(1).isEmpty() ? lines.line(2) : lines.line(1));
-        const import::Layout layout = import::chooseLayout(lines);
-        require(import::readerProcedureName(layout) == procedure, "the deciding line selects the reader");
-        import::cutRecord(layout, lines, QString());
+        const Reader reader = readerSelectedBy(lines.line(1).isEmpty() ? lines.line(2) : lines.line(1));
+        require(import::chooseLayout(lines) == reader.layout, "the deciding line selects the reader");
+        procedure = reader.procedure;
+        reader.cut(lines, QString());
         return {};
     } catch (const errors::RuntimeError&) {
         return procedure;
@@ -93,12 +89,15 @@ QByteArray stagedBytes(const QString& scratchFolder, const QString& text)
 
 void checkFailure(const QStringList& boxes, const QString& procedure)
 {
-    static const QRegularExpression form(QStringLiteral("^ # (5|6|62) - .+ - (\\w+)$"),
+    static const QRegularExpression form(QStringLiteral("^ # (5|6|62) - (.+) - (\\w+)$"),
                                          QRegularExpression::DotMatchesEverythingOption);
+    static const QStringList bareTexts = {QStringLiteral("Invalid procedure call or argument"),
+                                          QStringLiteral("Overflow"), QStringLiteral("Input past end of file")};
     require(boxes.size() == 1, "a failure is reported exactly once");
     const auto match = form.match(boxes.first());
     require(match.hasMatch(), "a failure is error 5, 6 or 62 in the handler's form");
-    require(match.captured(2) == procedure, "a failure carries the name of the failing procedure");
+    require(!bareTexts.contains(match.captured(2)), "a failure says in plain words what was wrong");
+    require(match.captured(3) == procedure, "a failure carries the name of the failing procedure");
 }
 
 } // namespace

@@ -19,6 +19,7 @@ public:
     // Line number (from 1). Throws errors::RuntimeError 62 "Input past end of file" beyond the
     // last line.
     const QString& line(int number) const;
+    int count() const { return int(m_lines.size()); }
 
 private:
     QStringList m_lines;

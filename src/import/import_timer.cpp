@@ -25,7 +25,13 @@ template <typename Body> void importTrap(const QString& procedure, Body&& body)
     });
 }
 
-void applyRecord(ImportWindow& window, const ImportedRecord& record)
+QString today()
+{
+    return platform::RegionalFormats::current().shortDate(platform::now().date());
+}
+
+// What each layout reader does once every piece has been cut.
+void fillFieldsAndDelete(ImportWindow& window, const ImportedRecord& record, const QString& path)
 {
     window.setImportedField(ImportField::ID, record.id);
     window.setImportedField(ImportField::Name, record.name);
@@ -33,16 +39,7 @@ void applyRecord(ImportWindow& window, const ImportedRecord& record)
     window.setImportedField(ImportField::Birthday, record.birthday);
     window.setImportedField(ImportField::Gender, record.gender);
     window.setImportedField(ImportField::Date, record.date);
-}
-
-// ImportData_1 to ImportData_3: the fields are set only after every piece has been cut.
-void runLayoutReader(ImportWindow& window, Layout layout, const ImportLines& lines, const QString& path)
-{
-    importTrap(readerProcedureName(layout), [&] {
-        const QString today = platform::RegionalFormats::current().shortDate(platform::now().date());
-        applyRecord(window, cutRecord(layout, lines, today));
-        deleteImportFile(path);
-    });
+    deleteImportFile(path);
 }
 
 // The file taken need not be the one just staged: a leftover that sorts first goes before it,
@@ -58,8 +55,18 @@ void CreateTextfile(ImportWindow& window)
             window.setImportTimerEnabled(true);
             return;
         }
-        const ImportLines lines = readImportFile(files.first());
-        runLayoutReader(window, chooseLayout(lines), lines, files.first());
+        const QString& file = files.first();
+        switch (chooseLayout(readImportFile(file))) {
+        case Layout::ThreeLine:
+            ImportData_1(window, file);
+            break;
+        case Layout::Quickview:
+            ImportData_2(window, file);
+            break;
+        case Layout::Appointment:
+            ImportData_3(window, file);
+            break;
+        }
     });
 }
 
@@ -75,6 +82,24 @@ void tmrTxtTimer_Timer(ImportWindow& window)
         }
         CreateTextfile(window);
     });
+}
+
+void ImportData_1(ImportWindow& window, const QString& path)
+{
+    importTrap(QStringLiteral("ImportData_1"),
+               [&] { fillFieldsAndDelete(window, cutThreeLine(readImportFile(path), today()), path); });
+}
+
+void ImportData_2(ImportWindow& window, const QString& path)
+{
+    importTrap(QStringLiteral("ImportData_2"),
+               [&] { fillFieldsAndDelete(window, cutQuickview(readImportFile(path), today()), path); });
+}
+
+void ImportData_3(ImportWindow& window, const QString& path)
+{
+    importTrap(QStringLiteral("ImportData_3"),
+               [&] { fillFieldsAndDelete(window, cutAppointment(readImportFile(path), today()), path); });
 }
 
 } // namespace import

@@ -30,13 +30,20 @@ public:
 };
 
 // The handler of tmrTxtTimer (interval 5000 ms). Disables the timer first; an empty box
-// re-arms it. Otherwise stages the text, takes the first import file by name, chooses its layout
-// and fills the six fields, then deletes that file; the timer stays disabled until the window
-// re-arms it. On any failure every import file is deleted and the failure is reported under the
+// re-arms it. Otherwise stages the text (CreateTextfile), takes the first import file by name,
+// chooses its layout and hands the file to its layout reader; the timer stays disabled until the
+// window re-arms it. On any failure every import file is deleted and the failure is reported under the
 // failing procedure's name ("tmrTxtTimer_Timer", "CreateTextfile", "ImportData_1" to
 // "ImportData_3"); fields already set keep their text and the timer stays disabled. A deletion
 // that fails on that path is reported too and the clean-up goes on. Never throws
 // errors::RuntimeError.
 void tmrTxtTimer_Timer(ImportWindow& window);
+
+// The layout readers: three-line, Quickview and Appointment. Each reads the import file at path,
+// cuts its pieces, sets the six fields only after every piece has been cut, then deletes the
+// file. A failure takes the failure path above under the reader's own name; never throws.
+void ImportData_1(ImportWindow& window, const QString& path);
+void ImportData_2(ImportWindow& window, const QString& path);
+void ImportData_3(ImportWindow& window, const QString& path);
 
 } // namespace import

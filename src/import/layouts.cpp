@@ -1,6 +1,9 @@
 #include "import/layouts.h"
 
+#include "errors/runtime_error.h"
 #include "import/text_cuts.h"
+
+#include <QRegularExpression>
 
 namespace import {
 
@@ -14,6 +17,75 @@ using cuts::right;
 namespace {
 
 const QString kSpace = QStringLiteral(" ");
+const QString kNameLine = QStringLiteral("name line");
+const QString kDataLine = QStringLiteral("data line");
+
+// The piece being cut, so that a failed cut can say in plain words what was wrong.
+struct Piece
+{
+    QString line;         // "name line" or "data line"
+    QString name;         // "first name", "surname", ...
+    QString missing = {}; // what the line lacks when a separator is missing (error 5)
+
+    errors::RuntimeError failure(const errors::RuntimeError& error) const
+    {
+        if (error.number() == errors::kOverflow)
+            return {error.number(), QStringLiteral("The %1 is too long: the %2 or its separator lies beyond "
+                                                   "position 32767")
+                                        .arg(line, name)};
+        return {error.number(), missing.isEmpty() ? error.description() : missing};
+    }
+};
+
+void requireLines(const ImportLines& lines, int needed, const QString& layout)
+{
+    if (lines.count() < needed)
+        throw errors::RuntimeError(errors::kInputPastEndOfFile,
+                                   QStringLiteral("The text has only %1 of the %2 lines the %3 layout needs")
+                                       .arg(lines.count())
+                                       .arg(needed)
+                                       .arg(layout));
+}
+
+// The readers count lines from the top of the text, so a leading empty line, which the user
+// hardly sees, moves every piece; a failure then says so.
+template <typename Cut> ImportedRecord cutCountingFromLineOne(const ImportLines& lines, Cut&& cut)
+{
+    try {
+        return cut();
+    } catch (const errors::RuntimeError& error) {
+        if (lines.count() == 0 || !lines.line(1).isEmpty())
+            throw;
+        throw errors::RuntimeError(error.number(), error.description() + QStringLiteral("; the text begins with an "
+                                                                                        "empty line, which counts "
+                                                                                        "as line 1"));
+    }
+}
+
+// Editors and mail programs leave blanks and tabs at line ends; they belong to no piece.
+QString withoutTrailingBlanks(const QString& line)
+{
+    qsizetype end = line.size();
+    while (end > 0 && (line.at(end - 1) == u' ' || line.at(end - 1) == u'\t'))
+        --end;
+    return line.left(end);
+}
+
+// The name line ends with a comma (or a stray dot) after the surname; a last letter, digit or
+// combining mark is part of the surname. A character outside the 16-bit range goes whole.
+QString withoutClosingMark(const QString& names)
+{
+    const qsizetype size = names.size();
+    if (size == 0)
+        return names;
+    qsizetype width = 1;
+    char32_t last = names.back().unicode();
+    if (size > 1 && names.back().isLowSurrogate() && names.at(size - 2).isHighSurrogate()) {
+        width = 2;
+        last = QChar::surrogateToUcs4(names.at(size - 2), names.back());
+    }
+    return QChar::isLetterOrNumber(last) || QChar::isMark(last) ? names : names.left(size - width);
+}
 
 // The text from the given start up to, not including, the next stop; fails when no stop follows.
 QString cutUntil(const QString& line, qint16 start, const QString& stop)
@@ -22,36 +94,31 @@ QString cutUntil(const QString& line, qint16 start, const QString& stop)
     return left(tail, int16(find(tail, stop) - 1));
 }
 
-// Line 2: "Given Surname," (its last character is dropped before the surname is cut).
-// Line 3: "Sex F 12/24/1960 #4711".
-ImportedRecord cutThreeLine(const ImportLines& lines, const QString& date)
-{
-    QString names = lines.line(2);
-    const QString& data = lines.line(3);
-
-    ImportedRecord record;
-    record.name = left(names, int16(find(names, kSpace) - 1));
-    names = left(names, names.size() - 1);
-    record.surname = right(names, names.size() - findLast(names, kSpace));
-    record.id = right(data, data.size() - findLast(data, QStringLiteral("#")));
-    const qint16 space = find(data, kSpace);
-    record.gender = mid(data, int16(space + 1), 1);
-    const qint16 tokenStart = int16(space + 3);
-    const qint16 tokenEnd = int16(find(data, QStringLiteral("#")) - 1);
-    record.birthday = birthDateFromToken(mid(data, tokenStart, int16(tokenEnd - tokenStart)));
-    record.date = date;
-    return record;
-}
-
-// "Appointment: Surname, Given (F) #4711 12/24/1960 10:30"; Quickview data lines have the same form.
-ImportedRecord cutAppointmentLine(const QString& line, const QString& date)
+// "Surname, Given (F) #4711 12/24/1960 10:30", after "Appointment:" or "Patient:".
+ImportedRecord cutDataLine(const QString& line, const QString& date)
 {
     ImportedRecord record;
-    record.name = cutUntil(line, int16(find(line, QStringLiteral(",")) + 2), kSpace);
-    record.surname = cutUntil(line, int16(find(line, QStringLiteral(":")) + 2), QStringLiteral(","));
-    record.id = cutUntil(line, int16(find(line, QStringLiteral("#")) + 1), kSpace);
-    record.gender = left(mid(line, int16(find(line, QStringLiteral(")")) - 1)), 1);
-    record.birthday = birthDateFromToken(cutUntil(line, int16(find(line, QStringLiteral("/")) - 2), kSpace));
+    Piece piece;
+    try {
+        piece = {kDataLine, QStringLiteral("first name"),
+                 QStringLiteral("The data line has no space after the first name")};
+        record.name = cutUntil(line, int16(find(line, QStringLiteral(",")) + 2), kSpace);
+        piece = {kDataLine, QStringLiteral("surname"), QStringLiteral("The data line has no comma after the surname")};
+        record.surname = cutUntil(line, int16(find(line, QStringLiteral(":")) + 2), QStringLiteral(","));
+        piece = {kDataLine, QStringLiteral("patient ID"),
+                 QStringLiteral("The data line has no space after the patient ID")};
+        record.id = cutUntil(line, int16(find(line, QStringLiteral("#")) + 1), kSpace);
+        piece = {kDataLine, QStringLiteral("gender"),
+                 QStringLiteral("The data line has no gender letter before a ')'")};
+        record.gender = left(mid(line, int16(find(line, QStringLiteral(")")) - 1)), 1);
+        piece = {kDataLine, QStringLiteral("date of birth"),
+                 line.indexOf(u'/') >= 2 ? QStringLiteral("The data line has no space after the date of birth")
+                                         : QStringLiteral("The data line has no date of birth (month/day/year) "
+                                                          "after its second character")};
+        record.birthday = birthDateFromToken(cutUntil(line, int16(find(line, QStringLiteral("/")) - 2), kSpace));
+    } catch (const errors::RuntimeError& error) {
+        throw piece.failure(error);
+    }
     record.date = date;
     return record;
 }
@@ -60,6 +127,11 @@ ImportedRecord cutAppointmentLine(const QString& line, const QString& date)
 
 Layout chooseLayout(const ImportLines& lines)
 {
+    if (lines.count() == 0)
+        throw errors::RuntimeError(errors::kInputPastEndOfFile, QStringLiteral("The text is empty"));
+    if (lines.count() == 1 && lines.line(1).isEmpty())
+        throw errors::RuntimeError(errors::kInputPastEndOfFile,
+                                   QStringLiteral("The text begins with an empty line and has nothing after it"));
     const QString& deciding = lines.line(1).isEmpty() ? lines.line(2) : lines.line(1);
     if (deciding.startsWith(QStringLiteral("Quickview")))
         return Layout::Quickview;
@@ -68,35 +140,64 @@ Layout chooseLayout(const ImportLines& lines)
     return Layout::ThreeLine;
 }
 
-QString readerProcedureName(Layout layout)
+// Line 2: "Given Surname,". Line 3: "Sex F 12/24/1960 #4711".
+ImportedRecord cutThreeLine(const ImportLines& lines, const QString& date)
 {
-    switch (layout) {
-    case Layout::ThreeLine:
-        return QStringLiteral("ImportData_1");
-    case Layout::Quickview:
-        return QStringLiteral("ImportData_2");
-    case Layout::Appointment:
-        return QStringLiteral("ImportData_3");
-    }
-    Q_UNREACHABLE();
+    return cutCountingFromLineOne(lines, [&] {
+        requireLines(lines, 3, QStringLiteral("three-line"));
+        QString names = withoutTrailingBlanks(lines.line(2));
+        const QString data = withoutTrailingBlanks(lines.line(3));
+        ImportedRecord record;
+        Piece piece;
+        try {
+            piece = {kNameLine, QStringLiteral("first name"),
+                     QStringLiteral("The name line has no space between first name and surname")};
+            record.name = left(names, int16(find(names, kSpace) - 1));
+            names = withoutClosingMark(names);
+            piece = {kNameLine, QStringLiteral("surname")};
+            record.surname = right(names, names.size() - findLast(names, kSpace));
+            piece = {kDataLine, QStringLiteral("patient ID")};
+            record.id = right(data, data.size() - findLast(data, QStringLiteral("#")));
+            piece = {kDataLine, QStringLiteral("gender")};
+            const qint16 space = find(data, kSpace);
+            record.gender = mid(data, int16(space + 1), 1);
+            piece = {kDataLine, QStringLiteral("date of birth"),
+                     data.contains(u'#') ? QStringLiteral("The data line has its '#' before the date of birth")
+                                         : QStringLiteral("The data line has no '#' before the patient ID")};
+            const qint16 tokenStart = int16(space + 3);
+            const qint16 tokenEnd = int16(find(data, QStringLiteral("#")) - 1);
+            record.birthday = birthDateFromToken(mid(data, tokenStart, int16(tokenEnd - tokenStart)));
+        } catch (const errors::RuntimeError& error) {
+            throw piece.failure(error);
+        }
+        record.date = date;
+        return record;
+    });
 }
 
-ImportedRecord cutRecord(Layout layout, const ImportLines& lines, const QString& date)
+ImportedRecord cutQuickview(const ImportLines& lines, const QString& date)
 {
-    switch (layout) {
-    case Layout::ThreeLine:
-        return cutThreeLine(lines, date);
-    case Layout::Quickview:
-        return cutAppointmentLine(lines.line(2), date);
-    case Layout::Appointment:
-        return cutAppointmentLine(lines.line(1), date);
-    }
-    Q_UNREACHABLE();
+    return cutCountingFromLineOne(lines, [&] {
+        requireLines(lines, 2, QStringLiteral("Quickview"));
+        return cutDataLine(lines.line(2), date);
+    });
+}
+
+ImportedRecord cutAppointment(const ImportLines& lines, const QString& date)
+{
+    return cutCountingFromLineOne(lines, [&] { return cutDataLine(lines.line(1), date); });
 }
 
 QString birthDateFromToken(const QString& token)
 {
-    return mid(token, 4, 2) + QStringLiteral(".") + left(token, 2) + QStringLiteral(".") + right(token, 4);
+    static const QRegularExpression monthFirst(QStringLiteral("^([0-9]{1,2})/([0-9]{1,2})/([0-9]{4})$"));
+    const QRegularExpressionMatch match = monthFirst.match(token);
+    const QString t = match.hasMatch() ? QStringLiteral("%1/%2/%3")
+                                             .arg(match.captured(1), 2, u'0')
+                                             .arg(match.captured(2), 2, u'0')
+                                             .arg(match.captured(3))
+                                       : token;
+    return mid(t, 4, 2) + QStringLiteral(".") + left(t, 2) + QStringLiteral(".") + right(t, 4);
 }
 
 } // namespace import

@@ -32,17 +32,18 @@ enum class Layout {
 // anything else is ThreeLine. Throws errors::RuntimeError 62 when the deciding line is missing.
 Layout chooseLayout(const ImportLines& lines);
 
-// The name its reader reports failures under: "ImportData_1", "ImportData_2", "ImportData_3".
-QString readerProcedureName(Layout layout);
+// The cuts of the three layouts. date is today's date text, passed through. Lines are counted
+// from the top of the file, including an empty line 1 that chooseLayout skipped. A failed cut
+// throws errors::RuntimeError 5 (a separator is missing), 6 (a separator lies beyond position
+// 32767) or 62 (too few lines); its description says in plain words what the text lacks, and
+// that the text begins with an empty line when it does.
+ImportedRecord cutThreeLine(const ImportLines& lines, const QString& date);
+ImportedRecord cutQuickview(const ImportLines& lines, const QString& date);
+ImportedRecord cutAppointment(const ImportLines& lines, const QString& date);
 
-// Cuts the pieces out of the file's lines; date is today's date text, passed through. Lines
-// are counted from the top of the file, including an empty line 1 that chooseLayout skipped.
-// Throws errors::RuntimeError (5, 6 or 62, see text_cuts.h and ImportLines) when a cut fails.
-ImportedRecord cutRecord(Layout layout, const ImportLines& lines, const QString& date);
-
-// Rebuilds a month-first token ("12/24/1960") as "24.12.1960" by position alone: characters 4
-// and 5, characters 1 and 2, the last four characters. Any other shape gives whatever those
-// cuts give; never fails.
+// Rebuilds a month-first token ("12/24/1960") as "24.12.1960" by position: characters 4 and 5,
+// characters 1 and 2, the last four characters. A one-digit month or day ("1/5/1960") is first
+// written with two digits. Any other shape gives whatever the position cuts give; never fails.
 QString birthDateFromToken(const QString& token);
 
 } // namespace import

@@ -1,6 +1,8 @@
 #include "mainwindow/frm_main.h"
 
+#include "mainwindow/import_text_box.h"
 #include "platform/frame_look.h"
+#include "platform/text_boxes.h"
 #include "platform/twips.h"
 
 #include <QAction>
@@ -11,7 +13,6 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QTextEdit>
 #include <QTimer>
 
 namespace {
@@ -40,6 +41,7 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent)
     buildDataFrame(central);
     buildCommands(central);
     setFocusOrder();
+    platform::liftTextLengthLimits(*this);
     central->setFixedWidth(platform::twipsToPixels(kClientWidthTwips, this));
     central->setMinimumHeight(0);
     resize(central->width(), menuBar()->sizeHint().height() + platform::twipsToPixels(kDesignClientHeightTwips, this));
@@ -128,7 +130,7 @@ void frmMain::buildCommands(QWidget* central)
     cmdCreate = addButton("cmdCreate", QStringLiteral("Erstelle GDT"), 6840);
     connect(cmdCreate, &QPushButton::clicked, this, &frmMain::cmdCreate_Click);
 
-    txtContent = new QTextEdit(central);
+    txtContent = new ImportTextBox(central);
     txtContent->setObjectName(QStringLiteral("txtContent"));
     txtContent->setGeometry(platform::twipsRect(240, 4320, 8175, 5175, this));
 

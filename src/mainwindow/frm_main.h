@@ -12,8 +12,8 @@ class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
-class QTextEdit;
 class QTimer;
+class ImportTextBox;
 
 // The main window: entry fields for one patient and one examination, the create and clear
 // commands, the import box with its polling timer, and the menus.
@@ -54,6 +54,7 @@ private:
     QLabel* addLabel(QWidget* parent, const char* name, const QString& text, QRect twips);
     QLineEdit* addField(QWidget* parent, const char* name, QRect twips);
     void setOuterHeight(int twips);
+    bool readWaitingImportText();
 
     // The start-up error that came before LoadConfig could run; requests would go to the start
     // folder with empty settings, so none is written while it is set.
@@ -75,6 +76,7 @@ private:
     QLineEdit* txtSchedPhysician = nullptr;
     QPushButton* cmdClear = nullptr;
     QPushButton* cmdCreate = nullptr;
-    QTextEdit* txtContent = nullptr;
+    ImportTextBox* txtContent = nullptr;
     QTimer* tmrTxtTimer = nullptr;
+    QString m_textReadByImport; // the import box's text as the last tick read it
 };

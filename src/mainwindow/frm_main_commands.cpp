@@ -4,6 +4,7 @@
 #include "gdt/request_file.h"
 #include "import/import_folder.h"
 #include "language/change_language.h"
+#include "mainwindow/import_text_box.h"
 #include "platform/clock.h"
 #include "platform/message_boxes.h"
 #include "platform/process.h"
@@ -17,7 +18,6 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QTextEdit>
 #include <QTimer>
 
 using settings::Config;
@@ -61,6 +61,8 @@ void frmMain::Form_Load()
 
 void frmMain::cmdCreate_Click()
 {
+    if (readWaitingImportText())
+        return;
     errors::trap(QStringLiteral("cmdCreate_Click"), [this] {
         if (m_settingsNotLoaded)
             throw errors::RuntimeError(m_settingsNotLoaded->number(),

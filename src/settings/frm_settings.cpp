@@ -5,6 +5,7 @@
 #include "platform/dialogs.h"
 #include "platform/executable_filters.h"
 #include "platform/message_boxes.h"
+#include "platform/text_boxes.h"
 #include "settings/browse_for_folder.h"
 #include "settings/config.h"
 #include "settings/settings_file.h"
@@ -42,6 +43,7 @@ frmSettings::frmSettings(QWidget* owner)
                          Qt::WindowCloseButtonHint)
 {
     createControls();
+    platform::liftTextLengthLimits(*this);
     arrangeTabOrder();
     connectReactions();
     frmSettings_Load();

@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <utility>
 
 namespace {
 
@@ -87,12 +88,15 @@ TEST(ImportLinesTest, EndAtCrLfOrLoneCrButNotAtLoneLf)
     }
 }
 
-TEST(BirthDate, RebuiltByPositionAlone)
+TEST(BirthDate, RebuiltByPositionWithOneDigitMonthsAndDaysPadded)
 {
-    EXPECT_EQ(birthDateFromToken(QStringLiteral("12/24/1960")), QStringLiteral("24.12.1960"));
-    EXPECT_EQ(birthDateFromToken(QStringLiteral("24.12.1960")), QStringLiteral("12.24.1960"));
-    EXPECT_EQ(birthDateFromToken(QStringLiteral("1/2")), QStringLiteral(".1/.1/2"));
-    EXPECT_EQ(birthDateFromToken(QString()), QStringLiteral(".."));
+    const std::pair<const char*, const char*> rows[] = {
+        {"12/24/1960", "24.12.1960"}, {"1/5/1960", "05.01.1960"},   {"12/5/1960", "05.12.1960"},
+        {"1/25/1960", "25.01.1960"},  {"24.12.1960", "12.24.1960"}, // day first: swapped, as cut
+        {"1/5/60", "/6.1/.5/60"},     {"1/2", ".1/.1/2"},           {"", ".."},
+    };
+    for (const auto& [token, date] : rows)
+        EXPECT_EQ(birthDateFromToken(QString::fromUtf8(token)), QString::fromUtf8(date)) << token;
 }
 
 TEST(ImportFileName, LastThreeCharactersAreTxtInAnyCase)

@@ -54,7 +54,7 @@ TEST_F(ImportTimerTest, EmptyBoxReArmsTheTimerAndStagesNothing)
 {
     import::tmrTxtTimer_Timer(window);
     EXPECT_TRUE(window.timerEnabled);
-    EXPECT_EQ(window.timerChanges, 2);
+    EXPECT_TRUE(window.fields.isEmpty());
     EXPECT_FALSE(QFileInfo::exists(program.filePath(QStringLiteral("Temp"))));
     EXPECT_TRUE(messages.shown().isEmpty());
 }
@@ -87,13 +87,13 @@ TEST_F(ImportTimerTest, FailuresAreReportedUnderTheReadersName)
         const char* text;
         const char* box;
     } rows[] = {
-        {"Header\nGiven Surname,", " # 62 - Input past end of file - ImportData_1"},
-        {"\n\n", " # 5 - Invalid procedure call or argument - ImportData_1"},
+        {"Header\nGiven Surname,",
+         " # 62 - The text has only 2 of the 3 lines the three-line layout needs - ImportData_1"},
         {"quickview\nPatient: Surname, Given (F) #4711 12/24/1960 10:30",
-         " # 62 - Input past end of file - ImportData_1"},
-        {"Quickview", " # 62 - Input past end of file - ImportData_2"},
-        {"\nAppointment: Surname, Given (F) #4711 12/24/1960 10:30",
-         " # 5 - Invalid procedure call or argument - ImportData_3"},
+         " # 62 - The text has only 2 of the 3 lines the three-line layout needs - ImportData_1"},
+        {"Quickview", " # 62 - The text has only 1 of the 2 lines the Quickview layout needs - ImportData_2"},
+        {"Appointment: Surname, Given (F) #4711 12/24/1960",
+         " # 5 - The data line has no space after the date of birth - ImportData_3"},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.text);
@@ -108,13 +108,33 @@ TEST_F(ImportTimerTest, FailuresAreReportedUnderTheReadersName)
     }
 }
 
+TEST_F(ImportTimerTest, EachReaderReadsTheFileItIsGivenAndFailsUnderItsOwnName)
+{
+    const QByteArray threeLine = "Header\r\nGiven Surname,\r\nSex F 12/24/1960 #4711\r\n";
+    const QString path = program.filePath(QStringLiteral("Temp/a.txt"));
+    leave(QStringLiteral("a.txt"), threeLine);
+    leave(QStringLiteral("b.txt"), "another import file\r\n");
+    import::ImportData_1(window, path);
+    EXPECT_EQ(window.fields.size(), 6);
+    EXPECT_EQ(tempFiles(), QStringList{"b.txt"});
+    EXPECT_TRUE(messages.shown().isEmpty());
+
+    window = {};
+    leave(QStringLiteral("a.txt"), threeLine);
+    import::ImportData_2(window, path);
+    EXPECT_EQ(messages.texts(), QStringList{" # 5 - The data line has no space after the first name - ImportData_2"});
+    EXPECT_TRUE(window.fields.isEmpty());
+    EXPECT_EQ(tempFiles(), QStringList());
+}
+
 TEST_F(ImportTimerTest, FailureDeletesEveryImportFileAndKeepsOtherFiles)
 {
     for (const char* name : {"x.TxT", "notestxt", "keep.dat"})
         leave(QString::fromUtf8(name), "left over\r\n");
     window.text = QStringLiteral("Header\nGiven Surname,");
     import::tmrTxtTimer_Timer(window);
-    expectFailure(QStringLiteral(" # 62 - Input past end of file - ImportData_1"));
+    expectFailure(
+        QStringLiteral(" # 62 - The text has only 2 of the 3 lines the three-line layout needs - ImportData_1"));
     EXPECT_EQ(tempFiles(), QStringList{"keep.dat"});
     ASSERT_EQ(program.logLines().size(), 1);
     EXPECT_TRUE(program.logLines().first().endsWith(messages.texts().first()));
@@ -168,7 +188,7 @@ TEST_F(ImportTimerTest, StagingAndLayoutChoiceFailuresAreReportedUnderCreateText
     leave(QStringLiteral("0000.txt"), QByteArray());
     window.text = QStringLiteral("Header\nGiven Surname,\nSex F 12/24/1960 #4711");
     import::tmrTxtTimer_Timer(window);
-    expectFailure(QStringLiteral(" # 62 - Input past end of file - CreateTextfile"));
+    expectFailure(QStringLiteral(" # 62 - The text is empty - CreateTextfile"));
     EXPECT_TRUE(window.fields.isEmpty());
 
     ASSERT_TRUE(QDir(program.filePath(QStringLiteral("Temp"))).removeRecursively());

@@ -12,22 +12,32 @@ struct Row
 {
     const char* what;
     QString file;
-    const char* expected; // "<reader>: id|name|surname|birthday|gender", or "<procedure>: #<error>"
+    const char* expected; // "<reader>: id|name|surname|birthday|gender", or "<procedure>: #<error> <description>"
 };
 
-// What an import of the file gives: the reader chosen and its pieces or its error number.
+// What an import of the file gives: the reader chosen and its pieces or its error.
 QString importOf(const QString& file)
 {
     const ImportLines lines(file);
     QString procedure = QStringLiteral("CreateTextfile");
     try {
-        const Layout layout = chooseLayout(lines);
-        procedure = readerProcedureName(layout);
-        const ImportedRecord r = cutRecord(layout, lines, QStringLiteral("06.12.2026"));
+        ImportedRecord (*cut)(const ImportLines&, const QString&) = nullptr;
+        switch (chooseLayout(lines)) {
+        case Layout::ThreeLine:
+            procedure = QStringLiteral("ImportData_1"), cut = cutThreeLine;
+            break;
+        case Layout::Quickview:
+            procedure = QStringLiteral("ImportData_2"), cut = cutQuickview;
+            break;
+        case Layout::Appointment:
+            procedure = QStringLiteral("ImportData_3"), cut = cutAppointment;
+            break;
+        }
+        const ImportedRecord r = cut(lines, QStringLiteral("06.12.2026"));
         EXPECT_EQ(r.date, QStringLiteral("06.12.2026"));
         return procedure + QStringLiteral(": ") + QStringList{r.id, r.name, r.surname, r.birthday, r.gender}.join(u'|');
     } catch (const errors::RuntimeError& error) {
-        return procedure + QStringLiteral(": #%1").arg(error.number());
+        return procedure + QStringLiteral(": #%1 %2").arg(error.number()).arg(error.description());
     }
 }
 
@@ -51,10 +61,9 @@ TEST(LayoutChoice, KeywordsAreCaseSensitiveOnTheDecidingLine)
          "ImportData_1: 4711|Given|Surname|24.12.1960|F"},
         {"keyword cut short", QStringLiteral("Appointmen") + threeLine,
          "ImportData_1: 4711|Given|Surname|24.12.1960|F"},
-        {"empty file", QString(), "CreateTextfile: #62"},
-        {"one empty line", QStringLiteral("\r\n"), "CreateTextfile: #62"},
-        {"only line breaks", QStringLiteral("\r\n\r\n\r\n"), "ImportData_1: #5"},
-        {"two line breaks", QStringLiteral("\r\n\r\n"), "ImportData_1: #62"},
+        {"empty file", QString(), "CreateTextfile: #62 The text is empty"},
+        {"one empty line", QStringLiteral("\r\n"),
+         "CreateTextfile: #62 The text begins with an empty line and has nothing after it"},
     });
 }
 
@@ -70,29 +79,28 @@ TEST(ThreeLineLayout, CutsNamesFromLineTwoAndTheRestFromLineThree)
          "ImportData_1: 4711|Given|Surname|24.12./196|F"},
         {"day-first token", head + QStringLiteral("Sex F 24.12.1960 #4711"),
          "ImportData_1: 4711|Given|Surname|12.24.1960|F"},
+        {"one-digit month and day", head + QStringLiteral("Sex F 1/5/1960 #4711"),
+         "ImportData_1: 4711|Given|Surname|05.01.1960|F"},
         {"gender outside the list", head + QStringLiteral("Sex W 12/24/1960 #4711"),
          "ImportData_1: 4711|Given|Surname|24.12.1960|W"},
         {"# right after the token start", head + QStringLiteral("Sex F x#1"), "ImportData_1: 1|Given|Surname|..|F"},
-        {"no space on line 3", head + QStringLiteral("F12/24/1960x#4711"),
-         "ImportData_1: 4711|Given|Surname|4/.2/.1960|F"},
-        {"no # on line 3", head + QStringLiteral("Sex F 12/24/1960"), "ImportData_1: #5"},
-        {"# before the token", head + QStringLiteral("Sex F #4711"), "ImportData_1: #5"},
-        {"no trailing character", QStringLiteral("H\r\nGiven Surname\r\nSex F 12/24/1960 #4711"),
-         "ImportData_1: 4711|Given|Surnam|24.12.1960|F"},
-        {"single word, trailing space", QStringLiteral("H\r\nGiven \r\nSex F 12/24/1960 #4711"),
-         "ImportData_1: 4711|Given|Given|24.12.1960|F"},
-        {"no space on line 2", QStringLiteral("H\r\nGiven\r\nSex F 12/24/1960 #4711"), "ImportData_1: #5"},
-        {"two lines", head, "ImportData_1: #62"},
-        {"# beyond position 32767", head + QStringLiteral("Sex F 12/24/1960 ") + QString(32767, u'x') + u'#',
-         "ImportData_1: #6"},
+        {"no space on line 3: the token is 2/24/1960", head + QStringLiteral("F12/24/1960x#4711"),
+         "ImportData_1: 4711|Given|Surname|24.02.1960|F"},
+        {"trailing blanks and tabs on lines 2 and 3",
+         QStringLiteral("H\r\nAnna Meier,  \t\r\nSex F 12/24/1960 #4711 \t "),
+         "ImportData_1: 4711|Anna|Meier|24.12.1960|F"},
+        {"no comma after the surname", QStringLiteral("H\r\nGiven Surname\r\nSex F 12/24/1960 #4711"),
+         "ImportData_1: 4711|Given|Surname|24.12.1960|F"},
+        {"stray dot after the surname", QStringLiteral("H\r\nGiven Surname.\r\nSex F 12/24/1960 #4711"),
+         "ImportData_1: 4711|Given|Surname|24.12.1960|F"},
+        {"surname ending in a combining mark", QStringLiteral("H\r\nAnna Zoe\u0308\r\nSex F 12/24/1960 #4711"),
+         "ImportData_1: 4711|Anna|Zoe\u0308|24.12.1960|F"},
+        {"symbol outside 16 bits after the surname",
+         QStringLiteral("H\r\nAnna Meier") + QString::fromUcs4(U"\U0001F600") + QStringLiteral("\r\nSex F 1/5/1960 #1"),
+         "ImportData_1: 1|Anna|Meier|05.01.1960|F"},
+        {"empty first line, names on line 2", QStringLiteral("\r\nGiven Surname,\r\nSex F 12/24/1960 #4711"),
+         "ImportData_1: 4711|Given|Surname|24.12.1960|F"},
     });
-}
-
-TEST(ThreeLineLayout, LongLinesWithEarlySeparatorsAreNotOverflows)
-{
-    const QString longSurname(40000, u'x');
-    EXPECT_EQ(importOf(QStringLiteral("H\r\nGiven ") + longSurname + QStringLiteral(",\r\nSex F 12/24/1960 #4711")),
-              QStringLiteral("ImportData_1: 4711|Given|%1|24.12.1960|F").arg(longSurname));
 }
 
 TEST(AppointmentLayout, CutsEverythingFromLineOne)
@@ -100,12 +108,10 @@ TEST(AppointmentLayout, CutsEverythingFromLineOne)
     expectImports({
         {"worked example", QStringLiteral("Appointment: ") + kDataLine,
          "ImportData_3: 4711|Given|Surname|24.12.1960|F"},
-        {"date at the end of the line", QStringLiteral("Appointment: Surname, Given (F) #4711 12/24/1960"),
-         "ImportData_3: #5"},
         {"no #", QStringLiteral("Appointment: Surname, Given (F) 12/24/1960 10:30"),
          "ImportData_3: Appointment:|Given|Surname|24.12.1960|F"},
-        {"no )", QStringLiteral("Appointment: Surname, Given F #4711 12/24/1960 10:30"), "ImportData_3: #5"},
-        {"empty first line", QStringLiteral("\r\nAppointment: ") + kDataLine, "ImportData_3: #5"},
+        {"one-digit day", QStringLiteral("Appointment: Surname, Given (F) #4711 12/5/1960 10:30"),
+         "ImportData_3: 4711|Given|Surname|05.12.1960|F"},
     });
 }
 
@@ -116,13 +122,78 @@ TEST(QuickviewLayout, CutsLineTwoLikeAnAppointmentLine)
          "ImportData_2: 4711|Given|Surname|24.12.1960|F"},
         {"no colon", QStringLiteral("Quickview\r\nSurname, Given (F) #4711 12/24/1960 more"),
          "ImportData_2: 4711|Given|urname|24.12.1960|F"},
-        {"only a later colon", QStringLiteral("Quickview\r\n") + kDataLine, "ImportData_2: #5"},
-        {"/ at position 2", QStringLiteral("Quickview\r\nS/: Surname, Given (F) #4711 12/24/1960 10:30"),
-         "ImportData_2: #5"},
-        {"one line", QStringLiteral("Quickview\r\n"), "ImportData_2: #62"},
         {"empty first line", QStringLiteral("\r\nQuickview Patient: ") + kDataLine,
          "ImportData_2: 4711|Given|Surname|24.12.1960|F"},
     });
+}
+
+// Every failure keeps its number and says what the text lacks.
+TEST(ImportFailures, SayInPlainWordsWhatIsWrong)
+{
+    const QString head = QStringLiteral("Header\r\nGiven Surname,\r\n");
+    expectImports({
+        {"two lines", head, "ImportData_1: #62 The text has only 2 of the 3 lines the three-line layout needs"},
+        {"only line breaks", QStringLiteral("\r\n\r\n\r\n"),
+         "ImportData_1: #5 The name line has no space between first name and surname; the text begins with an "
+         "empty line, which counts as line 1"},
+        {"two line breaks", QStringLiteral("\r\n\r\n"),
+         "ImportData_1: #62 The text has only 2 of the 3 lines the three-line layout needs; the text begins with "
+         "an empty line, which counts as line 1"},
+        {"empty first line moves the names to line 3",
+         QStringLiteral("\r\nHeader\r\nGiven Surname,\r\nSex F 12/24/1960 #4711"),
+         "ImportData_1: #5 The name line has no space between first name and surname; the text begins with an "
+         "empty line, which counts as line 1"},
+        {"single word and a trailing space", QStringLiteral("H\r\nGiven \r\nSex F 12/24/1960 #4711"),
+         "ImportData_1: #5 The name line has no space between first name and surname"},
+        {"no # on line 3", head + QStringLiteral("Sex F 12/24/1960"),
+         "ImportData_1: #5 The data line has no '#' before the patient ID"},
+        {"# before the token", head + QStringLiteral("Sex F #4711"),
+         "ImportData_1: #5 The data line has its '#' before the date of birth"},
+        {"Appointment: date at the end of the line", QStringLiteral("Appointment: Surname, Given (F) #4711 12/24/1960"),
+         "ImportData_3: #5 The data line has no space after the date of birth"},
+        {"Appointment: no )", QStringLiteral("Appointment: Surname, Given F #4711 12/24/1960 10:30"),
+         "ImportData_3: #5 The data line has no gender letter before a ')'"},
+        {"Appointment: no comma, so the first name starts at position 2",
+         QStringLiteral("Appointment: Surname Given (F) #4711 12/24/1960 10:30"),
+         "ImportData_3: #5 The data line has no comma after the surname"},
+        {"Appointment: empty first line", QStringLiteral("\r\nAppointment: ") + kDataLine,
+         "ImportData_3: #5 The data line has no space after the first name; the text begins with an empty line, "
+         "which counts as line 1"},
+        {"Quickview: only a later colon", QStringLiteral("Quickview\r\n") + kDataLine,
+         "ImportData_2: #5 The data line has no comma after the surname"},
+        {"Quickview: / at position 2", QStringLiteral("Quickview\r\nS/: Surname, Given (F) #4711 12/24/1960 10:30"),
+         "ImportData_2: #5 The data line has no date of birth (month/day/year) after its second character"},
+        {"Quickview: one line", QStringLiteral("Quickview\r\n"),
+         "ImportData_2: #62 The text has only 1 of the 2 lines the Quickview layout needs"},
+    });
+}
+
+// Positions and their sums are 16-bit: a piece that starts or ends beyond position 32767 fails.
+TEST(ImportFailures, SeparatorsBeyondPosition32767AreOverflows)
+{
+    const QString head = QStringLiteral("Header\r\nGiven Surname,\r\n");
+    expectImports({
+        {"three-line: # beyond 32767", head + QStringLiteral("Sex F 12/24/1960 ") + QString(32767, u'x') + u'#',
+         "ImportData_1: #6 The data line is too long: the patient ID or its separator lies beyond position 32767"},
+        {"Appointment: comma at 32766, first name at 32768",
+         QStringLiteral("Appointment: ") + QString(32752, u'x') + QStringLiteral(", Given (F) #1 1/5/1960 x"),
+         "ImportData_3: #6 The data line is too long: the first name or its separator lies beyond position 32767"},
+        {"Appointment: / beyond 32767",
+         QStringLiteral("Appointment: Surname, Given (F) #1 ") + QString(32767, u'x') + QStringLiteral("12/24/1960 x"),
+         "ImportData_3: #6 The data line is too long: the date of birth or its separator lies beyond position "
+         "32767"},
+        {"Quickview: # at 32767, patient ID at 32768",
+         QStringLiteral("Quickview\r\nPatient: Surname, Given (F) ") + QString(32738, u'x') +
+             QStringLiteral("#4711 1/5/1960 x"),
+         "ImportData_2: #6 The data line is too long: the patient ID or its separator lies beyond position 32767"},
+    });
+}
+
+TEST(ThreeLineLayout, LongLinesWithEarlySeparatorsAreNotOverflows)
+{
+    const QString longSurname(40000, u'x');
+    EXPECT_EQ(importOf(QStringLiteral("H\r\nGiven ") + longSurname + QStringLiteral(",\r\nSex F 12/24/1960 #4711")),
+              QStringLiteral("ImportData_1: 4711|Given|%1|24.12.1960|F").arg(longSurname));
 }
 
 } // namespace

@@ -17,17 +17,12 @@ class RecordingImportWindow : public import::ImportWindow
 public:
     QString text;
     bool timerEnabled = true; // the window arms the timer before the first tick
-    int timerChanges = 0;
     QList<std::pair<import::ImportField, QString>> fields;
     std::optional<import::ImportField> refusedField; // a field that rejects its text
 
     QString importText() const override { return text; }
 
-    void setImportTimerEnabled(bool enabled) override
-    {
-        timerEnabled = enabled;
-        ++timerChanges;
-    }
+    void setImportTimerEnabled(bool enabled) override { timerEnabled = enabled; }
 
     void setImportedField(import::ImportField field, const QString& value) override
     {

@@ -3,14 +3,15 @@
 #include "platform/clock.h"
 #include "platform/twips.h"
 #include "settings/config.h"
+#include "settings/frm_settings.h"
 
 #include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenuBar>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
-#include <QTextEdit>
 #include <QTimer>
 
 namespace {
@@ -26,7 +27,7 @@ TEST_F(MainWindowTest, ImportOffGivesTheShortWindowWithoutImportBox)
     start(settingsWith(false));
     EXPECT_EQ(window->windowTitle(), "Lumvik Version 1.0.4");
     EXPECT_NEAR(clientHeightTwips(*window), 4890 - 780, 15);
-    EXPECT_FALSE(control<QTextEdit>("txtContent")->isVisibleTo(window.get()));
+    EXPECT_FALSE(control<QPlainTextEdit>("txtContent")->isVisibleTo(window.get()));
     EXPECT_FALSE(importTimerActive());
     EXPECT_TRUE(messages.shown().isEmpty()) << qPrintable(messages.texts().join('\n'));
 }
@@ -35,9 +36,10 @@ TEST_F(MainWindowTest, ImportOnGivesTheTallWindowWithArmedImport)
 {
     start(settingsWith(true));
     EXPECT_NEAR(clientHeightTwips(*window), 10500 - 780, 15);
-    EXPECT_TRUE(control<QTextEdit>("txtContent")->isVisibleTo(window.get()));
+    EXPECT_TRUE(control<QPlainTextEdit>("txtContent")->isVisibleTo(window.get()));
     EXPECT_TRUE(importTimerActive());
-    const QRect box = control<QTextEdit>("txtContent")->geometry();
+    EXPECT_EQ(window->findChild<QTimer*>("tmrTxtTimer")->interval(), 5000);
+    const QRect box = control<QPlainTextEdit>("txtContent")->geometry();
     EXPECT_GT(box.top(), control<QPushButton>("cmdCreate")->geometry().bottom()) << "import box below the buttons";
 }
 
@@ -121,7 +123,7 @@ TEST_F(MainWindowTest, FailedStartUpKeepsTheDesignedWindowAndReportsIt)
     EXPECT_TRUE(messages.texts().first().split('\n').first().endsWith(" - frmMain_Load"));
     EXPECT_EQ(window->windowTitle(), "Lumvik Version 1.0.4");
     EXPECT_NEAR(clientHeightTwips(*window), 9720, 15);
-    EXPECT_TRUE(control<QTextEdit>("txtContent")->isVisibleTo(window.get()));
+    EXPECT_TRUE(control<QPlainTextEdit>("txtContent")->isVisibleTo(window.get()));
     EXPECT_TRUE(field("txtModality")->isVisibleTo(window.get()));
     EXPECT_TRUE(importTimerActive());
     EXPECT_EQ(control<QComboBox>("cboGender")->count(), 0);
@@ -170,6 +172,23 @@ TEST_F(MainWindowTest, ControlsStandWhereDesignedInTheDesignedFont)
     EXPECT_TRUE(control<QLabel>("lblExample")->font().italic());
 }
 
+TEST_F(MainWindowTest, EveryTextBoxOfBothWindowsTakesTextBeyond32767Characters)
+{
+    start(settingsWith(false));
+    settings::frmSettings settingsWindow;
+    const QString text(40000, 'x');
+    const std::pair<QWidget*, qsizetype> windows[] = {{window.get(), 9}, {&settingsWindow, 3}};
+    for (const auto& [each, boxes] : windows) {
+        const QList<QLineEdit*> lineEdits = each->findChildren<QLineEdit*>();
+        EXPECT_EQ(lineEdits.size(), boxes) << qPrintable(each->objectName());
+        for (QLineEdit* lineEdit : lineEdits) {
+            lineEdit->setText(text);
+            EXPECT_EQ(lineEdit->text().size(), text.size())
+                << qPrintable(lineEdit->objectName() + u'@' + lineEdit->parentWidget()->objectName());
+        }
+    }
+}
+
 TEST_F(MainWindowTest, EveryLabelIsTheBuddyOfItsField)
 {
     start(settingsWith(false));
@@ -203,6 +222,10 @@ TEST_F(MainWindowTest, TabKeyFollowsTheDesignedOrder)
             focused = focused->parentWidget();
         EXPECT_EQ(focused, control<QWidget>(order[i])) << order[i - 1] << " -> " << order[i];
     }
+    // Tab leaves the import box too, instead of typing a tab that the import would trip over.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), field("txtID"));
+    EXPECT_EQ(control<QPlainTextEdit>("txtContent")->toPlainText(), "");
 }
 
 } // namespace

@@ -26,6 +26,7 @@ CLIENT_WIDTH = 8610
 DATA_FRAME = (120, 240)
 MAIN_CONTROLS = {
     "txtID": (DATA_FRAME, (1440, 240, 2175, 375)),
+    "txtSchedPhysician": (DATA_FRAME, (6240, 2040, 1815, 375)),
     "cmdClear": ((0, 0), (120, 3480, 1695, 615)),
     "cmdCreate": ((0, 0), (6840, 3480, 1695, 615)),
     "txtContent": ((0, 0), (240, 4320, 8175, 5175)),
@@ -155,11 +156,14 @@ class Lumvik:
         self.click("cmdCreate")
         self.answer("Lumvik")
 
-    def paste_into_import_box(self, text):
-        """Pastes text into the import box; returns the patient ID field as it looked before."""
+    def paste_into_import_box(self, text, replace=False):
+        """Pastes text into the import box, over what it holds if replace; returns the patient ID
+        field as it looked before."""
         self.display.put_on_clipboard(text)
         self.click("txtContent")
         blank_id_field = self.capture("txtID")
+        if replace:
+            self.display.key("ctrl+a")
         self.display.key("ctrl+v")
         return blank_id_field
 

@@ -6,11 +6,13 @@ English texts, German regional settings, text import on.
 """
 
 import sys
+import time
 from datetime import date
 
 from gdt_reader import body, read_request
 from lumvik_app import CLIENT_WIDTH, Lumvik, pixels
 from user_test import expect_equal, files_in, run
+from x_display import wait_until
 
 TODAY = date.today().strftime("%d.%m.%Y")
 
@@ -52,5 +54,88 @@ def import_road(context):
     expect_equal(folder.log_lines(), [], "error log")
 
 
+# A three-line text with blanks and a tab at the ends of lines 2 and 3, no comma after the surname
+# and a one-digit month and day: imported as 05.01.1960 with ID A-1 and surname Meier.
+THREE_LINE_UNTIDY = "Patientendaten\nAnna Meier \t\nSex F 1/5/1960 #A-1  "
+THREE_LINE_UNTIDY_FIELDS = [("3000", "A-1"), ("3101", "Meier"), ("3102", "Anna"), ("3103", "05.01.1960"),
+                            ("3110", "F"), ("8781", TODAY)]
+
+
+def the_only_request_in(folder):
+    (written,) = files_in(folder)
+    return body(read_request((folder / written).read_bytes()))
+
+
+def pasted_patient_is_never_lost(context):
+    """Create pressed before the import has read the box reads it into the fields and writes
+    nothing, whether the text waits for the next tick or was pasted over a held import."""
+    target = context.folder("target")
+    folder = context.program_folder(dict(Path=f"{target}/", Language="English", TxtImport=1, Modality=0))
+    with Lumvik(context.display, folder, import_on=True) as app:
+        # Clear restarts the 5 s import timer, so Create comes before its next tick.
+        app.click("cmdClear")
+        blank_id_field = app.paste_into_import_box("Appointment: Berg, Eva (F) #B-22 12/5/1960 09:00")
+        app.click("cmdCreate")
+        app.wait_for_import(blank_id_field, timeout=3)
+        app.expect_no_dialog()
+        expect_equal(files_in(target), [], "requests after Create read the text waiting for the tick")
+
+        # The import is held now (timer off); a new text pasted over it is read by Create too.
+        held_id_field = app.paste_into_import_box(THREE_LINE_UNTIDY, replace=True)
+        app.click("cmdCreate")
+        app.wait_for_import(held_id_field, timeout=3)
+        app.expect_no_dialog()
+        expect_equal(files_in(target), [], "requests after Create read the text pasted over a held import")
+
+        app.create()
+        expect_equal(the_only_request_in(target), THREE_LINE_UNTIDY_FIELDS, "request of the second press")
+        app.close()
+    expect_equal(folder.import_files(), [], "import files left in Temp")
+    expect_equal(folder.log_lines(), [], "error log")
+
+
+FIVE_MB = 5 * 1024 * 1024
+# Far beyond the one second the paste may take; the 5 s import tick after Clear comes later.
+ANSWER_LIMIT = 4
+
+
+def huge_pastes(context):
+    """5 MB pasted as one line without spaces and as many lines: the window answers, and the
+    import ends in its error or its result."""
+    target = context.folder("target")
+    folder = context.program_folder(dict(Path=f"{target}/", Language="English", TxtImport=1, Modality=0))
+    patient = "Patientendaten\nOla Nordmann,\nSex M 02/03/1944 #N-5\n"
+    filler = "More lines that the three-line layout never reads\n"
+    texts = [("one line", "x" * FIVE_MB), ("many lines", patient + filler * (FIVE_MB // len(filler)))]
+    with Lumvik(context.display, folder, import_on=True) as app:
+        for shape, text in texts:
+            app.display.put_on_clipboard(text)
+            app.click("cmdClear")  # empties the box and restarts the import timer
+            blank_id_field = app.capture("txtID")
+            blank_physician = app.capture("txtSchedPhysician")
+            app.click("txtContent")
+            pasted = time.monotonic()
+            app.display.key("ctrl+v")
+            # The window answers when what is typed into another field shows.
+            app.click("txtSchedPhysician")
+            app.display.type("ok")
+            wait_until(lambda: app.capture("txtSchedPhysician") != blank_physician, ANSWER_LIMIT,
+                       f"the window to answer after 5 MB pasted as {shape}", 0.1)
+            print(f"5 MB pasted as {shape}: the typed text showed after {time.monotonic() - pasted:.1f} s")
+            if shape == "one line":
+                app.answer("Warning")
+            else:
+                app.wait_for_import(blank_id_field)
+                app.create()
+        expect_equal(the_only_request_in(target),
+                     [("3000", "N-5"), ("3101", "Nordmann"), ("3102", "Ola"), ("3103", "03.02.1944"), ("3110", "M"),
+                      ("8781", TODAY), ("4603", "ok")], "request from the 5 MB text")
+        app.close()
+    expect_equal(folder.logged_errors(),
+                 [(62, "The text has only 1 of the 3 lines the three-line layout needs", "ImportData_1")],
+                 "error log")
+    expect_equal(folder.import_files(), [], "import files left in Temp")
+
+
 if __name__ == "__main__":
-    sys.exit(run([import_road]))
+    sys.exit(run([import_road, pasted_patient_is_never_lost, huge_pastes]))

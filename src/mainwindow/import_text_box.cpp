@@ -1,0 +1,25 @@
+#include "mainwindow/import_text_box.h"
+
+#include <QMimeData>
+#include <QTextCursor>
+
+ImportTextBox::ImportTextBox(QWidget* parent) : QPlainTextEdit(parent)
+{
+    setTabChangesFocus(true);
+    setWordWrapMode(QTextOption::WrapAnywhere);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    QFont unshaped = font();
+    unshaped.setStyleStrategy(QFont::PreferNoShaping);
+    unshaped.setKerning(false);
+    setFont(unshaped);
+}
+
+void ImportTextBox::insertFromMimeData(const QMimeData* source)
+{
+    if (isReadOnly() || source == nullptr || !source->hasText())
+        return;
+    QTextCursor cursor = textCursor();
+    cursor.insertText(source->text());
+    setTextCursor(cursor);
+    ensureCursorVisible();
+}
