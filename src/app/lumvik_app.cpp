@@ -1,10 +1,10 @@
 #include "app/lumvik_app.h"
 
+#include "app/program_icon.h"
 #include "errors/error_handler.h"
 #include "platform/program_folder.h"
 
 #include <QApplication>
-#include <QIcon>
 
 LumvikApp::LumvikApp()
     : m_instance(platform::programFolder()), m_installMessages(m_messages), m_installDialogs(m_dialogs)
@@ -18,7 +18,7 @@ bool LumvikApp::start()
     if (lock == Outcome::AnotherRuns)
         return false;
     QApplication::setApplicationName(QStringLiteral("Lumvik"));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/lumvik/lumvik.svg")));
+    QApplication::setWindowIcon(programIcon());
     // No lock file means no other instance holds this folder. Lumvik starts, so the practice can
     // work, and says that the one-instance guard is off until the folder is writable again.
     if (lock == Outcome::Unavailable)

@@ -90,7 +90,10 @@ void frmMain::buildDataFrame(QWidget* central)
 
     cboGender = new QComboBox(fraData);
     cboGender->setObjectName(QStringLiteral("cboGender"));
-    cboGender->setEditable(true);
+    // Editable through a line edit of its own: setEditable(true) would also build the drop-down
+    // list's popup window now, before the first paint; this way it is built, the same, when the
+    // list first opens.
+    cboGender->setLineEdit(new QLineEdit(cboGender));
     cboGender->setInsertPolicy(QComboBox::NoInsert);
     cboGender->setGeometry(platform::twipsRect(1440, 2160, 2175, 360, this));
     addLabel(fraData, "lblGender", QStringLiteral("Geschlecht:"), {120, 2280, 1095, 255})->setBuddy(cboGender);

@@ -1,6 +1,5 @@
 #include "platform/regional.h"
 
-#include <QRegularExpression>
 #include <QStringList>
 
 namespace platform {
@@ -19,10 +18,32 @@ QString lenientDigits(QString format)
     return format.replace(QStringLiteral("dd"), QStringLiteral("d")).replace(QStringLiteral("MM"), QStringLiteral("M"));
 }
 
-QString withoutTimeZone(QString format)
+// Drops each time-zone field (a whole word of t's) with the blanks before it. A hand-written scan
+// rather than a regular expression: compiling one at start-up costs more time and memory than
+// the rest of the regional set-up. Words are ASCII letters, digits and '_', as in "\bt+\b".
+QString withoutTimeZone(const QString& format)
 {
-    static const QRegularExpression zone(QStringLiteral("\\s*\\bt+\\b"));
-    return format.remove(zone).trimmed();
+    const auto isWordChar = [](QChar c) { return c.unicode() < 128 && (c.isLetterOrNumber() || c == u'_'); };
+    const auto isBlank = [](QChar c) { return c == u' ' || (c >= u'\t' && c <= u'\r'); };
+    QString result;
+    for (qsizetype i = 0; i < format.size();) {
+        if (format[i] != u't') {
+            result.append(format[i++]);
+            continue;
+        }
+        const qsizetype start = i;
+        while (i < format.size() && format[i] == u't')
+            ++i;
+        const bool wholeWord =
+            (start == 0 || !isWordChar(format[start - 1])) && (i == format.size() || !isWordChar(format[i]));
+        if (!wholeWord) {
+            result.append(QStringView(format).sliced(start, i - start));
+            continue;
+        }
+        while (!result.isEmpty() && isBlank(result.back()))
+            result.chop(1);
+    }
+    return result.trimmed();
 }
 
 QChar timeSeparatorOf(const QString& format)

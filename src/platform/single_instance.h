@@ -2,7 +2,6 @@
 
 #include "errors/runtime_error.h"
 
-#include <QLockFile>
 #include <QString>
 
 namespace platform {
@@ -10,7 +9,8 @@ namespace platform {
 // One running Lumvik per program folder, decided by that folder alone: the lock is the file
 // Lumvik.lock beside the program, where only the users of this Lumvik can write, so neither the
 // environment (TMPDIR, USER) nor a file another user plants in a shared folder has a say. The
-// lock carries the owner's process id, so one left by a crashed instance is taken over.
+// lock is the operating system's lock on that file, which ends with the process that holds it,
+// so a file left by a crashed instance is simply locked again; the file is removed at a normal end.
 class SingleInstance
 {
 public:
@@ -21,13 +21,18 @@ public:
     };
 
     explicit SingleInstance(const QString& programFolder);
+    ~SingleInstance();
+    SingleInstance(const SingleInstance&) = delete;
+    SingleInstance& operator=(const SingleInstance&) = delete;
+
     Outcome acquire();
     // Why acquire() gave Unavailable: 70 for a folder the user may not write, else 75.
     errors::RuntimeError unavailableError() const;
 
 private:
     QString m_path;
-    QLockFile m_lock;
+    int m_fd = -1;   // open and locked while this instance holds the lock
+    int m_errno = 0; // of the failure behind Unavailable
 };
 
 } // namespace platform

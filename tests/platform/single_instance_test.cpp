@@ -1,10 +1,12 @@
 #include "platform/single_instance.h"
 
 #include <QDir>
+#include <QProcess>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -48,6 +50,31 @@ TEST(SingleInstance, LockLeftByACrashedInstanceIsTakenOver)
     ASSERT_TRUE(QFile::exists(folder.filePath("Lumvik.lock")));
     platform::SingleInstance restarted(folder.path());
     EXPECT_EQ(restarted.acquire(), Outcome::Acquired);
+}
+
+TEST(SingleInstance, ProgramStartedByACrashedInstanceDoesNotKeepTheLock)
+{
+    QTemporaryDir folder;
+    int pipeEnds[2];
+    ASSERT_EQ(pipe(pipeEnds), 0);
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        platform::SingleInstance crashing(folder.path());
+        qint64 started = 0;
+        const bool ok = crashing.acquire() == Outcome::Acquired &&
+                        QProcess::startDetached(QStringLiteral("sleep"), {QStringLiteral("30")}, {}, &started);
+        (void)!write(pipeEnds[1], &started, sizeof started);
+        _exit(ok ? 0 : 1);
+    }
+    qint64 sleeper = 0;
+    ASSERT_EQ(read(pipeEnds[0], &sleeper, sizeof sleeper), static_cast<ssize_t>(sizeof sleeper));
+    int status = 0;
+    waitpid(child, &status, 0);
+    ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    platform::SingleInstance restarted(folder.path());
+    EXPECT_EQ(restarted.acquire(), Outcome::Acquired) << "the started program holds the lock";
+    kill(static_cast<pid_t>(sleeper), SIGKILL);
 }
 
 TEST(SingleInstance, FolderWhereNoLockCanBeMadeIsUnavailableNotTaken)

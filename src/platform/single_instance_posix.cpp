@@ -1,0 +1,113 @@
+#include "platform/single_instance.h"
+
+#include <QFile>
+
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+// flock() rather than QLockFile: QLockFile writes the owner's process id and host name into the
+// file and syncs it to disk, which costs a journal commit at every start (milliseconds on a busy
+// disk). A kernel lock needs neither: it is released when its holder ends, however it ends.
+// O_CLOEXEC keeps programs that Lumvik starts (Orvane) from inheriting, and so keeping, the lock.
+
+namespace platform {
+namespace {
+
+int openLockFile(const QByteArray& path, int& error)
+{
+    // Read-write where possible: on network file systems an exclusive lock needs a writable file.
+    int fd = ::open(path.constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+    if (fd < 0 && (errno == EACCES || errno == EROFS)) {
+        error = errno;
+        // Another user's lock file, or one in a folder that has become read-only: reading it is
+        // enough to lock it locally.
+        fd = ::open(path.constData(), O_RDONLY | O_CLOEXEC);
+        if (fd < 0 && errno != ENOENT)
+            error = errno;
+    } else if (fd < 0) {
+        error = errno;
+    }
+    return fd;
+}
+
+enum class Named { Same, Gone, Unknown };
+
+// Whether the locked file is still the one at path: its holder may have removed it (and another
+// start made a new one) between our open and our lock.
+Named stillNamed(int fd, const QByteArray& path, int& error)
+{
+    struct stat opened;
+    struct stat named;
+    if (::fstat(fd, &opened) != 0) {
+        error = errno;
+        return Named::Unknown;
+    }
+    if (::stat(path.constData(), &named) != 0) {
+        error = errno;
+        return errno == ENOENT ? Named::Gone : Named::Unknown;
+    }
+    return opened.st_dev == named.st_dev && opened.st_ino == named.st_ino ? Named::Same : Named::Gone;
+}
+
+} // namespace
+
+SingleInstance::SingleInstance(const QString& programFolder) : m_path(programFolder + QStringLiteral("/Lumvik.lock")) {}
+
+SingleInstance::~SingleInstance()
+{
+    if (m_fd < 0)
+        return;
+    // Removed while still locked, so that a start that opened this file meanwhile finds it gone
+    // once it gets the lock, and tries again with a new file.
+    ::unlink(QFile::encodeName(m_path).constData());
+    ::close(m_fd);
+}
+
+SingleInstance::Outcome SingleInstance::acquire()
+{
+    const QByteArray path = QFile::encodeName(m_path);
+    for (;;) {
+        int error = 0;
+        const int fd = openLockFile(path, error);
+        if (fd < 0) {
+            // A lock file that exists but that this user may not even read belongs to another
+            // user's Lumvik: the folder is not free.
+            if (error == EACCES && ::access(path.constData(), F_OK) == 0)
+                return Outcome::AnotherRuns;
+            m_errno = error;
+            return Outcome::Unavailable;
+        }
+        if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+            error = errno;
+            ::close(fd);
+            if (error == EWOULDBLOCK)
+                return Outcome::AnotherRuns;
+            m_errno = error;
+            return Outcome::Unavailable;
+        }
+        const Named named = stillNamed(fd, path, error);
+        if (named == Named::Same) {
+            m_fd = fd;
+            return Outcome::Acquired;
+        }
+        ::close(fd);
+        if (named == Named::Unknown) {
+            m_errno = error;
+            return Outcome::Unavailable;
+        }
+    }
+}
+
+errors::RuntimeError SingleInstance::unavailableError() const
+{
+    const QString consequence =
+        QStringLiteral("%1 (a second Lumvik started from this folder is not stopped)").arg(m_path);
+    if (m_errno == EACCES || m_errno == EROFS)
+        return {errors::kPermissionDenied, QStringLiteral("Permission denied: ") + consequence};
+    return {errors::kPathFileAccessError, QStringLiteral("Path/File access error: ") + consequence};
+}
+
+} // namespace platform
