@@ -6,8 +6,8 @@
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QMenuBar>
+#include <QPlainTextEdit>
 #include <QPushButton>
-#include <QTextEdit>
 
 // The yardstick: a bare Qt window with as many widgets as Lumvik's main window, shown at once.
 int main(int argc, char** argv)
@@ -27,7 +27,7 @@ int main(int argc, char** argv)
         (new QLineEdit(frame))->setGeometry(96 + (i / 5) * 320, 16 + (i % 5) * 32, 145, 25);
     (new QPushButton(QStringLiteral("Felder löschen"), central))->setGeometry(8, 232, 113, 41);
     (new QPushButton(QStringLiteral("Erstelle GDT"), central))->setGeometry(456, 232, 113, 41);
-    (new QTextEdit(central))->setGeometry(16, 288, 545, 345);
+    (new QPlainTextEdit(central))->setGeometry(16, 288, 545, 345);
     window.resize(574, 672);
     window.show();
     reportFirstPaintAndQuit(window);
