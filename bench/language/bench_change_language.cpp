@@ -38,13 +38,13 @@ std::unique_ptr<QObject> mainWindow()
 void ChangeLanguageMain(benchmark::State& state, const char* language)
 {
     const platform::ScopedProgramFolder folder(QFileInfo(QStringLiteral(LUMVIK_LANGUAGE_MDB)).absolutePath());
-    settings::Config.Language = QString::fromLatin1(language);
+    modGlobal::Config.Language = QString::fromLatin1(language);
     auto window = mainWindow();
     for (auto _ : state) {
-        language::ChangeLanguage(QStringLiteral("Main"), *window);
-        benchmark::DoNotOptimize(language::Msg_1);
+        modGlobal::ChangeLanguage(QStringLiteral("Main"), *window);
+        benchmark::DoNotOptimize(modGlobal::Msg_1);
     }
-    if (language::Msg_1.isEmpty())
+    if (modGlobal::Msg_1.isEmpty())
         state.SkipWithError("Language.mdb was not read");
 }
 

@@ -18,6 +18,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+using modGlobal::Config;
+
 namespace settings {
 namespace {
 
@@ -81,7 +83,7 @@ void frmSettings::keyPressEvent(QKeyEvent* event)
 void frmSettings::frmSettings_Load()
 {
     errors::trap(QStringLiteral("frmSettings_Load"), [this] {
-        language::ChangeLanguage(QStringLiteral("Settings"), *this);
+        modGlobal::ChangeLanguage(QStringLiteral("Settings"), *this);
         txtPath->setText(Config.Path);
         // When on, the check box's reaction fills the path row; when off, the row stays empty and
         // OrvanePath keeps its value.
@@ -167,7 +169,7 @@ void frmSettings::cmdSave_Click()
         // The box's text counts whether it was typed or chosen from the list.
         Config.Language = cboLanguage->currentText();
         Config.Modality = chkModality->isChecked();
-        SaveConfig(); // reports its own failures; the window closes all the same
+        modGlobal::SaveConfig(); // reports its own failures; the window closes all the same
         accept();
     });
 }

@@ -24,7 +24,7 @@ struct FileOpenDialog
     std::optional<QString> showOpen() const;
 };
 
-// The settings window. Every edit goes into settings::Config at once; "Speichern" writes the
+// The settings window. Every edit goes into modGlobal::Config at once; "Speichern" writes the
 // whole record to Settings.ini and closes, "Abbrechen" and the close box close without writing
 // and put Config back to what it held when the window opened. Each control carries its name as
 // objectName. The window loads (texts of the current language, controls filled from Config) when
@@ -76,7 +76,7 @@ private:
     QPushButton* cmdSave = nullptr;
     FileOpenDialog cdFile;
 
-    const ConfigRecord m_configAtOpen = Config;
+    const modGlobal::ConfigRecord m_configAtOpen = modGlobal::Config;
 };
 
 // The settings command of the main window: builds a new settings window owned by owner, shows it

@@ -20,11 +20,11 @@ class RequestFileTest : public ::testing::Test
 protected:
     void SetUp() override
     {
-        settings::Config = {};
-        settings::Config.Path = target.path() + "/";
+        modGlobal::Config = {};
+        modGlobal::Config.Path = target.path() + "/";
         fields.patientId = "4711";
     }
-    void TearDown() override { settings::Config = {}; }
+    void TearDown() override { modGlobal::Config = {}; }
 
     QStringList files() const { return QDir(target.path()).entryList(QDir::Files | QDir::Hidden); }
 
@@ -61,13 +61,13 @@ TEST_F(RequestFileTest, SecondRequestInTheSameSecondGetsItsOwnNameAndTheFirstSta
 
 TEST_F(RequestFileTest, FolderWithoutFinalSeparatorGetsTheFileInside)
 {
-    settings::Config.Path = target.path();
+    modGlobal::Config.Path = target.path();
     EXPECT_EQ(gdt::CreateGDTFile(fields), target.path() + "/06122026_081530.gdt");
 }
 
 TEST_F(RequestFileTest, EmptyFolderMeansTheWorkingFolder)
 {
-    settings::Config.Path.clear();
+    modGlobal::Config.Path.clear();
     const QString previous = QDir::currentPath();
     QDir::setCurrent(target.path());
     const QString path = gdt::CreateGDTFile(fields);
@@ -95,7 +95,7 @@ TEST_F(RequestFileTest, FolderThatCannotTakeTheFileLeavesNothingBehind)
         {"folder that refuses writing", [](const QString&) { return QStringLiteral("/proc/"); }, 0},
     };
     for (const FailingFolder& c : cases) {
-        settings::Config.Path = c.folder(target.path());
+        modGlobal::Config.Path = c.folder(target.path());
         try {
             gdt::CreateGDTFile(fields);
             ADD_FAILURE() << c.what << ": no error";

@@ -69,7 +69,7 @@ TEST_F(MainWindowTest, ModalityFieldFollowsTheSettingOnlyAtStartUp)
     EXPECT_TRUE(field("txtModality")->isVisibleTo(window.get()));
     EXPECT_TRUE(control<QLabel>("lblModality")->isVisibleTo(window.get()));
     fillFields();
-    settings::Config.Modality = false; // switched off in the settings window during the run
+    modGlobal::Config.Modality = false; // switched off in the settings window during the run
     window->cmdCreate_Click();
     EXPECT_FALSE(requestBytes().contains("6335")) << "the filled field is not written";
     EXPECT_TRUE(field("txtModality")->isVisibleTo(window.get()));
@@ -78,7 +78,7 @@ TEST_F(MainWindowTest, ModalityFieldFollowsTheSettingOnlyAtStartUp)
     start(settingsWith(false, false));
     EXPECT_FALSE(field("txtModality")->isVisibleTo(window.get()));
     EXPECT_FALSE(control<QLabel>("lblModality")->isVisibleTo(window.get()));
-    settings::Config.Modality = true;
+    modGlobal::Config.Modality = true;
     EXPECT_FALSE(field("txtModality")->isVisibleTo(window.get()));
 }
 
@@ -128,7 +128,7 @@ TEST_F(MainWindowTest, FailedStartUpKeepsTheDesignedWindowAndReportsIt)
     EXPECT_TRUE(importTimerActive());
     EXPECT_EQ(control<QComboBox>("cboGender")->count(), 0);
     EXPECT_EQ(control<QPushButton>("cmdCreate")->text(), "Erstelle GDT");
-    EXPECT_EQ(settings::Config.Language, "");
+    EXPECT_EQ(modGlobal::Config.Language, "");
 
     // Without settings the request would go to the start folder: none is written.
     const QStringList inStartFolder = QDir::current().entryList({"*.gdt"});

@@ -24,9 +24,9 @@ class SettingsWindowTest : public ::testing::Test
 protected:
     SettingsWindowTest()
     {
-        settings::Config = {};
-        settings::Config.Language = QStringLiteral("English");
-        language::Msg_2.clear();
+        modGlobal::Config = {};
+        modGlobal::Config.Language = QStringLiteral("English");
+        modGlobal::Msg_2.clear();
         QFile::copy(QStringLiteral(LUMVIK_BINARY_DIR "/bin/Language.mdb"),
                     folder.filePath(QStringLiteral("Language.mdb")));
     }
