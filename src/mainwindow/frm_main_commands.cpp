@@ -122,7 +122,7 @@ void frmMain::cmdClear_Click()
 
 void frmMain::mnuSettings_Click()
 {
-    settings::showSettingsWindow(this);
+    frmSettings::showModal(this);
 }
 
 void frmMain::mnuClose_Click()

@@ -20,7 +20,6 @@
 
 using modGlobal::Config;
 
-namespace settings {
 namespace {
 
 bool userContinuesWithoutOrvane()
@@ -35,7 +34,7 @@ bool userContinuesWithoutOrvane()
 
 } // namespace
 
-std::optional<QString> FileOpenDialog::showOpen() const
+std::optional<QString> frmSettings::FileOpenDialog::showOpen() const
 {
     return platform::dialogs().chooseFileToOpen(filters);
 }
@@ -100,7 +99,7 @@ void frmSettings::frmSettings_Load()
 void frmSettings::cmdPath_Click()
 {
     errors::trap(QStringLiteral("cmdPath_Click"), [this] {
-        const QString chosen = BrowseForFolder(QStringLiteral("Bitte wählen Sie einen Ordner..."));
+        const QString chosen = settings::BrowseForFolder(QStringLiteral("Bitte wählen Sie einen Ordner..."));
         if (!chosen.isEmpty())
             Config.Path = chosen;
         // Request file names are appended to the folder directly. An empty folder stays empty:
@@ -193,12 +192,10 @@ void frmSettings::setLanguageText(const QString& text)
     cboLanguage_Change();
 }
 
-void showSettingsWindow(QWidget* owner)
+void frmSettings::showModal(QWidget* owner)
 {
     auto* window = new frmSettings(owner);
     // exec() deletes the window when it returns, and copes with the owner deleting it first.
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->exec();
 }
-
-} // namespace settings

@@ -12,7 +12,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-namespace settings {
 namespace {
 
 // A control's place in twips (1/1440 inch): left, top, width, height relative to its parent.
@@ -91,5 +90,3 @@ void frmSettings::arrangeTabOrder()
         QWidget::setTabOrder(order[i - 1], order[i]);
     cmdSave->setFocus();
 }
-
-} // namespace settings

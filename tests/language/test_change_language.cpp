@@ -53,7 +53,7 @@ protected:
     testsupport::TempProgramFolder folder;
     testsupport::ScriptedMessages messages;
     std::unique_ptr<frmMain> mainWindow = testsupport::makeMainWindow();
-    std::unique_ptr<settings::frmSettings> settingsWindow = testsupport::makeSettingsWindow();
+    std::unique_ptr<frmSettings> settingsWindow = testsupport::makeSettingsWindow();
 };
 
 TEST_F(ChangeLanguageTest, EnglishFromTheShippedFile)

@@ -175,7 +175,7 @@ TEST_F(MainWindowTest, ControlsStandWhereDesignedInTheDesignedFont)
 TEST_F(MainWindowTest, EveryTextBoxOfBothWindowsTakesTextBeyond32767Characters)
 {
     start(settingsWith(false));
-    settings::frmSettings settingsWindow;
+    frmSettings settingsWindow;
     const QString text(40000, 'x');
     const std::pair<QWidget*, qsizetype> windows[] = {{window.get(), 9}, {&settingsWindow, 3}};
     for (const auto& [each, boxes] : windows) {

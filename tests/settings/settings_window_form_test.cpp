@@ -136,7 +136,7 @@ TEST_F(SettingsWindowTest, MenuCommandBuildsAModalWindowAnewForEachOpening)
     for (const QString& path : {QStringLiteral("/first/"), QStringLiteral("/second/")}) {
         Config.Path = path;
         cancelWhenShown();
-        settings::showSettingsWindow(&owner);
+        frmSettings::showModal(&owner);
     }
     EXPECT_EQ(pathsShown, (QStringList{QStringLiteral("/first/"), QStringLiteral("/second/")}));
     ASSERT_EQ(opened.size(), 2);
