@@ -5,10 +5,10 @@
 #include "platform/dialogs.h"
 #include "platform/executable_filters.h"
 #include "platform/message_boxes.h"
-#include "platform/text_boxes.h"
 #include "settings/browse_for_folder.h"
 #include "settings/config.h"
 #include "settings/settings_file.h"
+#include "widgets/text_boxes.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -44,7 +44,7 @@ frmSettings::frmSettings(QWidget* owner)
                          Qt::WindowCloseButtonHint)
 {
     createControls();
-    platform::liftTextLengthLimits(*this);
+    widgets::liftTextLengthLimits(*this);
     arrangeTabOrder();
     connectReactions();
     frmSettings_Load();

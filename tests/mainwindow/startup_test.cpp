@@ -1,9 +1,9 @@
 #include "main_window_fixture.h"
 
 #include "platform/clock.h"
-#include "platform/twips.h"
 #include "settings/config.h"
 #include "settings/frm_settings.h"
+#include "widgets/twips.h"
 
 #include <QApplication>
 #include <QGroupBox>
@@ -161,10 +161,10 @@ TEST_F(MainWindowTest, ControlsStandWhereDesignedInTheDesignedFont)
         {"txtContent", {240, 4320, 8175, 5175}}};
     for (const auto& [name, twips] : places) {
         EXPECT_EQ(control<QWidget>(name)->geometry(),
-                  platform::twipsRect(twips.x(), twips.y(), twips.width(), twips.height(), window.get()))
+                  widgets::twipsRect(twips.x(), twips.y(), twips.width(), twips.height(), window.get()))
             << name;
     }
-    EXPECT_EQ(window->centralWidget()->width(), platform::twipsToPixels(8610, window.get()));
+    EXPECT_EQ(window->centralWidget()->width(), widgets::twipsToPixels(8610, window.get()));
     const QFont font = field("txtID")->font();
     EXPECT_EQ(font.family(), "Arial");
     EXPECT_DOUBLE_EQ(font.pointSizeF(), 9.75);
