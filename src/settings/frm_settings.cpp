@@ -3,7 +3,6 @@
 #include "errors/error_handler.h"
 #include "language/change_language.h"
 #include "platform/dialogs.h"
-#include "platform/executable_filters.h"
 #include "platform/message_boxes.h"
 #include "settings/browse_for_folder.h"
 #include "settings/config.h"
@@ -113,7 +112,8 @@ void frmSettings::cmdPath_Click()
 void frmSettings::cmdOrvanePath_Click()
 {
     errors::trap(QStringLiteral("cmdOrvanePath_Click"), [this] {
-        cdFile.filters = platform::executableFileFilters(QStringLiteral("Ausführbare Dateien (.exe) (*.exe)"));
+        // The viewer is no Windows program here and has no ".exe" ending: "all files" lets it be chosen.
+        cdFile.filters = {QStringLiteral("Ausführbare Dateien (.exe) (*.exe)"), QStringLiteral("Alle Dateien (*)")};
         // A cancel keeps the path the user had.
         if (const auto file = cdFile.showOpen())
             txtOrvanePath->setText(*file);
