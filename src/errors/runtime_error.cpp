@@ -1,23 +1,23 @@
 #include "errors/runtime_error.h"
 
-#include <QCoreApplication>
+#include "platform/system_messages.h"
 
-#include <clocale>
+#include <QCoreApplication>
 
 namespace errors {
 namespace {
 
-// Descriptions are English sentences, and the system error texts inside them (strerror, and Qt's
-// errorString() built on it) must be English too. Both follow LC_MESSAGES, which QCoreApplication
-// has just set from the user's locale; this runs right after that, in every program that can
-// raise a RuntimeError.
+// The start-up macro takes an unqualified name.
 void englishSystemMessages()
 {
-    std::setlocale(LC_MESSAGES, "C");
+    platform::useEnglishSystemMessages();
 }
 
 } // namespace
 
+// Registered here, right after QCoreApplication has set the locale, because this file is linked
+// into every program that can raise a RuntimeError: a start-up function in a file of a static
+// library that nothing calls into would be dropped by the linker and never run.
 Q_COREAPP_STARTUP_FUNCTION(englishSystemMessages)
 
 RuntimeError::RuntimeError(qint32 number, QString description)
