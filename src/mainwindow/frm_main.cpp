@@ -73,9 +73,8 @@ QLineEdit* frmMain::addField(QWidget* parent, const char* name, QRect twips)
 
 void frmMain::buildDataFrame(QWidget* central)
 {
-    fraData = new QGroupBox(QStringLiteral("GDT-Daten"), central);
-    fraData->setObjectName(QStringLiteral("fraData"));
-    fraData->setGeometry(widgets::twipsRect(120, 240, 8415, 3135, this));
+    fraData = widgets::placeControl<QGroupBox>(central, "fraData", {120, 240, 8415, 3135});
+    fraData->setTitle(QStringLiteral("GDT-Daten"));
     widgets::applyDesignedFrameLook(*fraData);
 
     // Each label is its field's buddy, so screen readers announce the field by the label's text.
@@ -88,11 +87,9 @@ void frmMain::buildDataFrame(QWidget* central)
     addLabel(fraData, "lblBirthday", QStringLiteral("Geburtstag:"), {120, 1800, 1335, 255})
         ->setBuddy(txtBirthday = addField(fraData, "txtBirthday", {1440, 1680, 2175, 375}));
 
-    cboGender = new QComboBox(fraData);
-    cboGender->setObjectName(QStringLiteral("cboGender"));
+    cboGender = widgets::placeControl<QComboBox>(fraData, "cboGender", {1440, 2160, 2175, 360});
     cboGender->setEditable(true);
     cboGender->setInsertPolicy(QComboBox::NoInsert);
-    cboGender->setGeometry(widgets::twipsRect(1440, 2160, 2175, 360, this));
     addLabel(fraData, "lblGender", QStringLiteral("Geschlecht:"), {120, 2280, 1095, 255})->setBuddy(cboGender);
 
     lblModality = addLabel(fraData, "lblModality", QStringLiteral("Modalität:"), {120, 2760, 1095, 255});
@@ -117,9 +114,8 @@ void frmMain::buildDataFrame(QWidget* central)
 void frmMain::buildCommands(QWidget* central)
 {
     const auto addButton = [&](const char* name, const QString& text, int left) {
-        auto* button = new QPushButton(text, central);
-        button->setObjectName(QLatin1String(name));
-        button->setGeometry(widgets::twipsRect(left, 3480, 1695, 615, this));
+        auto* button = widgets::placeControl<QPushButton>(central, name, {left, 3480, 1695, 615});
+        button->setText(text);
         QFont bold = button->font();
         bold.setBold(true);
         button->setFont(bold);
@@ -130,9 +126,7 @@ void frmMain::buildCommands(QWidget* central)
     cmdCreate = addButton("cmdCreate", QStringLiteral("Erstelle GDT"), 6840);
     connect(cmdCreate, &QPushButton::clicked, this, &frmMain::cmdCreate_Click);
 
-    txtContent = new ImportTextBox(central);
-    txtContent->setObjectName(QStringLiteral("txtContent"));
-    txtContent->setGeometry(widgets::twipsRect(240, 4320, 8175, 5175, this));
+    txtContent = widgets::placeControl<ImportTextBox>(central, "txtContent", {240, 4320, 8175, 5175});
 
     tmrTxtTimer = new QTimer(this);
     tmrTxtTimer->setObjectName(QStringLiteral("tmrTxtTimer"));
