@@ -2,6 +2,7 @@
 #include "gdt/request_file.h"
 #include "platform/clock.h"
 #include "settings/config.h"
+#include "support/file_size_limit.h"
 #include "support/qstring_printer.h"
 
 #include <QDir>
@@ -9,9 +10,6 @@
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
-
-#include <csignal>
-#include <sys/resource.h>
 
 namespace {
 
@@ -110,21 +108,14 @@ TEST_F(RequestFileTest, FolderThatCannotTakeTheFileLeavesNothingBehind)
 
 TEST_F(RequestFileTest, DiskFullDuringTheWriteLeavesNoPartialFile)
 {
-    // A file-size limit makes the write fail the way a full disk does, without root or a mount.
-    std::signal(SIGXFSZ, SIG_IGN);
-    rlimit previous{};
-    getrlimit(RLIMIT_FSIZE, &previous);
-    rlimit tiny = previous;
-    tiny.rlim_cur = 100;
-    setrlimit(RLIMIT_FSIZE, &tiny);
     fields.referringPhysician = QString(300, 'x');
     QString description;
     try {
+        const testsupport::ScopedFileSizeLimit fullAfter(100);
         gdt::CreateGDTFile(fields);
     } catch (const errors::RuntimeError& error) {
         description = error.description();
     }
-    setrlimit(RLIMIT_FSIZE, &previous);
     // The hidden temporary file means nothing to the user; the system's text is English like the rest.
     EXPECT_EQ(description, "Path/File access error: " + target.path() + "/06122026_081530.gdt (File too large)");
     EXPECT_EQ(files(), QStringList{});
