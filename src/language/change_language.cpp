@@ -14,17 +14,12 @@ const QString kMsg1Default = QStringLiteral("GDT-file has been created.");
 const QString kMsg2Default =
     QStringLiteral("The path for Orvane.exe is not correct.\r\nDo you want to continue without Orvane?");
 
-bool hasProperty(const QObject& object, const char* name)
-{
-    return object.metaObject()->indexOfProperty(name) >= 0 || object.dynamicPropertyNames().contains(name);
-}
-
 // Labels, buttons, check boxes and menu entries (QAction) show "text"; group boxes and menus
 // (QMenu) "title"; a window its "windowTitle".
 const char* textProperty(const QObject& control)
 {
     for (const char* name : {"text", "title", "windowTitle"}) {
-        if (hasProperty(control, name))
+        if (control.metaObject()->indexOfProperty(name) >= 0)
             return name;
     }
     return nullptr;
