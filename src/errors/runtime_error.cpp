@@ -15,9 +15,9 @@ void englishSystemMessages()
 
 } // namespace
 
-// Registered here, right after QCoreApplication has set the locale, because this file is linked
-// into every program that can raise a RuntimeError: a start-up function in a file of a static
-// library that nothing calls into would be dropped by the linker and never run.
+// Runs as QCoreApplication starts, after it has set the locale from the environment. Registered
+// here because every program that can raise a RuntimeError links this file, while a start-up
+// function in a file of a static library that nothing calls into is dropped by the linker.
 Q_COREAPP_STARTUP_FUNCTION(englishSystemMessages)
 
 RuntimeError::RuntimeError(qint32 number, QString description)
