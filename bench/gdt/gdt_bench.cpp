@@ -36,7 +36,7 @@ BENCHMARK(BuildRecord);
 void WriteRequestFile(benchmark::State& state)
 {
     QTemporaryDir target;
-    settings::Config.Path = target.path() + QStringLiteral("/");
+    modGlobal::Config.Path = target.path() + QStringLiteral("/");
     const auto fields = exampleFields();
     for (auto _ : state) {
         const QString path = gdt::CreateGDTFile(fields);

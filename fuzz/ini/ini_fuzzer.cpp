@@ -5,7 +5,7 @@
 // the other keys as they were; a byte-order mark in front changes nothing but itself. A crash,
 // hang or sanitizer report is a finding as well.
 
-#include "settings/ini_document.h"
+#include "platform/ini_document.h"
 
 #include <array>
 #include <clocale>
@@ -15,7 +15,7 @@
 
 namespace {
 
-using settings::IniDocument;
+using platform::IniDocument;
 
 const QString kSection = QStringLiteral("Lumvik");
 const std::array<QString, 6> kKeys = {QStringLiteral("Path"),      QStringLiteral("OrvanePath"),

@@ -2,7 +2,7 @@
 
 #include "mainwindow/frm_main.h"
 #include "platform/single_instance.h"
-#include "platform/widget_presenters.h"
+#include "widgets/widget_presenters.h"
 
 #include <memory>
 
@@ -19,9 +19,9 @@ public:
 
 private:
     platform::SingleInstance m_instance;
-    platform::WidgetMessagePresenter m_messages;
+    widgets::WidgetMessagePresenter m_messages;
     platform::ScopedMessagePresenter m_installMessages;
-    platform::WidgetDialogPresenter m_dialogs;
+    widgets::WidgetDialogPresenter m_dialogs;
     platform::ScopedDialogPresenter m_installDialogs;
     std::unique_ptr<frmMain> m_window;
 };

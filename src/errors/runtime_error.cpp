@@ -1,23 +1,23 @@
 #include "errors/runtime_error.h"
 
-#include <QCoreApplication>
+#include "platform/system_messages.h"
 
-#include <clocale>
+#include <QCoreApplication>
 
 namespace errors {
 namespace {
 
-// Descriptions are English sentences, and the system error texts inside them (strerror, and Qt's
-// errorString() built on it) must be English too. Both follow LC_MESSAGES, which QCoreApplication
-// has just set from the user's locale; this runs right after that, in every program that can
-// raise a RuntimeError.
+// The start-up macro takes an unqualified name.
 void englishSystemMessages()
 {
-    std::setlocale(LC_MESSAGES, "C");
+    platform::useEnglishSystemMessages();
 }
 
 } // namespace
 
+// Runs as QCoreApplication starts, after it has set the locale from the environment. Registered
+// here because every program that can raise a RuntimeError links this file, while a start-up
+// function in a file of a static library that nothing calls into is dropped by the linker.
 Q_COREAPP_STARTUP_FUNCTION(englishSystemMessages)
 
 RuntimeError::RuntimeError(qint32 number, QString description)

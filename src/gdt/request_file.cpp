@@ -115,9 +115,10 @@ QString requestFolder(const QString& configuredPath)
 QString CreateGDTFile(const RequestFields& fields)
 {
     const QByteArray record =
-        buildRequestRecord(fields, settings::Config.Modality, platform::RegionalFormats::current());
+        buildRequestRecord(fields, modGlobal::Config.Modality, platform::RegionalFormats::current());
     const QString stem = requestFileStem(platform::now());
-    return platform::writeNewFileAtomically(requestFolder(settings::Config.Path), stem, QStringLiteral(".gdt"), record);
+    return platform::writeNewFileAtomically(requestFolder(modGlobal::Config.Path), stem, QStringLiteral(".gdt"),
+                                            record);
 }
 
 } // namespace gdt

@@ -8,28 +8,18 @@
 
 #include <QVariant>
 
-namespace language {
-
-QString Msg_1;
-QString Msg_2;
-
 namespace {
 
 const QString kMsg1Default = QStringLiteral("GDT-file has been created.");
 const QString kMsg2Default =
     QStringLiteral("The path for Orvane.exe is not correct.\r\nDo you want to continue without Orvane?");
 
-bool hasProperty(const QObject& object, const char* name)
-{
-    return object.metaObject()->indexOfProperty(name) >= 0 || object.dynamicPropertyNames().contains(name);
-}
-
 // Labels, buttons, check boxes and menu entries (QAction) show "text"; group boxes and menus
 // (QMenu) "title"; a window its "windowTitle".
 const char* textProperty(const QObject& control)
 {
     for (const char* name : {"text", "title", "windowTitle"}) {
-        if (hasProperty(control, name))
+        if (control.metaObject()->indexOfProperty(name) >= 0)
             return name;
     }
     return nullptr;
@@ -42,13 +32,13 @@ QObject* findControl(QObject& window, const QString& name)
     return window.findChild<QObject*>(name);
 }
 
-void applyTexts(QObject& window, const QList<ControlText>& texts, const LanguageRows& rows)
+void applyTexts(QObject& window, const QList<language::ControlText>& texts, const language::LanguageRows& rows)
 {
-    for (const ControlText& text : texts) {
+    for (const language::ControlText& text : texts) {
         QObject* control = findControl(window, text.control);
         const char* property = control ? textProperty(*control) : nullptr;
         const QString current = property ? control->property(property).toString() : QString();
-        const QString translated = Language(rows, text.key, current);
+        const QString translated = modGlobal::Language(rows, text.key, current);
         if (property)
             control->setProperty(property, translated);
     }
@@ -56,24 +46,14 @@ void applyTexts(QObject& window, const QList<ControlText>& texts, const Language
 
 } // namespace
 
-QString msg1ToShow()
-{
-    return Msg_1.isEmpty() ? kMsg1Default : Msg_1;
-}
+namespace modGlobal {
 
-QString msg2ToShow()
-{
-    return Msg_2.isEmpty() ? kMsg2Default : Msg_2;
-}
+QString Msg_1;
+QString Msg_2;
 
-QString languageDatabasePath()
+QString Language(const language::LanguageRows& rows, const QString& componentName, const QString& defaultText)
 {
-    return platform::programFolder() + QStringLiteral("/Language.mdb");
-}
-
-QString Language(const LanguageRows& rows, const QString& componentName, const QString& defaultText)
-{
-    for (const LanguageRow& row : rows) {
+    for (const language::LanguageRow& row : rows) {
         if (row.key != componentName)
             continue;
         if (!row.value) {
@@ -87,27 +67,47 @@ QString Language(const LanguageRows& rows, const QString& componentName, const Q
     return defaultText;
 }
 
-void applyLanguage(const QString& formKey, QObject& window, const LanguageRows& rows)
-{
-    if (formKey == QLatin1String("Main")) {
-        applyTexts(window, mainWindowTexts(), rows);
-        Msg_1 = Language(rows, QStringLiteral("Msg_1"), kMsg1Default);
-        Msg_2 = Language(rows, QStringLiteral("Msg_2"), kMsg2Default);
-    } else if (formKey == QLatin1String("Settings")) {
-        applyTexts(window, settingsWindowTexts(), rows);
-    }
-}
-
 void ChangeLanguage(const QString& formKey, QObject& window)
 {
     // All rows are fetched before any text changes, so a failure while reading leaves the
     // window as it was. Every form key opens and reads the database, so a broken file is
     // reported whichever window asks.
-    LanguageRows rows;
-    const bool read = errors::trap(QStringLiteral("ChangeLanguage"),
-                                   [&] { rows = readLanguageRows(languageDatabasePath(), settings::Config.Language); });
+    language::LanguageRows rows;
+    const bool read = errors::trap(QStringLiteral("ChangeLanguage"), [&] {
+        rows = language::readLanguageRows(language::languageDatabasePath(), Config.Language);
+    });
     if (read)
-        applyLanguage(formKey, window, rows);
+        language::applyLanguage(formKey, window, rows);
+}
+
+} // namespace modGlobal
+
+namespace language {
+
+QString msg1ToShow()
+{
+    return modGlobal::Msg_1.isEmpty() ? kMsg1Default : modGlobal::Msg_1;
+}
+
+QString msg2ToShow()
+{
+    return modGlobal::Msg_2.isEmpty() ? kMsg2Default : modGlobal::Msg_2;
+}
+
+QString languageDatabasePath()
+{
+    return platform::programFolder() + QStringLiteral("/Language.mdb");
+}
+
+void applyLanguage(const QString& formKey, QObject& window, const LanguageRows& rows)
+{
+    if (formKey == QLatin1String("Main")) {
+        applyTexts(window, mainWindowTexts(), rows);
+        modGlobal::Msg_1 = modGlobal::Language(rows, QStringLiteral("Msg_1"), kMsg1Default);
+        modGlobal::Msg_2 = modGlobal::Language(rows, QStringLiteral("Msg_2"), kMsg2Default);
+    } else if (formKey == QLatin1String("Settings")) {
+        applyTexts(window, settingsWindowTexts(), rows);
+    }
 }
 
 } // namespace language

@@ -5,7 +5,9 @@
 #include <QObject>
 #include <QString>
 
-namespace language {
+// The message texts and the language procedures of the process-wide module (see
+// settings/config.h).
+namespace modGlobal {
 
 // Message texts, set by ChangeLanguage("Main", ...): the confirmation after a request file was
 // written, and the settings window's question about a missing viewer program. A key without a
@@ -14,16 +16,25 @@ namespace language {
 extern QString Msg_1;
 extern QString Msg_2;
 
+// Applies the texts of Config.Language from Language.mdb beside the program to the controls of
+// window, found by objectName. formKey "Main" (main window, also loads Msg_1/Msg_2) or
+// "Settings" (settings window); other keys change nothing. Failures are reported through
+// errors::Error_Handler under "ChangeLanguage" and leave every text as it was.
+void ChangeLanguage(const QString& formKey, QObject& window);
+
+// The value of the first row whose key equals componentName exactly; defaultText when no row
+// has that key. A NULL value is reported through errors::Error_Handler under "Language"
+// (94, "Invalid use of Null") and gives an empty text; a zero-length text is returned as such.
+QString Language(const language::LanguageRows& rows, const QString& componentName, const QString& defaultText);
+
+} // namespace modGlobal
+
+namespace language {
+
 // What the windows show for Msg_1 and Msg_2: the loaded text, or the same English text as for a
 // missing row while the text is empty (ChangeLanguage("Main") failed or has not run).
 QString msg1ToShow();
 QString msg2ToShow();
-
-// Applies the texts of settings::Config.Language from Language.mdb beside the program to the
-// controls of window, found by objectName. formKey "Main" (main window, also loads Msg_1/Msg_2)
-// or "Settings" (settings window); other keys change nothing. Failures are reported through
-// errors::Error_Handler under "ChangeLanguage" and leave every text as it was.
-void ChangeLanguage(const QString& formKey, QObject& window);
 
 // ChangeLanguage after the rows were fetched: works through the key table of formKey (compared
 // exactly, letter case included) and sets each control's text to Language(rows, key, its
@@ -33,11 +44,6 @@ void ChangeLanguage(const QString& formKey, QObject& window);
 // is left out, but its key is still looked up, so a NULL row is reported all the same. For
 // "Main" it then sets Msg_1 and Msg_2.
 void applyLanguage(const QString& formKey, QObject& window, const LanguageRows& rows);
-
-// The value of the first row whose key equals componentName exactly; defaultText when no row
-// has that key. A NULL value is reported through errors::Error_Handler under "Language"
-// (94, "Invalid use of Null") and gives an empty text; a zero-length text is returned as such.
-QString Language(const LanguageRows& rows, const QString& componentName, const QString& defaultText);
 
 // Programfolder/Language.mdb.
 QString languageDatabasePath();

@@ -1,9 +1,9 @@
 #include "mainwindow/frm_main.h"
 
 #include "mainwindow/import_text_box.h"
-#include "platform/frame_look.h"
-#include "platform/text_boxes.h"
-#include "platform/twips.h"
+#include "widgets/frame_look.h"
+#include "widgets/text_boxes.h"
+#include "widgets/twips.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -41,10 +41,10 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent)
     buildDataFrame(central);
     buildCommands(central);
     setFocusOrder();
-    platform::liftTextLengthLimits(*this);
-    central->setFixedWidth(platform::twipsToPixels(kClientWidthTwips, this));
+    widgets::liftTextLengthLimits(*this);
+    central->setFixedWidth(widgets::twipsToPixels(kClientWidthTwips, this));
     central->setMinimumHeight(0);
-    resize(central->width(), menuBar()->sizeHint().height() + platform::twipsToPixels(kDesignClientHeightTwips, this));
+    resize(central->width(), menuBar()->sizeHint().height() + widgets::twipsToPixels(kDesignClientHeightTwips, this));
 }
 
 void frmMain::buildMenus()
@@ -61,22 +61,21 @@ void frmMain::buildMenus()
 
 QLabel* frmMain::addLabel(QWidget* parent, const char* name, const QString& text, QRect twips)
 {
-    auto* label = platform::placeControl<QLabel>(parent, name, twips);
+    auto* label = widgets::placeControl<QLabel>(parent, name, twips);
     label->setText(text);
     return label;
 }
 
 QLineEdit* frmMain::addField(QWidget* parent, const char* name, QRect twips)
 {
-    return platform::placeControl<QLineEdit>(parent, name, twips);
+    return widgets::placeControl<QLineEdit>(parent, name, twips);
 }
 
 void frmMain::buildDataFrame(QWidget* central)
 {
-    fraData = new QGroupBox(QStringLiteral("GDT-Daten"), central);
-    fraData->setObjectName(QStringLiteral("fraData"));
-    fraData->setGeometry(platform::twipsRect(120, 240, 8415, 3135, this));
-    platform::applyDesignedFrameLook(*fraData);
+    fraData = widgets::placeControl<QGroupBox>(central, "fraData", {120, 240, 8415, 3135});
+    fraData->setTitle(QStringLiteral("GDT-Daten"));
+    widgets::applyDesignedFrameLook(*fraData);
 
     // Each label is its field's buddy, so screen readers announce the field by the label's text.
     addLabel(fraData, "LblID", QStringLiteral("Patienten ID:"), {120, 360, 1215, 255})
@@ -88,14 +87,12 @@ void frmMain::buildDataFrame(QWidget* central)
     addLabel(fraData, "lblBirthday", QStringLiteral("Geburtstag:"), {120, 1800, 1335, 255})
         ->setBuddy(txtBirthday = addField(fraData, "txtBirthday", {1440, 1680, 2175, 375}));
 
-    cboGender = new QComboBox(fraData);
-    cboGender->setObjectName(QStringLiteral("cboGender"));
+    cboGender = widgets::placeControl<QComboBox>(fraData, "cboGender", {1440, 2160, 2175, 360});
     // Editable through a line edit of its own: setEditable(true) would also build the drop-down
     // list's popup window now, before the first paint; this way it is built, the same, when the
     // list first opens.
     cboGender->setLineEdit(new QLineEdit(cboGender));
     cboGender->setInsertPolicy(QComboBox::NoInsert);
-    cboGender->setGeometry(platform::twipsRect(1440, 2160, 2175, 360, this));
     addLabel(fraData, "lblGender", QStringLiteral("Geschlecht:"), {120, 2280, 1095, 255})->setBuddy(cboGender);
 
     lblModality = addLabel(fraData, "lblModality", QStringLiteral("Modalität:"), {120, 2760, 1095, 255});
@@ -120,9 +117,8 @@ void frmMain::buildDataFrame(QWidget* central)
 void frmMain::buildCommands(QWidget* central)
 {
     const auto addButton = [&](const char* name, const QString& text, int left) {
-        auto* button = new QPushButton(text, central);
-        button->setObjectName(QLatin1String(name));
-        button->setGeometry(platform::twipsRect(left, 3480, 1695, 615, this));
+        auto* button = widgets::placeControl<QPushButton>(central, name, {left, 3480, 1695, 615});
+        button->setText(text);
         QFont bold = button->font();
         bold.setBold(true);
         button->setFont(bold);
@@ -133,9 +129,7 @@ void frmMain::buildCommands(QWidget* central)
     cmdCreate = addButton("cmdCreate", QStringLiteral("Erstelle GDT"), 6840);
     connect(cmdCreate, &QPushButton::clicked, this, &frmMain::cmdCreate_Click);
 
-    txtContent = new ImportTextBox(central);
-    txtContent->setObjectName(QStringLiteral("txtContent"));
-    txtContent->setGeometry(platform::twipsRect(240, 4320, 8175, 5175, this));
+    txtContent = widgets::placeControl<ImportTextBox>(central, "txtContent", {240, 4320, 8175, 5175});
 
     tmrTxtTimer = new QTimer(this);
     tmrTxtTimer->setObjectName(QStringLiteral("tmrTxtTimer"));
@@ -156,7 +150,7 @@ void frmMain::setOuterHeight(int twips)
 {
     // The designed outer height includes title bar, menu bar and borders: 780 twips of it.
     const int clientTwips = twips - (10500 - kDesignClientHeightTwips);
-    resize(width(), menuBar()->sizeHint().height() + platform::twipsToPixels(clientTwips, this));
+    resize(width(), menuBar()->sizeHint().height() + widgets::twipsToPixels(clientTwips, this));
 }
 
 void frmMain::closeEvent(QCloseEvent* event)

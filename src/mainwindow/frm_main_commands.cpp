@@ -20,7 +20,7 @@
 #include <QLineEdit>
 #include <QTimer>
 
-using settings::Config;
+using modGlobal::Config;
 
 void frmMain::Form_Load()
 {
@@ -35,9 +35,9 @@ void frmMain::Form_Load()
             m_settingsNotLoaded = error;
             throw;
         }
-        settings::LoadConfig(); // reports its own failures; what it read stays in force
+        modGlobal::LoadConfig(); // reports its own failures; what it read stays in force
         m_settingsNotLoaded.reset();
-        language::ChangeLanguage(QStringLiteral("Main"), *this);
+        modGlobal::ChangeLanguage(QStringLiteral("Main"), *this);
 
         setOuterHeight(Config.TxtImport ? 10500 : 4890);
         txtContent->setVisible(Config.TxtImport);
@@ -122,7 +122,7 @@ void frmMain::cmdClear_Click()
 
 void frmMain::mnuSettings_Click()
 {
-    settings::showSettingsWindow(this);
+    frmSettings::showModal(this);
 }
 
 void frmMain::mnuClose_Click()

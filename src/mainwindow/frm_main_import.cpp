@@ -6,6 +6,8 @@
 #include <QLineEdit>
 #include <QTimer>
 
+#include <utility>
+
 void frmMain::tmrTxtTimer_Timer()
 {
     m_textReadByImport = txtContent->toPlainText();
@@ -40,24 +42,18 @@ void frmMain::setImportTimerEnabled(bool enabled)
 
 void frmMain::setImportedField(import::ImportField field, const QString& text)
 {
-    switch (field) {
-    case import::ImportField::ID:
-        txtID->setText(text);
-        break;
-    case import::ImportField::Name:
-        txtName->setText(text);
-        break;
-    case import::ImportField::Surname:
-        txtSurname->setText(text);
-        break;
-    case import::ImportField::Birthday:
-        txtBirthday->setText(text);
-        break;
-    case import::ImportField::Gender:
+    using import::ImportField;
+    if (field == ImportField::Gender) {
         cboGender->setEditText(text);
-        break;
-    case import::ImportField::Date:
-        txtDate->setText(text);
-        break;
+        return;
+    }
+    const std::pair<ImportField, QLineEdit*> boxes[] = {{ImportField::ID, txtID},
+                                                        {ImportField::Name, txtName},
+                                                        {ImportField::Surname, txtSurname},
+                                                        {ImportField::Birthday, txtBirthday},
+                                                        {ImportField::Date, txtDate}};
+    for (const auto& [which, box] : boxes) {
+        if (which == field)
+            box->setText(text);
     }
 }

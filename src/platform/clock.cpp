@@ -14,14 +14,6 @@ QDateTime now()
     return fixedTime().isValid() ? fixedTime() : QDateTime::currentDateTime();
 }
 
-ScopedFixedClock::ScopedFixedClock(const QDateTime& fixed) : m_previous(fixedTime())
-{
-    fixedTime() = fixed;
-}
-
-ScopedFixedClock::~ScopedFixedClock()
-{
-    fixedTime() = m_previous;
-}
+ScopedFixedClock::ScopedFixedClock(const QDateTime& fixed) : ScopedOverride(fixedTime(), fixed) {}
 
 } // namespace platform

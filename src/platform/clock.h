@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/scoped_override.h"
+
 #include <QDateTime>
 
 namespace platform {
@@ -8,16 +10,10 @@ namespace platform {
 QDateTime now();
 
 // Freezes the clock for a test.
-class ScopedFixedClock
+class ScopedFixedClock : public ScopedOverride<QDateTime>
 {
 public:
     explicit ScopedFixedClock(const QDateTime& fixed);
-    ~ScopedFixedClock();
-    ScopedFixedClock(const ScopedFixedClock&) = delete;
-    ScopedFixedClock& operator=(const ScopedFixedClock&) = delete;
-
-private:
-    QDateTime m_previous;
 };
 
 } // namespace platform

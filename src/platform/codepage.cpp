@@ -3,16 +3,9 @@
 #include <QList>
 
 #include <array>
-#include <langinfo.h>
 
 namespace platform {
 namespace {
-
-bool systemCodePageIsLatin1()
-{
-    const QByteArray codeset = QByteArray(nl_langinfo(CODESET)).toUpper();
-    return codeset == "ISO-8859-1" || codeset == "ISO8859-1" || codeset == "LATIN1";
-}
 
 // Unicode code points of bytes 0x80-0xFF in code page 437.
 constexpr std::array<char16_t, 128> kUpperHalf = {
@@ -52,20 +45,6 @@ char baseLetterOr437Fallback(char32_t codePoint)
 }
 
 } // namespace
-
-QByteArray toSystemCodePage(const QString& text)
-{
-    if (systemCodePageIsLatin1())
-        return text.toLatin1();
-    return text.toUtf8();
-}
-
-QString fromSystemCodePage(const QByteArray& bytes)
-{
-    if (systemCodePageIsLatin1())
-        return QString::fromLatin1(bytes);
-    return QString::fromUtf8(bytes);
-}
 
 QByteArray toCodePage437(const QString& text)
 {

@@ -25,14 +25,9 @@ DialogPresenter& dialogs()
     return *installedPresenter();
 }
 
-ScopedDialogPresenter::ScopedDialogPresenter(DialogPresenter& presenter) : m_previous(installedPresenter())
+ScopedDialogPresenter::ScopedDialogPresenter(DialogPresenter& presenter)
+    : ScopedOverride(installedPresenter(), &presenter)
 {
-    installedPresenter() = &presenter;
-}
-
-ScopedDialogPresenter::~ScopedDialogPresenter()
-{
-    installedPresenter() = m_previous;
 }
 
 } // namespace platform

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/scoped_override.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -21,16 +23,11 @@ public:
 
 DialogPresenter& dialogs();
 
-class ScopedDialogPresenter
+// Installs presenter for the lifetime of the guard.
+class ScopedDialogPresenter : public ScopedOverride<DialogPresenter*>
 {
 public:
     explicit ScopedDialogPresenter(DialogPresenter& presenter);
-    ~ScopedDialogPresenter();
-    ScopedDialogPresenter(const ScopedDialogPresenter&) = delete;
-    ScopedDialogPresenter& operator=(const ScopedDialogPresenter&) = delete;
-
-private:
-    DialogPresenter* m_previous;
 };
 
 } // namespace platform

@@ -19,14 +19,9 @@ MessageAnswer showMessage(const MessageRequest& request)
     return request.defaultAnswer;
 }
 
-ScopedMessagePresenter::ScopedMessagePresenter(MessagePresenter& presenter) : m_previous(installedPresenter())
+ScopedMessagePresenter::ScopedMessagePresenter(MessagePresenter& presenter)
+    : ScopedOverride(installedPresenter(), &presenter)
 {
-    installedPresenter() = &presenter;
-}
-
-ScopedMessagePresenter::~ScopedMessagePresenter()
-{
-    installedPresenter() = m_previous;
 }
 
 } // namespace platform

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/scoped_override.h"
+
 #include <QString>
 
 namespace platform {
@@ -31,16 +33,10 @@ public:
 MessageAnswer showMessage(const MessageRequest& request);
 
 // Installs presenter for the lifetime of the guard.
-class ScopedMessagePresenter
+class ScopedMessagePresenter : public ScopedOverride<MessagePresenter*>
 {
 public:
     explicit ScopedMessagePresenter(MessagePresenter& presenter);
-    ~ScopedMessagePresenter();
-    ScopedMessagePresenter(const ScopedMessagePresenter&) = delete;
-    ScopedMessagePresenter& operator=(const ScopedMessagePresenter&) = delete;
-
-private:
-    MessagePresenter* m_previous;
 };
 
 } // namespace platform

@@ -18,14 +18,6 @@ QString programFolder()
     return QCoreApplication::applicationDirPath();
 }
 
-ScopedProgramFolder::ScopedProgramFolder(const QString& folder) : m_previous(overriddenFolder())
-{
-    overriddenFolder() = folder;
-}
-
-ScopedProgramFolder::~ScopedProgramFolder()
-{
-    overriddenFolder() = m_previous;
-}
+ScopedProgramFolder::ScopedProgramFolder(const QString& folder) : ScopedOverride(overriddenFolder(), folder) {}
 
 } // namespace platform

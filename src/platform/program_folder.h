@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/scoped_override.h"
+
 #include <QString>
 
 namespace platform {
@@ -9,16 +11,10 @@ namespace platform {
 QString programFolder();
 
 // Lets tests (and tools) point the program at a folder of their own.
-class ScopedProgramFolder
+class ScopedProgramFolder : public ScopedOverride<QString>
 {
 public:
     explicit ScopedProgramFolder(const QString& folder);
-    ~ScopedProgramFolder();
-    ScopedProgramFolder(const ScopedProgramFolder&) = delete;
-    ScopedProgramFolder& operator=(const ScopedProgramFolder&) = delete;
-
-private:
-    QString m_previous;
 };
 
 } // namespace platform

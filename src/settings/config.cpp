@@ -1,7 +1,7 @@
 #include "settings/config.h"
 
-namespace settings {
+namespace modGlobal {
 
 ConfigRecord Config;
 
-} // namespace settings
+} // namespace modGlobal

@@ -2,7 +2,10 @@
 
 #include <QString>
 
-namespace settings {
+// The process-wide state of the program and the procedures that fill it: the settings record
+// (here, with LoadConfig and SaveConfig in settings_file.h) and the message texts with the
+// language procedures (language/change_language.h). Only the user-interface thread touches it.
+namespace modGlobal {
 
 // The six options of the run, each named after its key in Settings.ini. Texts start empty and
 // switches off until LoadConfig fills the record.
@@ -18,7 +21,7 @@ struct ConfigRecord
     bool operator==(const ConfigRecord&) const = default;
 };
 
-// The one process-wide settings record; only the user-interface thread touches it.
+// The one process-wide settings record.
 extern ConfigRecord Config;
 
-} // namespace settings
+} // namespace modGlobal

@@ -3,12 +3,11 @@
 #include "errors/error_handler.h"
 #include "language/change_language.h"
 #include "platform/dialogs.h"
-#include "platform/executable_filters.h"
 #include "platform/message_boxes.h"
-#include "platform/text_boxes.h"
 #include "settings/browse_for_folder.h"
 #include "settings/config.h"
 #include "settings/settings_file.h"
+#include "widgets/text_boxes.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -18,7 +17,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-namespace settings {
+using modGlobal::Config;
+
 namespace {
 
 bool userContinuesWithoutOrvane()
@@ -33,7 +33,7 @@ bool userContinuesWithoutOrvane()
 
 } // namespace
 
-std::optional<QString> FileOpenDialog::showOpen() const
+std::optional<QString> frmSettings::FileOpenDialog::showOpen() const
 {
     return platform::dialogs().chooseFileToOpen(filters);
 }
@@ -43,7 +43,7 @@ frmSettings::frmSettings(QWidget* owner)
                          Qt::WindowCloseButtonHint)
 {
     createControls();
-    platform::liftTextLengthLimits(*this);
+    widgets::liftTextLengthLimits(*this);
     arrangeTabOrder();
     connectReactions();
     frmSettings_Load();
@@ -81,7 +81,7 @@ void frmSettings::keyPressEvent(QKeyEvent* event)
 void frmSettings::frmSettings_Load()
 {
     errors::trap(QStringLiteral("frmSettings_Load"), [this] {
-        language::ChangeLanguage(QStringLiteral("Settings"), *this);
+        modGlobal::ChangeLanguage(QStringLiteral("Settings"), *this);
         txtPath->setText(Config.Path);
         // When on, the check box's reaction fills the path row; when off, the row stays empty and
         // OrvanePath keeps its value.
@@ -98,7 +98,7 @@ void frmSettings::frmSettings_Load()
 void frmSettings::cmdPath_Click()
 {
     errors::trap(QStringLiteral("cmdPath_Click"), [this] {
-        const QString chosen = BrowseForFolder(QStringLiteral("Bitte wählen Sie einen Ordner..."));
+        const QString chosen = settings::BrowseForFolder(QStringLiteral("Bitte wählen Sie einen Ordner..."));
         if (!chosen.isEmpty())
             Config.Path = chosen;
         // Request file names are appended to the folder directly. An empty folder stays empty:
@@ -112,7 +112,8 @@ void frmSettings::cmdPath_Click()
 void frmSettings::cmdOrvanePath_Click()
 {
     errors::trap(QStringLiteral("cmdOrvanePath_Click"), [this] {
-        cdFile.filters = platform::executableFileFilters(QStringLiteral("Ausführbare Dateien (.exe) (*.exe)"));
+        // The viewer is no Windows program here and has no ".exe" ending: "all files" lets it be chosen.
+        cdFile.filters = {QStringLiteral("Ausführbare Dateien (.exe) (*.exe)"), QStringLiteral("Alle Dateien (*)")};
         // A cancel keeps the path the user had.
         if (const auto file = cdFile.showOpen())
             txtOrvanePath->setText(*file);
@@ -167,7 +168,7 @@ void frmSettings::cmdSave_Click()
         // The box's text counts whether it was typed or chosen from the list.
         Config.Language = cboLanguage->currentText();
         Config.Modality = chkModality->isChecked();
-        SaveConfig(); // reports its own failures; the window closes all the same
+        modGlobal::SaveConfig(); // reports its own failures; the window closes all the same
         accept();
     });
 }
@@ -191,12 +192,10 @@ void frmSettings::setLanguageText(const QString& text)
     cboLanguage_Change();
 }
 
-void showSettingsWindow(QWidget* owner)
+void frmSettings::showModal(QWidget* owner)
 {
     auto* window = new frmSettings(owner);
     // exec() deletes the window when it returns, and copes with the owner deleting it first.
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->exec();
 }
-
-} // namespace settings

@@ -14,17 +14,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 
-namespace settings {
-
-// The file-open dialog as the settings window uses it: set the filters, then showOpen() through
-// the dialog seam gives the chosen file's full path, or nullopt when the user cancels.
-struct FileOpenDialog
-{
-    QStringList filters;
-    std::optional<QString> showOpen() const;
-};
-
-// The settings window. Every edit goes into settings::Config at once; "Speichern" writes the
+// The settings window. Every edit goes into modGlobal::Config at once; "Speichern" writes the
 // whole record to Settings.ini and closes, "Abbrechen" and the close box close without writing
 // and put Config back to what it held when the window opened. Each control carries its name as
 // objectName. The window loads (texts of the current language, controls filled from Config) when
@@ -36,12 +26,24 @@ class frmSettings : public QDialog
 public:
     explicit frmSettings(QWidget* owner = nullptr);
 
+    // The settings command of the main window: builds a new settings window owned by owner, shows
+    // it modally and returns once it has been closed and discarded.
+    static void showModal(QWidget* owner);
+
     void reject() override; // "Abbrechen", the close box and the system's close keys
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    // The file-open dialog as this window uses it: set the filters, then showOpen() through the
+    // dialog seam gives the chosen file's full path, or nullopt when the user cancels.
+    struct FileOpenDialog
+    {
+        QStringList filters;
+        std::optional<QString> showOpen() const;
+    };
+
     void createControls();  // frm_settings_layout.cpp
     void arrangeTabOrder(); // frm_settings_layout.cpp
     void connectReactions();
@@ -76,11 +78,5 @@ private:
     QPushButton* cmdSave = nullptr;
     FileOpenDialog cdFile;
 
-    const ConfigRecord m_configAtOpen = Config;
+    const modGlobal::ConfigRecord m_configAtOpen = modGlobal::Config;
 };
-
-// The settings command of the main window: builds a new settings window owned by owner, shows it
-// modally and returns once it has been closed and discarded.
-void showSettingsWindow(QWidget* owner);
-
-} // namespace settings

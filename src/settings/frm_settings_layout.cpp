@@ -2,8 +2,8 @@
 
 #include "settings/frm_settings.h"
 
-#include "platform/frame_look.h"
-#include "platform/twips.h"
+#include "widgets/frame_look.h"
+#include "widgets/twips.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -12,7 +12,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-namespace settings {
 namespace {
 
 // A control's place in twips (1/1440 inch): left, top, width, height relative to its parent.
@@ -20,7 +19,7 @@ using Twips = QRect;
 
 template <typename Control> Control* place(QWidget* parent, const char* name, const QString& text, const Twips& twips)
 {
-    auto* control = platform::placeControl<Control>(parent, name, twips);
+    auto* control = widgets::placeControl<Control>(parent, name, twips);
     control->setText(text);
     return control;
 }
@@ -51,16 +50,16 @@ void frmSettings::createControls()
     QFont arial(QStringLiteral("Arial"));
     arial.setPointSizeF(9.75);
     setFont(arial);
-    setFixedSize(platform::twipsRect(0, 0, 8805, 3990, this).size());
+    setFixedSize(widgets::twipsRect(0, 0, 8805, 3990, this).size());
 
     // In the order of creation, which is also the stacking order.
-    fraOptionen = platform::placeControl<QGroupBox>(this, "fraOptionen", {120, 120, 8415, 3015});
-    platform::applyDesignedFrameLook(*fraOptionen);
+    fraOptionen = widgets::placeControl<QGroupBox>(this, "fraOptionen", {120, 120, 8415, 3015});
+    widgets::applyDesignedFrameLook(*fraOptionen);
     fraOptionen->setTitle(QStringLiteral("Optionen"));
     chkModality =
         place<QCheckBox>(fraOptionen, "chkModality", QStringLiteral("Modalität hinzufügen"), {2760, 1680, 3015, 375});
-    txtPath = platform::placeControl<QLineEdit>(fraOptionen, "txtPath", {1200, 240, 6375, 375});
-    cboLanguage = platform::placeControl<QComboBox>(fraOptionen, "cboLanguage", {1080, 2400, 1575, 360});
+    txtPath = widgets::placeControl<QLineEdit>(fraOptionen, "txtPath", {1200, 240, 6375, 375});
+    cboLanguage = widgets::placeControl<QComboBox>(fraOptionen, "cboLanguage", {1080, 2400, 1575, 360});
     cboLanguage->setEditable(true);
     // Typed text is a language name of its own: no completion to a list entry, no new entries.
     cboLanguage->setCompleter(nullptr);
@@ -71,7 +70,7 @@ void frmSettings::createControls()
     cmdPath = placeButton(fraOptionen, "cmdPath", QStringLiteral("..."), {7800, 240, 375, 375});
     chkRunOrvane = place<QCheckBox>(fraOptionen, "chkRunOrvane",
                                     QStringLiteral("Orvane nach dem GDT erstellen starten"), {120, 720, 4215, 375});
-    txtOrvanePath = platform::placeControl<QLineEdit>(fraOptionen, "txtOrvanePath", {1920, 1080, 5775, 375});
+    txtOrvanePath = widgets::placeControl<QLineEdit>(fraOptionen, "txtOrvanePath", {1920, 1080, 5775, 375});
     cmdOrvanePath = placeButton(fraOptionen, "cmdOrvanePath", QStringLiteral("..."), {7800, 1080, 375, 375});
     lblLanguage =
         placeLabel(fraOptionen, "lblLanguage", QStringLiteral("Sprache:"), cboLanguage, {120, 2400, 975, 255});
@@ -91,5 +90,3 @@ void frmSettings::arrangeTabOrder()
         QWidget::setTabOrder(order[i - 1], order[i]);
     cmdSave->setFocus();
 }
-
-} // namespace settings

@@ -1,16 +1,16 @@
 #include "settings/settings_file.h"
 
 #include "errors/error_handler.h"
+#include "platform/profile_strings.h"
 #include "platform/program_folder.h"
 #include "settings/config.h"
-#include "settings/profile_strings.h"
+#include "settings/mod_ini.h"
 
 #include <QLocale>
 
 #include <cmath>
 #include <optional>
 
-namespace settings {
 namespace {
 
 const QString kSection = QStringLiteral("Lumvik");
@@ -18,12 +18,12 @@ constexpr qint16 kBufferSize = 256; // the first try; ReadIniString grows it for
 
 QString read(const QString& key, const QString& defaultValue)
 {
-    return ReadIniString(kSection, key, defaultValue, settingsFilePath(), kBufferSize);
+    return modINI::ReadIniString(kSection, key, defaultValue, settings::settingsFilePath(), kBufferSize);
 }
 
 void write(const QString& key, const QString& value)
 {
-    WritePrivateProfileString(kSection, key, value, settingsFilePath());
+    platform::WritePrivateProfileString(kSection, key, value, settings::settingsFilePath());
 }
 
 QString switchText(bool on)
@@ -47,6 +47,8 @@ std::optional<double> basicNumber(const QString& text)
 
 } // namespace
 
+namespace settings {
+
 QString settingsFilePath()
 {
     return platform::programFolder() + QStringLiteral("/Settings.ini");
@@ -64,15 +66,19 @@ bool toSwitch(const QString& text)
     throw errors::RuntimeError(errors::kTypeMismatch, QStringLiteral("Type mismatch"));
 }
 
+} // namespace settings
+
+namespace modGlobal {
+
 void LoadConfig()
 {
     errors::trap(QStringLiteral("LoadConfig"), [] {
         Config.Path = read(QStringLiteral("Path"), QString());
         Config.OrvanePath = read(QStringLiteral("OrvanePath"), QString());
-        Config.RunOrvane = toSwitch(read(QStringLiteral("RunOrvane"), QStringLiteral("0")));
-        Config.TxtImport = toSwitch(read(QStringLiteral("TxtImport"), QStringLiteral("0")));
+        Config.RunOrvane = settings::toSwitch(read(QStringLiteral("RunOrvane"), QStringLiteral("0")));
+        Config.TxtImport = settings::toSwitch(read(QStringLiteral("TxtImport"), QStringLiteral("0")));
         Config.Language = read(QStringLiteral("Language"), QStringLiteral("English"));
-        Config.Modality = toSwitch(read(QStringLiteral("Modality"), QStringLiteral("0")));
+        Config.Modality = settings::toSwitch(read(QStringLiteral("Modality"), QStringLiteral("0")));
     });
 }
 
@@ -88,4 +94,4 @@ void SaveConfig()
     });
 }
 
-} // namespace settings
+} // namespace modGlobal

@@ -2,10 +2,7 @@
 
 #include <QString>
 
-namespace settings {
-
-// Settings.ini beside the program.
-QString settingsFilePath();
+namespace modGlobal {
 
 // Fills Config from Settings.ini in key order, every value whole. A switch that is neither a
 // number nor True/False is reported under "LoadConfig" and ends the load there: the fields before
@@ -15,6 +12,13 @@ void LoadConfig();
 // Writes all six keys of section [Lumvik] in place; a refused write is reported under
 // "SaveConfig" and the keys after it are not written.
 void SaveConfig();
+
+} // namespace modGlobal
+
+namespace settings {
+
+// Settings.ini beside the program.
+QString settingsFilePath();
 
 // A number (non-zero is on; "1,5" under German settings is one) or True/False in any case ->
 // switch; anything else, nan and inf included, throws 13 "Type mismatch".

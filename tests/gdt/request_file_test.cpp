@@ -2,6 +2,7 @@
 #include "gdt/request_file.h"
 #include "platform/clock.h"
 #include "settings/config.h"
+#include "support/file_size_limit.h"
 #include "support/qstring_printer.h"
 
 #include <QDir>
@@ -10,9 +11,6 @@
 
 #include <gtest/gtest.h>
 
-#include <csignal>
-#include <sys/resource.h>
-
 namespace {
 
 class RequestFileTest : public ::testing::Test
@@ -20,11 +18,11 @@ class RequestFileTest : public ::testing::Test
 protected:
     void SetUp() override
     {
-        settings::Config = {};
-        settings::Config.Path = target.path() + "/";
+        modGlobal::Config = {};
+        modGlobal::Config.Path = target.path() + "/";
         fields.patientId = "4711";
     }
-    void TearDown() override { settings::Config = {}; }
+    void TearDown() override { modGlobal::Config = {}; }
 
     QStringList files() const { return QDir(target.path()).entryList(QDir::Files | QDir::Hidden); }
 
@@ -61,13 +59,13 @@ TEST_F(RequestFileTest, SecondRequestInTheSameSecondGetsItsOwnNameAndTheFirstSta
 
 TEST_F(RequestFileTest, FolderWithoutFinalSeparatorGetsTheFileInside)
 {
-    settings::Config.Path = target.path();
+    modGlobal::Config.Path = target.path();
     EXPECT_EQ(gdt::CreateGDTFile(fields), target.path() + "/06122026_081530.gdt");
 }
 
 TEST_F(RequestFileTest, EmptyFolderMeansTheWorkingFolder)
 {
-    settings::Config.Path.clear();
+    modGlobal::Config.Path.clear();
     const QString previous = QDir::currentPath();
     QDir::setCurrent(target.path());
     const QString path = gdt::CreateGDTFile(fields);
@@ -95,7 +93,7 @@ TEST_F(RequestFileTest, FolderThatCannotTakeTheFileLeavesNothingBehind)
         {"folder that refuses writing", [](const QString&) { return QStringLiteral("/proc/"); }, 0},
     };
     for (const FailingFolder& c : cases) {
-        settings::Config.Path = c.folder(target.path());
+        modGlobal::Config.Path = c.folder(target.path());
         try {
             gdt::CreateGDTFile(fields);
             ADD_FAILURE() << c.what << ": no error";
@@ -110,21 +108,14 @@ TEST_F(RequestFileTest, FolderThatCannotTakeTheFileLeavesNothingBehind)
 
 TEST_F(RequestFileTest, DiskFullDuringTheWriteLeavesNoPartialFile)
 {
-    // A file-size limit makes the write fail the way a full disk does, without root or a mount.
-    std::signal(SIGXFSZ, SIG_IGN);
-    rlimit previous{};
-    getrlimit(RLIMIT_FSIZE, &previous);
-    rlimit tiny = previous;
-    tiny.rlim_cur = 100;
-    setrlimit(RLIMIT_FSIZE, &tiny);
     fields.referringPhysician = QString(300, 'x');
     QString description;
     try {
+        const testsupport::ScopedFileSizeLimit fullAfter(100);
         gdt::CreateGDTFile(fields);
     } catch (const errors::RuntimeError& error) {
         description = error.description();
     }
-    setrlimit(RLIMIT_FSIZE, &previous);
     // The hidden temporary file means nothing to the user; the system's text is English like the rest.
     EXPECT_EQ(description, "Path/File access error: " + target.path() + "/06122026_081530.gdt (File too large)");
     EXPECT_EQ(files(), QStringList{});

@@ -25,11 +25,11 @@ std::unique_ptr<frmMain> makeMainWindow()
     return std::make_unique<frmMain>();
 }
 
-std::unique_ptr<settings::frmSettings> makeSettingsWindow()
+std::unique_ptr<frmSettings> makeSettingsWindow()
 {
     TempProgramFolder withoutLanguageFile;
     ScriptedMessages loadError;
-    return std::make_unique<settings::frmSettings>();
+    return std::make_unique<frmSettings>();
 }
 
 QString textOf(const QObject& window, const QString& control)

@@ -16,7 +16,7 @@ namespace testsupport {
 // as it loads). That load's error box and log line go to a folder and presenter of its own, so
 // the caller's messages and log see nothing of it.
 std::unique_ptr<frmMain> makeMainWindow();
-std::unique_ptr<settings::frmSettings> makeSettingsWindow();
+std::unique_ptr<frmSettings> makeSettingsWindow();
 
 // The text a control shows: its "text" property, else "title", else "windowTitle".
 QString textOf(const QObject& window, const QString& control);

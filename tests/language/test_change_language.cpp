@@ -20,11 +20,11 @@ class ChangeLanguageTest : public ::testing::Test
 protected:
     void SetUp() override
     {
-        language::Msg_1.clear();
-        language::Msg_2.clear();
-        settings::Config.Language = QStringLiteral("English");
+        modGlobal::Msg_1.clear();
+        modGlobal::Msg_2.clear();
+        modGlobal::Config.Language = QStringLiteral("English");
     }
-    void TearDown() override { settings::Config = {}; }
+    void TearDown() override { modGlobal::Config = {}; }
 
     void installShippedFile() const
     {
@@ -34,14 +34,14 @@ protected:
     // Runs ChangeLanguage for both windows and expects nothing changed and one message per call.
     void expectFailureUnchanged(const QString& messageStart)
     {
-        language::Msg_1 = QStringLiteral("kept 1");
-        language::Msg_2 = QStringLiteral("kept 2");
+        modGlobal::Msg_1 = QStringLiteral("kept 1");
+        modGlobal::Msg_2 = QStringLiteral("kept 2");
         const QString before = allTexts(*mainWindow) + allTexts(*settingsWindow);
-        language::ChangeLanguage(QStringLiteral("Main"), *mainWindow);
-        language::ChangeLanguage(QStringLiteral("Settings"), *settingsWindow);
+        modGlobal::ChangeLanguage(QStringLiteral("Main"), *mainWindow);
+        modGlobal::ChangeLanguage(QStringLiteral("Settings"), *settingsWindow);
         EXPECT_EQ(allTexts(*mainWindow) + allTexts(*settingsWindow), before);
-        EXPECT_EQ(language::Msg_1, "kept 1");
-        EXPECT_EQ(language::Msg_2, "kept 2");
+        EXPECT_EQ(modGlobal::Msg_1, "kept 1");
+        EXPECT_EQ(modGlobal::Msg_2, "kept 2");
         ASSERT_EQ(messages.texts().size(), 2);
         for (const QString& text : messages.texts()) {
             EXPECT_TRUE(text.startsWith(messageStart)) << qPrintable(text);
@@ -53,21 +53,21 @@ protected:
     testsupport::TempProgramFolder folder;
     testsupport::ScriptedMessages messages;
     std::unique_ptr<frmMain> mainWindow = testsupport::makeMainWindow();
-    std::unique_ptr<settings::frmSettings> settingsWindow = testsupport::makeSettingsWindow();
+    std::unique_ptr<frmSettings> settingsWindow = testsupport::makeSettingsWindow();
 };
 
 TEST_F(ChangeLanguageTest, EnglishFromTheShippedFile)
 {
     installShippedFile();
-    language::ChangeLanguage(QStringLiteral("Main"), *mainWindow);
+    modGlobal::ChangeLanguage(QStringLiteral("Main"), *mainWindow);
     EXPECT_EQ(textOf(*mainWindow, "mnuFile"), "File");
     EXPECT_EQ(textOf(*mainWindow, "LblID"), "Patient ID:");
     EXPECT_EQ(textOf(*mainWindow, "cmdClear"), "Clear fields");
     EXPECT_EQ(textOf(*mainWindow, "cmdCreate"), "Create GDT");
-    EXPECT_EQ(language::Msg_1, "GDT-file has been created.");
-    EXPECT_EQ(language::Msg_2, "The path for Orvane.exe is not correct.\r\nDo you want to continue without Orvane?");
+    EXPECT_EQ(modGlobal::Msg_1, "GDT-file has been created.");
+    EXPECT_EQ(modGlobal::Msg_2, "The path for Orvane.exe is not correct.\r\nDo you want to continue without Orvane?");
 
-    language::ChangeLanguage(QStringLiteral("Settings"), *settingsWindow);
+    modGlobal::ChangeLanguage(QStringLiteral("Settings"), *settingsWindow);
     EXPECT_EQ(textOf(*settingsWindow, "frmSettings"), "Settings");
     EXPECT_EQ(textOf(*settingsWindow, "fraOptionen"), "Options");
     EXPECT_EQ(textOf(*settingsWindow, "chkModality"), "Add modality");
@@ -77,14 +77,14 @@ TEST_F(ChangeLanguageTest, EnglishFromTheShippedFile)
 TEST_F(ChangeLanguageTest, DeutschFromTheShippedFileIsTheDesignedText)
 {
     installShippedFile();
-    settings::Config.Language = QStringLiteral("Deutsch");
+    modGlobal::Config.Language = QStringLiteral("Deutsch");
     const QString designed = allTexts(*mainWindow) + allTexts(*settingsWindow);
-    language::ChangeLanguage(QStringLiteral("Main"), *mainWindow);
-    language::ChangeLanguage(QStringLiteral("Settings"), *settingsWindow);
+    modGlobal::ChangeLanguage(QStringLiteral("Main"), *mainWindow);
+    modGlobal::ChangeLanguage(QStringLiteral("Settings"), *settingsWindow);
     EXPECT_EQ(allTexts(*mainWindow) + allTexts(*settingsWindow), designed);
-    EXPECT_EQ(language::Msg_1, "GDT-Datei wurde erstellt.");
-    EXPECT_EQ(language::Msg_2, QString::fromUtf8("Der Pfad für Orvane.exe ist nicht korrekt.\r\n"
-                                                 "Möchten Sie ohne Orvane fortfahren?"));
+    EXPECT_EQ(modGlobal::Msg_1, "GDT-Datei wurde erstellt.");
+    EXPECT_EQ(modGlobal::Msg_2, QString::fromUtf8("Der Pfad für Orvane.exe ist nicht korrekt.\r\n"
+                                                  "Möchten Sie ohne Orvane fortfahren?"));
     EXPECT_TRUE(messages.shown().isEmpty());
 }
 
@@ -92,9 +92,9 @@ TEST_F(ChangeLanguageTest, LowerCaseMainChangesNothing)
 {
     installShippedFile();
     const QString before = allTexts(*mainWindow);
-    language::ChangeLanguage(QStringLiteral("main"), *mainWindow);
+    modGlobal::ChangeLanguage(QStringLiteral("main"), *mainWindow);
     EXPECT_EQ(allTexts(*mainWindow), before);
-    EXPECT_EQ(language::Msg_1, "");
+    EXPECT_EQ(modGlobal::Msg_1, "");
     EXPECT_TRUE(messages.shown().isEmpty());
 }
 
@@ -105,7 +105,7 @@ TEST_F(ChangeLanguageTest, NullValueInTheFileIsReportedUnderLanguage)
                                            {{QStringLiteral("mnuFile"), std::nullopt},
                                             {QStringLiteral("mnuClose"), QString()},
                                             {QStringLiteral("mnuView"), QStringLiteral("View")}}));
-    language::ChangeLanguage(QStringLiteral("Main"), *mainWindow);
+    modGlobal::ChangeLanguage(QStringLiteral("Main"), *mainWindow);
     EXPECT_EQ(textOf(*mainWindow, "mnuFile"), "");
     EXPECT_EQ(textOf(*mainWindow, "mnuClose"), "");
     EXPECT_EQ(textOf(*mainWindow, "mnuView"), "View");
@@ -148,7 +148,7 @@ TEST_F(ChangeLanguageTest, DatabaseWithoutTblComponents)
 TEST_F(ChangeLanguageTest, UnknownLanguage)
 {
     installShippedFile();
-    settings::Config.Language = QStringLiteral("Français");
+    modGlobal::Config.Language = QStringLiteral("Français");
     expectFailureUnchanged(QString::fromUtf8(" # 3265 - No column for the language 'Français'"));
 }
 

@@ -77,14 +77,14 @@ class LanguageLookup : public ::testing::Test
 protected:
     void SetUp() override
     {
-        language::Msg_1 = QStringLiteral("old message 1");
-        language::Msg_2 = QStringLiteral("old message 2");
+        modGlobal::Msg_1 = QStringLiteral("old message 1");
+        modGlobal::Msg_2 = QStringLiteral("old message 2");
     }
 
     testsupport::TempProgramFolder folder;
     testsupport::ScriptedMessages messages;
     std::unique_ptr<frmMain> mainWindow = testsupport::makeMainWindow();
-    std::unique_ptr<settings::frmSettings> settingsWindow = testsupport::makeSettingsWindow();
+    std::unique_ptr<frmSettings> settingsWindow = testsupport::makeSettingsWindow();
 };
 
 TEST_F(LanguageLookup, EveryKeyReachesItsControlAndNoOtherTextChanges)
@@ -106,9 +106,9 @@ TEST_F(LanguageLookup, EveryKeyReachesItsControlAndNoOtherTextChanges)
         }
         language::applyLanguage(QLatin1String(w.formKey), *w.window, allKeys());
         EXPECT_EQ(allTexts(*w.window), expected) << w.formKey;
-        EXPECT_EQ(language::Msg_1, w.msg1After) << w.formKey;
+        EXPECT_EQ(modGlobal::Msg_1, w.msg1After) << w.formKey;
     }
-    EXPECT_EQ(language::Msg_2, inEnglish("Msg_2"));
+    EXPECT_EQ(modGlobal::Msg_2, inEnglish("Msg_2"));
     EXPECT_TRUE(messages.shown().isEmpty());
 }
 
@@ -124,12 +124,12 @@ TEST_F(LanguageLookup, MessagesFallBackToOneEnglishTextEach)
 {
     // German rows, but none for the messages.
     language::applyLanguage(QStringLiteral("Main"), *mainWindow, {row(QStringLiteral("cmdClear"), "Felder löschen")});
-    EXPECT_EQ(language::Msg_1, kMsg1English);
-    EXPECT_EQ(language::Msg_2, kMsg2English);
+    EXPECT_EQ(modGlobal::Msg_1, kMsg1English);
+    EXPECT_EQ(modGlobal::Msg_2, kMsg2English);
 
     // Before any language is loaded the windows show the same texts.
-    language::Msg_1.clear();
-    language::Msg_2.clear();
+    modGlobal::Msg_1.clear();
+    modGlobal::Msg_2.clear();
     EXPECT_EQ(language::msg1ToShow(), kMsg1English);
     EXPECT_EQ(language::msg2ToShow(), kMsg2English);
 }
@@ -139,10 +139,10 @@ TEST_F(LanguageLookup, FirstRowOfARepeatedKeyWins)
     const LanguageRows rows = {row(QStringLiteral("cmdClear"), QStringLiteral("first")),
                                row(QStringLiteral("cmdClear"), QStringLiteral("second")),
                                nullRow(QStringLiteral("Msg_1")), row(QStringLiteral("Msg_1"), QStringLiteral("later"))};
-    EXPECT_EQ(language::Language(rows, QStringLiteral("cmdClear"), QStringLiteral("default")), "first");
+    EXPECT_EQ(modGlobal::Language(rows, QStringLiteral("cmdClear"), QStringLiteral("default")), "first");
     language::applyLanguage(QStringLiteral("Main"), *mainWindow, rows);
     EXPECT_EQ(textOf(*mainWindow, "cmdClear"), "first");
-    EXPECT_EQ(language::Msg_1, ""); // the first Msg_1 row is NULL
+    EXPECT_EQ(modGlobal::Msg_1, ""); // the first Msg_1 row is NULL
 }
 
 TEST_F(LanguageLookup, KeysCompareExactly)
@@ -150,7 +150,7 @@ TEST_F(LanguageLookup, KeysCompareExactly)
     const LanguageRows rows = {row(QStringLiteral("cmdclear"), QStringLiteral("lower case")),
                                row(QStringLiteral(" cmdClear"), QStringLiteral("blank in front")),
                                row(QStringLiteral("cmdClear'"), QStringLiteral("quote behind"))};
-    EXPECT_EQ(language::Language(rows, QStringLiteral("cmdClear"), QStringLiteral("default")), "default");
+    EXPECT_EQ(modGlobal::Language(rows, QStringLiteral("cmdClear"), QStringLiteral("default")), "default");
 }
 
 TEST_F(LanguageLookup, NullValueIsAnErrorUnderLanguageAndEmptiesTheText)
@@ -172,7 +172,7 @@ TEST_F(LanguageLookup, ZeroLengthTextIsNoError)
     const LanguageRows rows = {row(QStringLiteral("lblName"), QString()), row(QStringLiteral("Msg_2"), QString())};
     language::applyLanguage(QStringLiteral("Main"), *mainWindow, rows);
     EXPECT_EQ(textOf(*mainWindow, "lblName"), "");
-    EXPECT_EQ(language::Msg_2, "");
+    EXPECT_EQ(modGlobal::Msg_2, "");
     EXPECT_TRUE(messages.shown().isEmpty());
 }
 
@@ -184,7 +184,7 @@ TEST_F(LanguageLookup, OtherFormKeysChangeNothing)
         language::applyLanguage(key, *mainWindow, allKeys());
         language::applyLanguage(key, *settingsWindow, allKeys());
         EXPECT_EQ(allTexts(*mainWindow) + allTexts(*settingsWindow), before) << qPrintable(key);
-        EXPECT_EQ(language::Msg_1, "old message 1") << qPrintable(key);
+        EXPECT_EQ(modGlobal::Msg_1, "old message 1") << qPrintable(key);
     }
 }
 
@@ -194,7 +194,7 @@ TEST_F(LanguageLookup, MissingControlIsLeftOutButItsNullRowIsStillReported)
     bare.setObjectName(QStringLiteral("frmMain"));
     language::applyLanguage(QStringLiteral("Main"), bare, {nullRow(QStringLiteral("mnuFile"))});
     EXPECT_EQ(messages.texts(), QStringList{" # 94 - Invalid use of Null - Language"});
-    EXPECT_EQ(language::Msg_1, kMsg1English);
+    EXPECT_EQ(modGlobal::Msg_1, kMsg1English);
 }
 
 } // namespace

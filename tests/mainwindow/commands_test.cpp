@@ -94,7 +94,7 @@ TEST_F(MainWindowTest, ViewerStartsAfterTheConfirmationAndBeforeTheReArm)
 TEST_F(MainWindowTest, FailingTargetFolderMeansNoConfirmationNoViewerAndFieldsKept)
 {
     start(settingsWith(true) + "RunOrvane=1\r\nOrvanePath=/bin/true\r\n");
-    settings::Config.Path = target.path() + "/vanished/";
+    modGlobal::Config.Path = target.path() + "/vanished/";
     fillFields();
     window->findChild<QTimer*>("tmrTxtTimer")->stop();
     window->cmdCreate_Click();

@@ -10,9 +10,9 @@
 void MainWindowTest::TearDown()
 {
     window.reset();
-    settings::Config = {};
-    language::Msg_1.clear();
-    language::Msg_2.clear();
+    modGlobal::Config = {};
+    modGlobal::Msg_1.clear();
+    modGlobal::Msg_2.clear();
 }
 
 QByteArray MainWindowTest::settingsWith(bool txtImport, bool modality) const

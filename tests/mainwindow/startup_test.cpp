@@ -1,9 +1,9 @@
 #include "main_window_fixture.h"
 
 #include "platform/clock.h"
-#include "platform/twips.h"
 #include "settings/config.h"
 #include "settings/frm_settings.h"
+#include "widgets/twips.h"
 
 #include <QApplication>
 #include <QGroupBox>
@@ -69,7 +69,7 @@ TEST_F(MainWindowTest, ModalityFieldFollowsTheSettingOnlyAtStartUp)
     EXPECT_TRUE(field("txtModality")->isVisibleTo(window.get()));
     EXPECT_TRUE(control<QLabel>("lblModality")->isVisibleTo(window.get()));
     fillFields();
-    settings::Config.Modality = false; // switched off in the settings window during the run
+    modGlobal::Config.Modality = false; // switched off in the settings window during the run
     window->cmdCreate_Click();
     EXPECT_FALSE(requestBytes().contains("6335")) << "the filled field is not written";
     EXPECT_TRUE(field("txtModality")->isVisibleTo(window.get()));
@@ -78,7 +78,7 @@ TEST_F(MainWindowTest, ModalityFieldFollowsTheSettingOnlyAtStartUp)
     start(settingsWith(false, false));
     EXPECT_FALSE(field("txtModality")->isVisibleTo(window.get()));
     EXPECT_FALSE(control<QLabel>("lblModality")->isVisibleTo(window.get()));
-    settings::Config.Modality = true;
+    modGlobal::Config.Modality = true;
     EXPECT_FALSE(field("txtModality")->isVisibleTo(window.get()));
 }
 
@@ -128,7 +128,7 @@ TEST_F(MainWindowTest, FailedStartUpKeepsTheDesignedWindowAndReportsIt)
     EXPECT_TRUE(importTimerActive());
     EXPECT_EQ(control<QComboBox>("cboGender")->count(), 0);
     EXPECT_EQ(control<QPushButton>("cmdCreate")->text(), "Erstelle GDT");
-    EXPECT_EQ(settings::Config.Language, "");
+    EXPECT_EQ(modGlobal::Config.Language, "");
 
     // Without settings the request would go to the start folder: none is written.
     const QStringList inStartFolder = QDir::current().entryList({"*.gdt"});
@@ -161,10 +161,10 @@ TEST_F(MainWindowTest, ControlsStandWhereDesignedInTheDesignedFont)
         {"txtContent", {240, 4320, 8175, 5175}}};
     for (const auto& [name, twips] : places) {
         EXPECT_EQ(control<QWidget>(name)->geometry(),
-                  platform::twipsRect(twips.x(), twips.y(), twips.width(), twips.height(), window.get()))
+                  widgets::twipsRect(twips.x(), twips.y(), twips.width(), twips.height(), window.get()))
             << name;
     }
-    EXPECT_EQ(window->centralWidget()->width(), platform::twipsToPixels(8610, window.get()));
+    EXPECT_EQ(window->centralWidget()->width(), widgets::twipsToPixels(8610, window.get()));
     const QFont font = field("txtID")->font();
     EXPECT_EQ(font.family(), "Arial");
     EXPECT_DOUBLE_EQ(font.pointSizeF(), 9.75);
@@ -175,7 +175,7 @@ TEST_F(MainWindowTest, ControlsStandWhereDesignedInTheDesignedFont)
 TEST_F(MainWindowTest, EveryTextBoxOfBothWindowsTakesTextBeyond32767Characters)
 {
     start(settingsWith(false));
-    settings::frmSettings settingsWindow;
+    frmSettings settingsWindow;
     const QString text(40000, 'x');
     const std::pair<QWidget*, qsizetype> windows[] = {{window.get(), 9}, {&settingsWindow, 3}};
     for (const auto& [each, boxes] : windows) {

@@ -15,8 +15,8 @@ namespace {
 class SettingsFileTest : public ::testing::Test
 {
 protected:
-    void SetUp() override { settings::Config = {}; }
-    void TearDown() override { settings::Config = {}; }
+    void SetUp() override { modGlobal::Config = {}; }
+    void TearDown() override { modGlobal::Config = {}; }
 
     testsupport::TempProgramFolder folder;
     testsupport::ScriptedMessages messages;
@@ -24,13 +24,13 @@ protected:
 
 TEST_F(SettingsFileTest, WithoutAFileTheDefaultsApplyAndNothingIsCreated)
 {
-    settings::LoadConfig();
-    EXPECT_EQ(settings::Config.Path, "");
-    EXPECT_EQ(settings::Config.OrvanePath, "");
-    EXPECT_FALSE(settings::Config.RunOrvane);
-    EXPECT_FALSE(settings::Config.TxtImport);
-    EXPECT_EQ(settings::Config.Language, "English");
-    EXPECT_FALSE(settings::Config.Modality);
+    modGlobal::LoadConfig();
+    EXPECT_EQ(modGlobal::Config.Path, "");
+    EXPECT_EQ(modGlobal::Config.OrvanePath, "");
+    EXPECT_FALSE(modGlobal::Config.RunOrvane);
+    EXPECT_FALSE(modGlobal::Config.TxtImport);
+    EXPECT_EQ(modGlobal::Config.Language, "English");
+    EXPECT_FALSE(modGlobal::Config.Modality);
     EXPECT_TRUE(messages.shown().isEmpty());
     EXPECT_FALSE(QFile::exists(settings::settingsFilePath()));
 }
@@ -49,15 +49,15 @@ TEST_F(SettingsFileTest, SwitchesReadNumbersAsBasicDoesAndTrueFalseInAnyCase)
 
 TEST_F(SettingsFileTest, BadSwitchStopsTheLoadThereAndIsReported)
 {
-    settings::Config.Language = "before";
+    modGlobal::Config.Language = "before";
     folder.write("Settings.ini", "[Lumvik]\r\nPath=/srv/gdt/\r\nOrvanePath=/opt/o\r\nRunOrvane=\r\n"
                                  "TxtImport=1\r\nLanguage=Deutsch\r\nModality=1\r\n");
-    settings::LoadConfig();
-    EXPECT_EQ(settings::Config.Path, "/srv/gdt/");
-    EXPECT_EQ(settings::Config.OrvanePath, "/opt/o");
-    EXPECT_FALSE(settings::Config.TxtImport);
-    EXPECT_EQ(settings::Config.Language, "before");
-    EXPECT_FALSE(settings::Config.Modality);
+    modGlobal::LoadConfig();
+    EXPECT_EQ(modGlobal::Config.Path, "/srv/gdt/");
+    EXPECT_EQ(modGlobal::Config.OrvanePath, "/opt/o");
+    EXPECT_FALSE(modGlobal::Config.TxtImport);
+    EXPECT_EQ(modGlobal::Config.Language, "before");
+    EXPECT_FALSE(modGlobal::Config.Modality);
     EXPECT_EQ(messages.texts(), QStringList{" # 13 - Type mismatch - LoadConfig"});
 }
 
@@ -67,12 +67,12 @@ TEST_F(SettingsFileTest, EverySavedValueIsReadBackWhole)
     const QString values[] = {QString(255, 'p'), QString(256, 'p'), QString(311, 'p'), QString(40000, 'p'),
                               " /srv/gdt/ ",     "\"/opt/viewer\"", "'Deutsch'",       "\""};
     for (const QString& value : values) {
-        const settings::ConfigRecord saved{value, value, true, true, value, true};
-        settings::Config = saved;
-        settings::SaveConfig();
-        settings::Config = {};
-        settings::LoadConfig();
-        EXPECT_TRUE(settings::Config == saved) << value.left(20).toStdString() << " of " << value.size();
+        const modGlobal::ConfigRecord saved{value, value, true, true, value, true};
+        modGlobal::Config = saved;
+        modGlobal::SaveConfig();
+        modGlobal::Config = {};
+        modGlobal::LoadConfig();
+        EXPECT_TRUE(modGlobal::Config == saved) << value.left(20).toStdString() << " of " << value.size();
     }
     EXPECT_TRUE(messages.shown().isEmpty());
 }
@@ -82,11 +82,11 @@ TEST_F(SettingsFileTest, ByteOrderMarkIsNoPartOfTheFileWhichIsUtf8AndKeepsItsMar
     const QByteArray mark = "\xEF\xBB\xBF";
     folder.write("Settings.ini", mark + "[Lumvik]\r\nPath=/srv/\xC3\x9C"
                                         "berweisungen/\r\nLanguage=Deutsch\r\n");
-    settings::LoadConfig();
-    EXPECT_EQ(settings::Config.Path, QString::fromUtf8("/srv/Überweisungen/"));
-    EXPECT_EQ(settings::Config.Language, "Deutsch");
-    settings::Config.Language = QString::fromUtf8("Español");
-    settings::SaveConfig();
+    modGlobal::LoadConfig();
+    EXPECT_EQ(modGlobal::Config.Path, QString::fromUtf8("/srv/Überweisungen/"));
+    EXPECT_EQ(modGlobal::Config.Language, "Deutsch");
+    modGlobal::Config.Language = QString::fromUtf8("Español");
+    modGlobal::SaveConfig();
     EXPECT_EQ(folder.read("Settings.ini"), mark + "[Lumvik]\r\nPath=/srv/\xC3\x9C"
                                                   "berweisungen/\r\nLanguage=Espa\xC3\xB1ol\r\nOrvanePath=\r\n"
                                                   "RunOrvane=0\r\nTxtImport=0\r\nModality=0\r\n");
@@ -94,24 +94,24 @@ TEST_F(SettingsFileTest, ByteOrderMarkIsNoPartOfTheFileWhichIsUtf8AndKeepsItsMar
 
 TEST_F(SettingsFileTest, FirstSaveWritesTheWholeFileFromScratch)
 {
-    settings::Config = {"/srv/gdt/", QString::fromUtf8("/opt/Orvane/bin/orvane"), true, false, "Deutsch", false};
-    settings::SaveConfig();
+    modGlobal::Config = {"/srv/gdt/", QString::fromUtf8("/opt/Orvane/bin/orvane"), true, false, "Deutsch", false};
+    modGlobal::SaveConfig();
     EXPECT_EQ(folder.read("Settings.ini"),
               QByteArray("[Lumvik]\r\nPath=/srv/gdt/\r\nOrvanePath=/opt/Orvane/bin/orvane\r\n"
                          "RunOrvane=1\r\nTxtImport=0\r\nLanguage=Deutsch\r\nModality=0\r\n"));
-    settings::Config = {};
-    settings::LoadConfig();
-    EXPECT_EQ(settings::Config.OrvanePath, "/opt/Orvane/bin/orvane");
-    EXPECT_TRUE(settings::Config.RunOrvane);
-    EXPECT_EQ(settings::Config.Language, "Deutsch");
+    modGlobal::Config = {};
+    modGlobal::LoadConfig();
+    EXPECT_EQ(modGlobal::Config.OrvanePath, "/opt/Orvane/bin/orvane");
+    EXPECT_TRUE(modGlobal::Config.RunOrvane);
+    EXPECT_EQ(modGlobal::Config.Language, "Deutsch");
 }
 
 TEST_F(SettingsFileTest, SaveKeepsForeignContentAndKeysInOtherCase)
 {
     folder.write("Settings.ini",
                  "; written by hand\n[Lumvik]\r\npath=old\r\nFavourite=blue\r\n\r\n[Device]\r\nPort=3\r\n");
-    settings::Config = {"/new/", "", false, true, QString::fromUtf8("Español"), true};
-    settings::SaveConfig();
+    modGlobal::Config = {"/new/", "", false, true, QString::fromUtf8("Español"), true};
+    modGlobal::SaveConfig();
     EXPECT_EQ(folder.read("Settings.ini"),
               QByteArray("; written by hand\n[Lumvik]\r\npath=/new/\r\nFavourite=blue\r\nOrvanePath=\r\nRunOrvane=0\r\n"
                          "TxtImport=1\r\nLanguage=Espa\xC3\xB1ol\r\nModality=1\r\n\r\n[Device]\r\nPort=3\r\n"));
@@ -121,10 +121,10 @@ TEST_F(SettingsFileTest, SaveThatFailsHalfwayLeavesTheOldFileByteForByte)
 {
     const QByteArray before = "; by hand\r\n[Lumvik]\r\nPath=/srv/old/\r\nLanguage=Deutsch\r\n[Device]\r\nPort=3\r\n";
     folder.write("Settings.ini", before);
-    settings::Config = {"/srv/" + QString(3000, 'n') + '/', "", false, false, "English", false};
+    modGlobal::Config = {"/srv/" + QString(3000, 'n') + '/', "", false, false, "English", false};
     {
         const testsupport::ScopedFileSizeLimit diskFullAfter(1000); // the new file stops partway
-        settings::SaveConfig();
+        modGlobal::SaveConfig();
     }
 
     EXPECT_EQ(folder.read("Settings.ini"), before);
@@ -137,18 +137,18 @@ TEST_F(SettingsFileTest, SettingsIniThatCannotBeReadIsReportedOnSaveAndLoad)
 {
     // A folder where Settings.ini should be makes every read and write fail, even for root.
     QDir(folder.path()).mkdir("Settings.ini");
-    settings::SaveConfig();
-    settings::LoadConfig();
+    modGlobal::SaveConfig();
+    modGlobal::LoadConfig();
     ASSERT_EQ(messages.shown().size(), 2);
     EXPECT_TRUE(messages.texts()[0].endsWith(" - SaveConfig"));
     EXPECT_TRUE(messages.texts()[1].endsWith(" - LoadConfig"));
-    EXPECT_EQ(settings::Config.Language, "") << "a load that failed at the first key changes nothing";
+    EXPECT_EQ(modGlobal::Config.Language, "") << "a load that failed at the first key changes nothing";
 }
 
 TEST_F(SettingsFileTest, ValueWithALineBreakCannotInjectKeys)
 {
-    settings::Config = {"/srv/gdt/", "/opt/viewer\r\nRunOrvane=1", false, false, "English", false};
-    settings::SaveConfig();
+    modGlobal::Config = {"/srv/gdt/", "/opt/viewer\r\nRunOrvane=1", false, false, "English", false};
+    modGlobal::SaveConfig();
     EXPECT_EQ(folder.read("Settings.ini"), QByteArray("[Lumvik]\r\nPath=/srv/gdt/\r\n"));
     ASSERT_EQ(messages.shown().size(), 1);
     EXPECT_TRUE(messages.texts()[0].endsWith(" - SaveConfig")) << qPrintable(messages.texts()[0]);
@@ -157,7 +157,7 @@ TEST_F(SettingsFileTest, ValueWithALineBreakCannotInjectKeys)
 TEST_F(SettingsFileTest, UnwritableProgramFolderIsReportedUnderSaveConfig)
 {
     platform::ScopedProgramFolder unwritable("/proc/self");
-    settings::SaveConfig();
+    modGlobal::SaveConfig();
     ASSERT_EQ(messages.shown().size(), 1);
     const QStringList lines = messages.texts()[0].split('\n');
     EXPECT_TRUE(lines[0].endsWith(" - SaveConfig")) << qPrintable(lines[0]);

@@ -7,7 +7,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-using settings::Config;
+using modGlobal::Config;
 
 namespace {
 

@@ -24,9 +24,9 @@ class SettingsWindowTest : public ::testing::Test
 protected:
     SettingsWindowTest()
     {
-        settings::Config = {};
-        settings::Config.Language = QStringLiteral("English");
-        language::Msg_2.clear();
+        modGlobal::Config = {};
+        modGlobal::Config.Language = QStringLiteral("English");
+        modGlobal::Msg_2.clear();
         QFile::copy(QStringLiteral(LUMVIK_BINARY_DIR "/bin/Language.mdb"),
                     folder.filePath(QStringLiteral("Language.mdb")));
     }
@@ -41,9 +41,9 @@ protected:
     }
 
     // Builds the window from the current Config, shown but not modal, so no test blocks on it.
-    settings::frmSettings& open()
+    frmSettings& open()
     {
-        window = std::make_unique<settings::frmSettings>();
+        window = std::make_unique<frmSettings>();
         window->show();
         return *window;
     }
@@ -78,5 +78,5 @@ protected:
     QString allowedWarning; // the end of a warning text a test expects, e.g. " - ChangeLanguage"
     testsupport::ScriptedMessages messages;
     testsupport::ScriptedDialogs dialogs;
-    std::unique_ptr<settings::frmSettings> window;
+    std::unique_ptr<frmSettings> window;
 };

@@ -11,14 +11,14 @@
 #include <QPushButton>
 #include <QTimer>
 
-using settings::Config;
+using modGlobal::Config;
 
 namespace {
 
 struct LoadCase
 {
     const char* name;
-    settings::ConfigRecord record;
+    modGlobal::ConfigRecord record;
 };
 
 void PrintTo(const LoadCase& row, std::ostream* out)
@@ -32,7 +32,7 @@ class LoadTest : public SettingsWindowTest, public ::testing::WithParamInterface
 
 TEST_P(LoadTest, ShowsConfigAndChangesNothingInIt)
 {
-    const settings::ConfigRecord& before = GetParam().record;
+    const modGlobal::ConfigRecord& before = GetParam().record;
     Config = before;
     if (before.Language != QStringLiteral("Deutsch") && before.Language != QStringLiteral("English"))
         allowedWarning = QStringLiteral(" - ChangeLanguage"); // Language.mdb has no column for it
@@ -136,7 +136,7 @@ TEST_F(SettingsWindowTest, MenuCommandBuildsAModalWindowAnewForEachOpening)
     for (const QString& path : {QStringLiteral("/first/"), QStringLiteral("/second/")}) {
         Config.Path = path;
         cancelWhenShown();
-        settings::showSettingsWindow(&owner);
+        frmSettings::showModal(&owner);
     }
     EXPECT_EQ(pathsShown, (QStringList{QStringLiteral("/first/"), QStringLiteral("/second/")}));
     ASSERT_EQ(opened.size(), 2);

@@ -6,8 +6,8 @@
 #include <QFile>
 #include <QLineEdit>
 
+using modGlobal::Config;
 using platform::MessageAnswer;
-using settings::Config;
 
 namespace {
 
@@ -54,7 +54,7 @@ TEST_P(SaveTest, AsksOnlyForAMissingProgramAndSavesTheAnswer)
     Config.RunOrvane = row.runOrvane;
     Config.OrvanePath = programPath(row.program);
     const QString pathBefore = Config.OrvanePath;
-    language::Msg_2 = QStringLiteral("Orvane fehlt. Weiter?");
+    modGlobal::Msg_2 = QStringLiteral("Orvane fehlt. Weiter?");
     if (row.answer)
         messages.answerNext(*row.answer);
     open();
@@ -63,7 +63,7 @@ TEST_P(SaveTest, AsksOnlyForAMissingProgramAndSavesTheAnswer)
     ASSERT_EQ(messages.shown().size(), row.answer ? 1 : 0);
     if (row.answer) {
         const auto& question = messages.shown().front();
-        EXPECT_EQ(question.text, language::Msg_2);
+        EXPECT_EQ(question.text, modGlobal::Msg_2);
         EXPECT_EQ(question.caption, QStringLiteral("Lumvik"));
         EXPECT_EQ(question.icon, platform::MessageIcon::None);
         EXPECT_EQ(question.buttons, platform::MessageButtons::YesNo);
@@ -119,7 +119,7 @@ TEST_P(CloseWithoutSavingTest, LeavesTheFileAndPutsConfigBackAsItWasOpened)
     folder.write(QStringLiteral("Settings.ini"), before);
     Config = {
         QStringLiteral("/data/gdt/"), QStringLiteral("/opt/orvane"), true, true, QStringLiteral("English"), false};
-    const settings::ConfigRecord opened = Config;
+    const modGlobal::ConfigRecord opened = Config;
     open();
     // Every kind of edit: typed folder and language, a check box, and one that forgets the path.
     QTest::keyClicks(find<QLineEdit>("txtPath"), QStringLiteral("elsewhere"));

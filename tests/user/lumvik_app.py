@@ -62,7 +62,6 @@ class Lumvik:
         self.import_on = import_on
         runtime = tempfile.mkdtemp(prefix="xdg-", dir=folder.path.parent)
         self.env = dict(display.env, LC_ALL=locale, LANG=locale, XDG_RUNTIME_DIR=runtime)
-        self.env.pop("LANGUAGE", None)
         self.output = Path(runtime) / "output.txt"
         with open(self.output, "wb") as output:
             self.process = start_process([str(folder.program)], env=self.env, cwd=cwd or folder.path, umask=0o022,

@@ -3,7 +3,7 @@
 #include <QRect>
 #include <QWidget>
 
-namespace platform {
+namespace widgets {
 
 // Window layouts are designed in twips: 1440 per inch, so 15 per pixel at 96 dpi. Converting with
 // the screen's logical dpi keeps the proportions on high-dpi screens.
@@ -20,4 +20,4 @@ template <typename Control> Control* placeControl(QWidget* parent, const char* n
     return control;
 }
 
-} // namespace platform
+} // namespace widgets

@@ -1,11 +1,11 @@
-#include "settings/profile_strings.h"
+#include "platform/profile_strings.h"
 
 #include "platform/files.h"
-#include "settings/ini_document.h"
+#include "platform/ini_document.h"
 
 #include <QFile>
 
-namespace settings {
+namespace platform {
 namespace {
 
 // The file's bytes; empty when it does not exist. An existing file that cannot be read is an
@@ -16,7 +16,7 @@ QByteArray readExisting(const QString& fileName)
     if (!file.exists())
         return {};
     if (!file.open(QIODevice::ReadOnly))
-        throw platform::fileError(file, fileName);
+        throw fileError(file, fileName);
     return file.readAll();
 }
 
@@ -40,19 +40,7 @@ void WritePrivateProfileString(const QString& section, const QString& key, const
             QStringLiteral("The value of %1 contains a line break and cannot be stored").arg(key));
     IniDocument document(readExisting(fileName));
     document.setValue(section, key, value);
-    platform::replaceFileAtomically(fileName, document.bytes());
+    replaceFileAtomically(fileName, document.bytes());
 }
 
-QString ReadIniString(const QString& section, const QString& key, const QString& defaultValue, const QString& fileName,
-                      qint16 size)
-{
-    // A cut target folder would name another folder: grow the buffer until the value no longer fills it.
-    for (qsizetype capacity = qMax<qsizetype>(size, 2);; capacity *= 2) {
-        QString buffer(capacity, QLatin1Char(' '));
-        const qsizetype count = GetPrivateProfileString(section, key, defaultValue, buffer, capacity, fileName);
-        if (count < capacity - 1)
-            return buffer.left(count);
-    }
-}
-
-} // namespace settings
+} // namespace platform

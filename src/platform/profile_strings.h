@@ -2,11 +2,11 @@
 
 #include <QString>
 
-namespace settings {
+namespace platform {
 
-// The profile-string calls the settings file is read and written with, in the manner practices'
-// hand-edited INI files rely on. Both throw errors::RuntimeError when an existing file cannot be
-// read; a missing file, section or key simply gives the default.
+// The profile-string calls INI files are read and written with, in the manner practices'
+// hand-edited INI files rely on (see IniDocument). Both throw errors::RuntimeError when an
+// existing file cannot be read; a missing file, section or key simply gives the default.
 
 // Copies at most bufferSize - 1 characters of the value (or of defaultValue) into buffer and
 // returns how many it copied; bufferSize - 1 means the value may have been cut.
@@ -18,9 +18,4 @@ qsizetype GetPrivateProfileString(const QString& section, const QString& key, co
 void WritePrivateProfileString(const QString& section, const QString& key, const QString& value,
                                const QString& fileName);
 
-// The whole value of key, or defaultValue; a key with an empty value reads as empty. size is the
-// first buffer size; a value that fills it is read again with a larger one, so none is ever cut.
-QString ReadIniString(const QString& section, const QString& key, const QString& defaultValue, const QString& fileName,
-                      qint16 size);
-
-} // namespace settings
+} // namespace platform

@@ -1,4 +1,4 @@
-#include "platform/frame_look.h"
+#include "widgets/frame_look.h"
 
 #include <QApplication>
 #include <QGroupBox>
@@ -7,7 +7,7 @@
 #include <QProxyStyle>
 #include <QStyleOptionGroupBox>
 
-namespace platform {
+namespace widgets {
 namespace {
 
 // The toolkit's own look, except that a frame's border is a plain line that starts at the middle
@@ -60,4 +60,4 @@ void applyDesignedFrameLook(QGroupBox& frame)
     frame.setStyle(style);
 }
 
-} // namespace platform
+} // namespace widgets

@@ -1,10 +1,10 @@
-#include "platform/twips.h"
+#include "widgets/twips.h"
 
 #include <QWidget>
 
 #include <cmath>
 
-namespace platform {
+namespace widgets {
 
 int twipsToPixels(int twips, const QWidget* widget)
 {
@@ -17,4 +17,4 @@ QRect twipsRect(int left, int top, int width, int height, const QWidget* widget)
                  twipsToPixels(height, widget));
 }
 
-} // namespace platform
+} // namespace widgets

@@ -1,8 +1,8 @@
-#include "settings/ini_document.h"
+#include "platform/ini_document.h"
 
 #include "platform/codepage.h"
 
-namespace settings {
+namespace platform {
 namespace {
 
 const QByteArray kCrLf = QByteArrayLiteral("\r\n");
@@ -168,4 +168,4 @@ QByteArray IniDocument::bytes() const
     return out;
 }
 
-} // namespace settings
+} // namespace platform

@@ -1,41 +1,41 @@
-#include "platform/widget_presenters.h"
+#include "widgets/widget_presenters.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
 
-namespace platform {
+namespace widgets {
 
-MessageAnswer WidgetMessagePresenter::present(const MessageRequest& request)
+platform::MessageAnswer WidgetMessagePresenter::present(const platform::MessageRequest& request)
 {
     QMessageBox box(QApplication::activeWindow());
     box.setWindowTitle(request.caption);
     box.setText(request.text);
     switch (request.icon) {
-    case MessageIcon::None:
+    case platform::MessageIcon::None:
         box.setIcon(QMessageBox::NoIcon);
         break;
-    case MessageIcon::Information:
+    case platform::MessageIcon::Information:
         box.setIcon(QMessageBox::Information);
         break;
-    case MessageIcon::Stop:
+    case platform::MessageIcon::Stop:
         box.setIcon(QMessageBox::Critical);
         break;
     }
-    if (request.buttons == MessageButtons::YesNo) {
+    if (request.buttons == platform::MessageButtons::YesNo) {
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
-        box.setDefaultButton(request.defaultAnswer == MessageAnswer::No ? QMessageBox::No : QMessageBox::Yes);
+        box.setDefaultButton(request.defaultAnswer == platform::MessageAnswer::No ? QMessageBox::No : QMessageBox::Yes);
     } else {
         box.setStandardButtons(QMessageBox::Ok);
     }
     switch (box.exec()) {
     case QMessageBox::Yes:
-        return MessageAnswer::Yes;
+        return platform::MessageAnswer::Yes;
     case QMessageBox::No:
-        return MessageAnswer::No;
+        return platform::MessageAnswer::No;
     default:
-        return MessageAnswer::Ok;
+        return platform::MessageAnswer::Ok;
     }
 }
 
@@ -57,4 +57,4 @@ std::optional<QString> WidgetDialogPresenter::chooseFileToOpen(const QStringList
     return QDir::toNativeSeparators(file);
 }
 
-} // namespace platform
+} // namespace widgets

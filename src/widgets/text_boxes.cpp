@@ -1,10 +1,10 @@
-#include "platform/text_boxes.h"
+#include "widgets/text_boxes.h"
 
 #include <QLineEdit>
 
 #include <limits>
 
-namespace platform {
+namespace widgets {
 
 void liftTextLengthLimits(QWidget& window)
 {
@@ -12,4 +12,4 @@ void liftTextLengthLimits(QWidget& window)
         box->setMaxLength(std::numeric_limits<int>::max());
 }
 
-} // namespace platform
+} // namespace widgets

@@ -3,21 +3,21 @@
 #include "platform/dialogs.h"
 #include "platform/message_boxes.h"
 
-namespace platform {
+namespace widgets {
 
 // Real modal message boxes, owned by the active window.
-class WidgetMessagePresenter : public MessagePresenter
+class WidgetMessagePresenter : public platform::MessagePresenter
 {
 public:
-    MessageAnswer present(const MessageRequest& request) override;
+    platform::MessageAnswer present(const platform::MessageRequest& request) override;
 };
 
 // The toolkit's folder chooser and file-open dialog, owned by the active window.
-class WidgetDialogPresenter : public DialogPresenter
+class WidgetDialogPresenter : public platform::DialogPresenter
 {
 public:
     std::optional<QString> chooseFolder(const QString& title) override;
     std::optional<QString> chooseFileToOpen(const QStringList& nameFilters) override;
 };
 
-} // namespace platform
+} // namespace widgets

@@ -6,7 +6,7 @@
 
 #include <optional>
 
-namespace settings {
+namespace platform {
 
 // An INI file held as its raw lines, so that a write changes only the line it must and every
 // other byte (comments, blank lines, indentation, foreign sections, LF-only line ends) stays.
@@ -49,4 +49,4 @@ private:
     QList<Line> m_lines;
 };
 
-} // namespace settings
+} // namespace platform

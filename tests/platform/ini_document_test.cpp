@@ -1,10 +1,10 @@
-#include "settings/ini_document.h"
+#include "platform/ini_document.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-using settings::IniDocument;
+using platform::IniDocument;
 
 TEST(IniRead, ValuesAsHandWrittenFilesExpectThem)
 {

@@ -1,0 +1,31 @@
+#include "platform/codepage.h"
+
+#include <langinfo.h>
+
+namespace platform {
+namespace {
+
+// The charset of the user's locale (LC_CTYPE).
+bool systemCodePageIsLatin1()
+{
+    const QByteArray codeset = QByteArray(nl_langinfo(CODESET)).toUpper();
+    return codeset == "ISO-8859-1" || codeset == "ISO8859-1" || codeset == "LATIN1";
+}
+
+} // namespace
+
+QByteArray toSystemCodePage(const QString& text)
+{
+    if (systemCodePageIsLatin1())
+        return text.toLatin1();
+    return text.toUtf8();
+}
+
+QString fromSystemCodePage(const QByteArray& bytes)
+{
+    if (systemCodePageIsLatin1())
+        return QString::fromLatin1(bytes);
+    return QString::fromUtf8(bytes);
+}
+
+} // namespace platform

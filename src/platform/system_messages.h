@@ -1,0 +1,10 @@
+#pragma once
+
+namespace platform {
+
+// Makes the system's error texts (strerror, and Qt's errorString() built on it) English for the
+// rest of the run, whatever the user's locale: they end up inside error descriptions, which are
+// English. To run at start-up, after QCoreApplication has set the locale from the environment.
+void useEnglishSystemMessages();
+
+} // namespace platform

@@ -1,0 +1,13 @@
+#include "platform/system_messages.h"
+
+#include <clocale>
+
+namespace platform {
+
+// Both follow LC_MESSAGES alone, so dates, numbers and the code page keep the user's locale.
+void useEnglishSystemMessages()
+{
+    std::setlocale(LC_MESSAGES, "C");
+}
+
+} // namespace platform
