@@ -16,4 +16,12 @@ public:
 protected:
     // Inserts the plain text straight away; Qt's own paste builds it as a document of its own first.
     void insertFromMimeData(const QMimeData* source) override;
+    void focusInEvent(QFocusEvent* event) override;
+
+private:
+    // The unshaped font needs a font engine of its own, and loading one costs about a millisecond.
+    // The empty box lays out no text and looks the same in the window's font, so the box takes the
+    // unshaped one on where text can first come in: with the focus (typing, input methods,
+    // keyboard paste) or as pasted or dropped text. The program itself puts no text in the box.
+    void useUnshapedFont();
 };

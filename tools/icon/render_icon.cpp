@@ -1,9 +1,13 @@
 // lumvik-icon-renderer icon.svg output-folder size...
-// Writes output-folder/lumvik-<size>.png for each size, drawn by Qt's SVG icon engine exactly as
-// it draws the SVG icon for the window at run time.
+// Writes output-folder/lumvik-<size>.argb for each size: the icon drawn by Qt's SVG icon engine
+// exactly as it draws the SVG icon for the window at run time, as the raw 32-bit ARGB pixels that
+// Qt's X11 integration hands the window system (QImage::Format_ARGB32, row after row, in this
+// machine's byte order).
 #include <QDir>
+#include <QFile>
 #include <QGuiApplication>
 #include <QIcon>
+#include <QImage>
 #include <QPixmap>
 
 #include <cstdio>
@@ -28,11 +32,14 @@ int main(int argc, char** argv)
         return 1;
     }
     for (const int size : sizes) {
-        const QPixmap pixmap = icon.pixmap(QSize(size, size), 1.0);
-        const QString png = QStringLiteral("%1/lumvik-%2.png").arg(folder).arg(size);
-        if (pixmap.size() != QSize(size, size) || !pixmap.save(png)) {
+        const QImage image = icon.pixmap(QSize(size, size), 1.0).toImage().convertToFormat(QImage::Format_ARGB32);
+        const QString path = QStringLiteral("%1/lumvik-%2.argb").arg(folder).arg(size);
+        QFile file(path);
+        const auto bytes = reinterpret_cast<const char*>(image.constBits());
+        if (image.size() != QSize(size, size) || image.bytesPerLine() != size * 4 || !file.open(QIODevice::WriteOnly) ||
+            file.write(bytes, image.sizeInBytes()) != image.sizeInBytes() || !file.flush()) {
             std::fprintf(stderr, "cannot render %s at %d pixels into %s (Qt's SVG icon plugin, libqt6svg6, missing?)\n",
-                         qPrintable(svg), size, qPrintable(png));
+                         qPrintable(svg), size, qPrintable(path));
             return 1;
         }
     }
