@@ -18,8 +18,10 @@ corpus="$build/fuzz-language-corpus"
 findings="$build/fuzz-language-findings"
 mkdir -p "$corpus" "$findings"
 cp -f "$build/bin/Language.mdb" "$corpus/seed-shipped.mdb"
-for fixture in "$source_dir"/../shared/fixtures/access/*.mdb; do
-    [[ -f $fixture ]] && cp -f "$fixture" "$corpus/seed-$(basename "$fixture")"
+fixtures=("$source_dir"/tests/fixtures/access/*.mdb)
+[[ -f ${fixtures[0]} ]] || { echo "run-short.sh: no Access fixtures in tests/fixtures/access" >&2; exit 2; }
+for fixture in "${fixtures[@]}"; do
+    cp -f "$fixture" "$corpus/seed-$(basename "$fixture")"
 done
 
 # libmdb prints diagnostics for broken files on stderr; the fuzzer's own report stays in the log.

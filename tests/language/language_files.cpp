@@ -11,7 +11,7 @@ namespace testsupport {
 
 QString accessFixture(const QString& name)
 {
-    return QStringLiteral(LUMVIK_SOURCE_DIR "/../shared/fixtures/access/") + name;
+    return QStringLiteral(LUMVIK_SOURCE_DIR "/tests/fixtures/access/") + name;
 }
 
 QString shippedLanguageMdb()

@@ -9,7 +9,7 @@
 
 namespace testsupport {
 
-// ${LUMVIK_SOURCE_DIR}/../shared/fixtures/access/<name>
+// tests/fixtures/access/<name>: Access files made by an independent library
 QString accessFixture(const QString& name);
 // The Language.mdb the build generated beside the executable, and its text table.
 QString shippedLanguageMdb();
