@@ -3,6 +3,7 @@
 #   ./lumvik.sh start   starts Lumvik from build/bin (on a virtual display when there is none)
 #   ./lumvik.sh test    runs the whole test suite: normal build, sanitizer build, short fuzz runs
 #   ./lumvik.sh bench   prints every performance figure of the project
+#   ./lumvik.sh windows builds the Windows program, its tests (run under Wine) and its installer
 set -euo pipefail
 cd "$(dirname "$0")"
 command=${1:-start}
@@ -11,6 +12,11 @@ jobs=$(nproc)
 packages=(cmake make g++ pkg-config qt6-base-dev mdbtools-dev mdbtools libgtest-dev libbenchmark-dev
           python3 locales libqt6svg6 xvfb xauth xdotool xclip x11-utils x11-xkb-utils imagemagick clang-format fonts-liberation clang libclang-rt-14-dev)
 command -v npm >/dev/null 2>&1 || packages+=(nodejs npm)
+if [ "$command" = windows ]; then
+    # Qt's sources (dpkg-dev unpacks them), the cross compiler, Wine with ODBC and the Access
+    # stand-in for the tests, NSIS and zip for the installer and the portable folder.
+    packages+=(dpkg-dev g++-mingw-w64-x86-64-posix ninja-build wine wine64 unixodbc odbc-mdbtools nsis zip)
+fi
 
 install_missing_packages() {
     local missing=()
@@ -47,8 +53,11 @@ test)
 bench)
     scripts/run-benchmarks.sh
     ;;
+windows)
+    scripts/windows/build.sh
+    ;;
 *)
-    echo "usage: $0 [start|test|bench]" >&2
+    echo "usage: $0 [start|test|bench|windows]" >&2
     exit 2
     ;;
 esac

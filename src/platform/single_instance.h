@@ -31,8 +31,8 @@ public:
 
 private:
     QString m_path;
-    int m_fd = -1;   // open and locked while this instance holds the lock
-    int m_errno = 0; // of the failure behind Unavailable
+    qintptr m_lock = -1;    // the open, locked file (descriptor or handle) while this instance holds it
+    long m_systemError = 0; // errno or GetLastError() of the failure behind Unavailable
 };
 
 } // namespace platform

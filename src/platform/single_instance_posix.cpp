@@ -58,12 +58,12 @@ SingleInstance::SingleInstance(const QString& programFolder) : m_path(programFol
 
 SingleInstance::~SingleInstance()
 {
-    if (m_fd < 0)
+    if (m_lock < 0)
         return;
     // Removed while still locked, so that a start that opened this file meanwhile finds it gone
     // once it gets the lock, and tries again with a new file.
     ::unlink(QFile::encodeName(m_path).constData());
-    ::close(m_fd);
+    ::close(int(m_lock));
 }
 
 SingleInstance::Outcome SingleInstance::acquire()
@@ -77,7 +77,7 @@ SingleInstance::Outcome SingleInstance::acquire()
             // user's Lumvik: the folder is not free.
             if (error == EACCES && ::access(path.constData(), F_OK) == 0)
                 return Outcome::AnotherRuns;
-            m_errno = error;
+            m_systemError = error;
             return Outcome::Unavailable;
         }
         if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
@@ -85,17 +85,17 @@ SingleInstance::Outcome SingleInstance::acquire()
             ::close(fd);
             if (error == EWOULDBLOCK)
                 return Outcome::AnotherRuns;
-            m_errno = error;
+            m_systemError = error;
             return Outcome::Unavailable;
         }
         const Named named = stillNamed(fd, path, error);
         if (named == Named::Same) {
-            m_fd = fd;
+            m_lock = fd;
             return Outcome::Acquired;
         }
         ::close(fd);
         if (named == Named::Unknown) {
-            m_errno = error;
+            m_systemError = error;
             return Outcome::Unavailable;
         }
     }
@@ -105,7 +105,7 @@ errors::RuntimeError SingleInstance::unavailableError() const
 {
     const QString consequence =
         QStringLiteral("%1 (a second Lumvik started from this folder is not stopped)").arg(m_path);
-    if (m_errno == EACCES || m_errno == EROFS)
+    if (m_systemError == EACCES || m_systemError == EROFS)
         return {errors::kPermissionDenied, QStringLiteral("Permission denied: ") + consequence};
     return {errors::kPathFileAccessError, QStringLiteral("Path/File access error: ") + consequence};
 }

@@ -1,6 +1,7 @@
 #include "platform/system_messages.h"
 
 #include <clocale>
+#include <cstring>
 
 namespace platform {
 
@@ -8,6 +9,11 @@ namespace platform {
 void useEnglishSystemMessages()
 {
     std::setlocale(LC_MESSAGES, "C");
+}
+
+QString systemMessage(long code)
+{
+    return QString::fromLocal8Bit(std::strerror(int(code)));
 }
 
 } // namespace platform

@@ -1,0 +1,33 @@
+#include "platform/codepage.h"
+
+#include <windows.h>
+
+// The ANSI code page of the system (GetACP: 1252 on Western European Windows). A character the
+// code page lacks becomes the code page's default character ("?"), as the profile functions
+// and the classic file functions of Windows write it.
+
+namespace platform {
+
+QByteArray toSystemCodePage(const QString& text)
+{
+    if (text.isEmpty())
+        return {};
+    const auto wide = reinterpret_cast<const wchar_t*>(text.utf16());
+    const int size = ::WideCharToMultiByte(CP_ACP, 0, wide, int(text.size()), nullptr, 0, nullptr, nullptr);
+    QByteArray bytes(size, Qt::Uninitialized);
+    ::WideCharToMultiByte(CP_ACP, 0, wide, int(text.size()), bytes.data(), size, nullptr, nullptr);
+    return bytes;
+}
+
+QString fromSystemCodePage(const QByteArray& bytes)
+{
+    if (bytes.isEmpty())
+        return {};
+    const int size = ::MultiByteToWideChar(CP_ACP, 0, bytes.constData(), int(bytes.size()), nullptr, 0);
+    QString text(size, Qt::Uninitialized);
+    ::MultiByteToWideChar(CP_ACP, 0, bytes.constData(), int(bytes.size()), reinterpret_cast<wchar_t*>(text.data()),
+                          size);
+    return text;
+}
+
+} // namespace platform

@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# Prepares STATE (a folder of the build) for running Lumvik's Windows tests under Wine:
+#   STATE/prefix               a Wine prefix, with German Windows' short date (Wine's own locale
+#                              data give d.M.yyyy for German; Windows has dd.MM.yyyy)
+#   STATE/odbc/odbcinst.ini    mdbtools' ODBC driver registered under the Access driver's name,
+#                              through which Wine's odbc32 reads Language.mdb
+#   STATE/wine_drive_paths.so  lets that Linux-side driver open the Windows paths it is given
+# Usage: wine-prefix.sh STATE
+set -euo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+state=${1:?usage: wine-prefix.sh STATE}
+mkdir -p "$state/odbc"
+driver=$(find /usr/lib -name libmdbodbc.so -print -quit)
+[ -n "$driver" ] || { echo "mdbtools' ODBC driver (odbc-mdbtools) is not installed" >&2; exit 1; }
+cat >"$state/odbc/odbcinst.ini" <<INI
+[Microsoft Access Driver (*.mdb)]
+Description=mdbtools, standing in for the Access driver
+Driver=$driver
+INI
+: >"$state/odbc/odbc.ini"
+cc -shared -fPIC -O2 -Wall -Wextra -Werror -o "$state/wine_drive_paths.so" "$here/wine_drive_paths.c" -ldl
+
+export WINEPREFIX=$state/prefix WINEDEBUG=-all
+if [ ! -f "$WINEPREFIX/system.reg" ]; then
+    wine wineboot --init >/dev/null 2>&1
+fi
+wine reg add 'HKCU\Control Panel\International' /v sShortDate /d dd.MM.yyyy /f >/dev/null 2>&1
+wineserver --wait
