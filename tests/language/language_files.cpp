@@ -7,7 +7,25 @@
 
 #include <gtest/gtest.h>
 
+namespace language {
+void PrintTo(const LanguageRow& row, std::ostream* out)
+{
+    *out << row.key.toStdString() << " = " << (row.value ? '"' + row.value->toStdString() + '"' : "NULL");
+}
+} // namespace language
+
 namespace testsupport {
+
+errors::RuntimeError errorOf(const std::function<void()>& read)
+{
+    try {
+        read();
+    } catch (const errors::RuntimeError& error) {
+        return error;
+    }
+    ADD_FAILURE() << "no error";
+    return {0, {}};
+}
 
 QString accessFixture(const QString& name)
 {

@@ -1,11 +1,20 @@
 #pragma once
 
+#include "errors/runtime_error.h"
 #include "language/language_rows.h"
 #include "support/qstring_printer.h"
 
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
+
+#include <functional>
+#include <ostream>
+
+namespace language {
+// Lets gtest print rows that differ.
+void PrintTo(const LanguageRow& row, std::ostream* out);
+} // namespace language
 
 namespace testsupport {
 
@@ -16,6 +25,9 @@ QString shippedLanguageMdb();
 QString shippedTextTable();
 
 QByteArray readBytes(const QString& path);
+
+// Runs read and returns the error it threw; fails the test when it did not throw.
+errors::RuntimeError errorOf(const std::function<void()>& read);
 
 // Rows of a fixture's TSV (no header; \N is NULL, \r \n \t \\ are escapes) for the value
 // column at index valueColumn (1 = the first language column), in file order.

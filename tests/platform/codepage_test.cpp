@@ -19,11 +19,4 @@ TEST(CodePage437, MissingCharactersBecomeTheirBaseLetterOrAQuestionMark)
         << "half a surrogate pair";
 }
 
-TEST(SystemCodePage, IsUtf8UnderAUtf8Locale)
-{
-    const QString text = QString::fromUtf8("Ü/ß");
-    EXPECT_EQ(platform::toSystemCodePage(text), QByteArray("\xC3\x9C/\xC3\x9F"));
-    EXPECT_EQ(platform::fromSystemCodePage("\xC3\x9C/\xC3\x9F"), text);
-}
-
 } // namespace

@@ -1,36 +1,11 @@
 #include "errors/runtime_error.h"
 #include "platform/process.h"
 
-#include <QDeadlineTimer>
-#include <QFile>
 #include <QTemporaryDir>
-#include <QThread>
 
 #include <gtest/gtest.h>
 
 namespace {
-
-TEST(StartProgram, StartsExactlyThePathGivenEvenWithBlanks)
-{
-    QTemporaryDir dir;
-    QDir().mkpath(dir.filePath("Program Files/Viewer"));
-    const QString program = dir.filePath("Program Files/Viewer/viewer app");
-    const QString marker = dir.filePath("started");
-    QFile script(program);
-    ASSERT_TRUE(script.open(QIODevice::WriteOnly));
-    script.write(QString("#!/bin/sh\necho \"$#\" > '%1'\n").arg(marker).toUtf8());
-    script.close();
-    script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-
-    platform::startProgramDetached(program);
-    QDeadlineTimer deadline(10000);
-    while (!QFile::exists(marker) && !deadline.hasExpired())
-        QThread::msleep(20);
-    QThread::msleep(50);
-    QFile result(marker);
-    ASSERT_TRUE(result.open(QIODevice::ReadOnly));
-    EXPECT_EQ(result.readAll().trimmed(), "0") << "started without arguments";
-}
 
 TEST(StartProgram, PathThatNamesNoProgramIsAnError)
 {

@@ -1,0 +1,166 @@
+// readLanguageRows on files, whichever engine reads them (libmdb, or the Access ODBC driver on
+// Windows): Access files written by an independent library, the shipped Language.mdb, files made
+// by the project's writer, and files that are no database.
+
+#include "language/mdb_language_table.h"
+#include "language_files.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+using language::LanguageRows;
+using language::readLanguageRows;
+using namespace testsupport;
+
+namespace {
+
+// bytes as the file Language.mdb of a fresh folder.
+class DatabaseFile
+{
+public:
+    explicit DatabaseFile(const QByteArray& bytes) : m_path(m_folder.filePath(QStringLiteral("Language.mdb")))
+    {
+        QFile file(m_path);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.flush());
+    }
+    const QString& path() const { return m_path; }
+
+private:
+    QTemporaryDir m_folder;
+    QString m_path;
+};
+
+LanguageRows rowsOfFile(const QByteArray& bytes, const QString& language)
+{
+    return readLanguageRows(DatabaseFile(bytes).path(), language);
+}
+
+errors::RuntimeError errorOfFile(const QByteArray& bytes, const QString& language = QStringLiteral("English"))
+{
+    const DatabaseFile file(bytes);
+    return errorOf([&] { (void)readLanguageRows(file.path(), language); });
+}
+
+TEST(LanguageTable, ReadsAnAccess2000FileWithIdKeyIndexesCompressionNullAndDuplicates)
+{
+    const QString file = accessFixture(QStringLiteral("access2000-id-index.mdb"));
+    const QString tsv = accessFixture(QStringLiteral("rows-access2000.tsv"));
+    const LanguageRows deutsch = readLanguageRows(file, QStringLiteral("Deutsch"));
+    EXPECT_EQ(deutsch, rowsFromTsv(tsv, 1));
+    const LanguageRows english = readLanguageRows(file, QStringLiteral("English"));
+    EXPECT_EQ(english, rowsFromTsv(tsv, 2));
+
+    // The cases the fixture was made for, spelled out.
+    ASSERT_EQ(deutsch.size(), 7);
+    EXPECT_EQ(deutsch[1].value, std::nullopt);                                    // lblName: NULL in German
+    EXPECT_EQ(english[1].value, QString());                                       // ... and zero-length in English
+    EXPECT_EQ(deutsch[2].value, QString::fromUtf8("Zeile eins\r\nZeile zwei ß")); // CR LF, ß
+    EXPECT_EQ(deutsch[3].value, QString::fromUtf8("Löschen (erste)"));            // first of two cmdClear rows
+    EXPECT_EQ(english[6].value, QString::fromUtf8("Modality ✓ €"));               // plain UTF-16, not Latin-1
+}
+
+TEST(LanguageTable, ReadsAnAccess2003FileWithAThirdLanguage)
+{
+    const QString file = accessFixture(QStringLiteral("access2003-extra-language.mdb"));
+    const QString tsv = accessFixture(QStringLiteral("rows-access2003-extra-language.tsv"));
+    EXPECT_EQ(readLanguageRows(file, QStringLiteral("Deutsch")), rowsFromTsv(tsv, 1));
+    EXPECT_EQ(readLanguageRows(file, QStringLiteral("English")), rowsFromTsv(tsv, 2));
+    EXPECT_EQ(readLanguageRows(file, QStringLiteral("Italiano")), rowsFromTsv(tsv, 3));
+    EXPECT_EQ(readLanguageRows(file, QStringLiteral("Deutsch")).at(2).value, std::nullopt); // Msg_2
+}
+
+TEST(LanguageTable, ShippedFileHoldsEveryRowOfTheTextTableInEachLanguage)
+{
+    const QStringList header = {QStringLiteral("ComponentName"), QStringLiteral("DeutschValue"),
+                                QStringLiteral("EnglishValue")};
+    const LanguageRows deutsch = readLanguageRows(shippedLanguageMdb(), QStringLiteral("Deutsch"));
+    EXPECT_EQ(deutsch, rowsFromTsv(shippedTextTable(), 1, header));
+    EXPECT_EQ(readLanguageRows(shippedLanguageMdb(), QStringLiteral("English")),
+              rowsFromTsv(shippedTextTable(), 2, header));
+    EXPECT_EQ(deutsch.size(), 16 + 9 + 2); // both key tables ("mnuSettings" once) and the messages
+}
+
+TEST(LanguageTable, ColumnAndTableNamesCompareWithoutLetterCaseLikeJet)
+{
+    const LanguageRows rows = readLanguageRows(shippedLanguageMdb(), QStringLiteral("english"));
+    EXPECT_EQ(rows.first().value, QStringLiteral("File"));
+    const QByteArray upper = makeDatabase(QStringLiteral("TBLCOMPONENTS"), {QStringLiteral("English")},
+                                          {{QStringLiteral("mnuFile"), QStringLiteral("File")}});
+    EXPECT_EQ(rowsOfFile(upper, QStringLiteral("English")).size(), 1);
+}
+
+TEST(LanguageTable, NullAndZeroLengthTextStayApart)
+{
+    const QByteArray bytes =
+        makeDatabase(QStringLiteral("tblComponents"), {QStringLiteral("Deutsch"), QStringLiteral("English")},
+                     {{QStringLiteral("a"), std::nullopt, QString()},
+                      {QStringLiteral("b"), QString(), std::nullopt},
+                      {std::nullopt, QStringLiteral("no key"), QStringLiteral("no key")},
+                      {QStringLiteral("c"), QString::fromUtf8("Größe"), QString::fromUtf8("size ✓")}});
+    const LanguageRows deutsch = rowsOfFile(bytes, QStringLiteral("Deutsch"));
+    const LanguageRows expected = {{QStringLiteral("a"), std::nullopt},
+                                   {QStringLiteral("b"), QString()},
+                                   {QStringLiteral("c"), QString::fromUtf8("Größe")}};
+    EXPECT_EQ(deutsch, expected); // a row with a NULL key can never be found, so it is left out
+    const LanguageRows english = rowsOfFile(bytes, QStringLiteral("English"));
+    EXPECT_EQ(english.at(0).value, QString());
+    EXPECT_EQ(english.at(1).value, std::nullopt);
+    EXPECT_EQ(english.at(2).value, QString::fromUtf8("size ✓"));
+}
+
+TEST(LanguageTable, LanguageWithoutColumnIsTheNoColumnError)
+{
+    for (const QString& language : {QStringLiteral("Klingon"), QString(), QStringLiteral("English ")}) {
+        const auto error = errorOf([&] { (void)readLanguageRows(shippedLanguageMdb(), language); });
+        EXPECT_EQ(error.number(), language::kItemNotFound);
+        EXPECT_TRUE(error.description().startsWith("No column for the language '" + language + "'"))
+            << qPrintable(error.description());
+    }
+}
+
+TEST(LanguageTable, CraftedLanguageNameIsOnlyEverAColumnName)
+{
+    const QString crafted = QStringLiteral("EnglishValue from tblComponents; drop table tblComponents; --");
+    EXPECT_EQ(errorOf([&] { (void)readLanguageRows(shippedLanguageMdb(), crafted); }).number(),
+              language::kItemNotFound);
+    EXPECT_EQ(readLanguageRows(shippedLanguageMdb(), QStringLiteral("English")).size(), 27);
+}
+
+TEST(LanguageTable, DatabaseWithoutTblComponents)
+{
+    const QByteArray bytes = makeDatabase(QStringLiteral("tblTexts"), {QStringLiteral("English")},
+                                          {{QStringLiteral("mnuFile"), QStringLiteral("File")}});
+    const auto error = errorOfFile(bytes);
+    EXPECT_EQ(error.number(), language::kTableNotFound);
+    EXPECT_TRUE(error.description().contains("tblComponents"));
+}
+
+TEST(LanguageTable, MissingFileIsFileNotFoundAndNoOtherFolderIsSearched)
+{
+    QTemporaryDir elsewhere;
+    ASSERT_TRUE(QFile::copy(shippedLanguageMdb(), elsewhere.filePath(QStringLiteral("Language.mdb"))));
+    // libmdb would look for a missing file in the folders of MDBPATH.
+    qputenv("MDBPATH", elsewhere.path().toLocal8Bit());
+    QTemporaryDir empty;
+    const QString missing = empty.filePath(QStringLiteral("Language.mdb"));
+    const auto error = errorOf([&] { (void)readLanguageRows(missing, QStringLiteral("English")); });
+    qunsetenv("MDBPATH");
+    EXPECT_EQ(error.number(), errors::kFileNotFound);
+    EXPECT_EQ(error.description(), "File not found: " + QDir::toNativeSeparators(missing));
+    // A folder of that name is no file either.
+    ASSERT_TRUE(QDir(empty.path()).mkdir(QStringLiteral("Language.mdb")));
+    EXPECT_EQ(errorOf([&] { (void)readLanguageRows(missing, QStringLiteral("English")); }).number(),
+              errors::kFileNotFound);
+}
+
+TEST(LanguageTable, EmptyAndTextFilesAreUnrecognizedFormats)
+{
+    EXPECT_EQ(errorOfFile({}).number(), language::kUnrecognizedFormat);
+    EXPECT_TRUE(errorOfFile({}).description().contains("empty"));
+    EXPECT_EQ(errorOfFile("ComponentName;EnglishValue\r\nmnuFile;File\r\n").number(), language::kUnrecognizedFormat);
+}
+
+} // namespace
