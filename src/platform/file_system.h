@@ -12,7 +12,7 @@
 //
 // Contract for every implementation:
 // - Paths are Qt paths ("/" separators, or native ones; absolute or relative to the working
-//   folder). A folder argument never ends in a separator unless it is a root.
+//   folder). A folder argument may end in a separator.
 // - No operation throws. Each reports a FileStatus, the system's error already sorted into what
 //   the user will read: DiskFull for a full disk or quota, the inodes or directory entries of
 //   the file system included (POSIX ENOSPC, EDQUOT; Windows ERROR_DISK_FULL,
