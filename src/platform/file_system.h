@@ -76,7 +76,8 @@ public:
     virtual FileStatus renameWithoutReplacing(const QString& from, const QString& to) = 0;
 
     // Gives the closed file from the name to, in the same folder, replacing a file at to in one
-    // step: a reader sees the old file or the new one, never neither.
+    // step: a reader sees the old file or the new one, never neither. The new file keeps the
+    // access rights of the one it replaces (a Settings.ini an administrator has restricted).
     virtual FileStatus renameReplacing(const QString& from, const QString& to) = 0;
 
     // Removes the file (not a folder) at path.

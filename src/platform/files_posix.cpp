@@ -120,7 +120,12 @@ public:
 
     FileStatus renameReplacing(const QString& from, const QString& to) override
     {
-        return okUnless(::rename(encoded(from).constData(), encoded(to).constData()) != 0);
+        const QByteArray source = encoded(from);
+        const QByteArray target = encoded(to);
+        struct stat replaced;
+        if (::stat(target.constData(), &replaced) == 0 && ::chmod(source.constData(), replaced.st_mode & 07777) != 0)
+            return lastError();
+        return okUnless(::rename(source.constData(), target.constData()) != 0);
     }
 
     FileStatus removeFile(const QString& path) override { return okUnless(::unlink(encoded(path).constData()) != 0); }
