@@ -3,9 +3,9 @@
 namespace platform {
 namespace {
 
-FileSystem*& installed()
+FileSystem*& installedFileSystem()
 {
-    static FileSystem* fileSystem = nullptr;
+    static FileSystem* fileSystem = &systemFileSystem();
     return fileSystem;
 }
 
@@ -13,9 +13,9 @@ FileSystem*& installed()
 
 FileSystem& fileSystem()
 {
-    return installed() ? *installed() : systemFileSystem();
+    return *installedFileSystem();
 }
 
-ScopedFileSystem::ScopedFileSystem(FileSystem& fileSystem) : ScopedOverride(installed(), &fileSystem) {}
+ScopedFileSystem::ScopedFileSystem(FileSystem& fileSystem) : ScopedOverride(installedFileSystem(), &fileSystem) {}
 
 } // namespace platform
