@@ -20,6 +20,17 @@ namespace {
 using platform::FileStatus;
 using Operation = testsupport::ScriptedFileSystem::Operation;
 
+QStringList entriesIn(const QString& folder)
+{
+    return QDir(folder).entryList(QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot);
+}
+
+QByteArray content(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+}
+
 class WriteNewFileTest : public ::testing::Test
 {
 protected:
@@ -41,21 +52,8 @@ TEST_F(WriteNewFileTest, AnyEntryAtTheNameCountsAsTaken)
         QDir().mkpath(dir.path());
         ASSERT_TRUE(make(path("06122026_081530.gdt"))) << what;
         EXPECT_EQ(write(), path("06122026_081530_2.gdt")) << what;
-        EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot),
-                  (QStringList{"06122026_081530.gdt", "06122026_081530_2.gdt"}))
-            << what;
+        EXPECT_EQ(entriesIn(dir.path()), (QStringList{"06122026_081530.gdt", "06122026_081530_2.gdt"})) << what;
     }
-}
-
-QStringList entries(const QString& folder)
-{
-    return QDir(folder).entryList(QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot);
-}
-
-QByteArray content(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
 }
 
 // Both writers take the same steps: bytes on the disk before the name, the folder after it.
@@ -103,11 +101,6 @@ const FailedStep kFailedSteps[] = {
     {"quota hit at the close", Operation::Close, FileStatus::failed(FileStatus::Kind::DiskFull), errors::kDiskFull, ""},
 };
 
-QString describedPath(const FailedStep& step, const QString& path)
-{
-    return path + step.description;
-}
-
 TEST_F(WriteNewFileTest, FailureAtAnyStepLeavesNothingAndSaysWhy)
 {
     std::vector<FailedStep> steps(std::begin(kFailedSteps), std::end(kFailedSteps));
@@ -121,10 +114,10 @@ TEST_F(WriteNewFileTest, FailureAtAnyStepLeavesNothingAndSaysWhy)
             ADD_FAILURE() << step.what << ": no error";
         } catch (const errors::RuntimeError& error) {
             EXPECT_EQ(error.number(), step.number) << step.what;
-            EXPECT_TRUE(error.description().endsWith(describedPath(step, path("06122026_081530.gdt"))))
+            EXPECT_TRUE(error.description().endsWith(path("06122026_081530.gdt") + step.description))
                 << step.what << ": " << qPrintable(error.description());
         }
-        EXPECT_EQ(entries(dir.path()), QStringList{}) << step.what;
+        EXPECT_EQ(entriesIn(dir.path()), QStringList{}) << step.what;
     }
 }
 
@@ -138,7 +131,7 @@ TEST_F(WriteNewFileTest, FolderThatCannotBeSyncedTakesTheNewFileAwayAgain)
     } catch (const errors::RuntimeError& error) {
         EXPECT_EQ(error.description(), "Disk full: " + dir.path() + "/");
     }
-    EXPECT_EQ(entries(dir.path()), QStringList{});
+    EXPECT_EQ(entriesIn(dir.path()), QStringList{});
 }
 
 TEST_F(WriteNewFileTest, NameTakenBetweenTheLookAndTheRenameGoesToTheNextName)
@@ -148,7 +141,7 @@ TEST_F(WriteNewFileTest, NameTakenBetweenTheLookAndTheRenameGoesToTheNextName)
     EXPECT_EQ(write(), path("06122026_081530_2.gdt"));
     EXPECT_EQ(content(path("06122026_081530.gdt")), "other") << "the other program's file stays";
     EXPECT_EQ(content(path("06122026_081530_2.gdt")), "new");
-    EXPECT_EQ(entries(dir.path()).size(), 2);
+    EXPECT_EQ(entriesIn(dir.path()).size(), 2);
 }
 
 TEST_F(WriteNewFileTest, InterruptedAndShortWritesGoOnUntilAllIsWritten)
@@ -180,11 +173,11 @@ TEST_F(WriteNewFileTest, ReplacementThatFailsKeepsTheOldFileByteForByte)
             ADD_FAILURE() << step.what << ": no error";
         } catch (const errors::RuntimeError& error) {
             EXPECT_EQ(error.number(), step.number) << step.what;
-            EXPECT_TRUE(error.description().endsWith(describedPath(step, path("Settings.ini"))))
+            EXPECT_TRUE(error.description().endsWith(path("Settings.ini") + step.description))
                 << step.what << ": " << qPrintable(error.description());
         }
         EXPECT_EQ(content(path("Settings.ini")), old) << step.what;
-        EXPECT_EQ(entries(dir.path()), QStringList{"Settings.ini"}) << step.what;
+        EXPECT_EQ(entriesIn(dir.path()), QStringList{"Settings.ini"}) << step.what;
     }
 }
 
