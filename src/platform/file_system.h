@@ -40,7 +40,8 @@ struct FileStatus
 };
 
 // A file opened for writing by createTemporaryFile. handle means something only to the
-// implementation that made it (a descriptor, a HANDLE); path is the file's full name.
+// implementation that made it (a descriptor, a HANDLE), and is -1 when no file is open; path is
+// the file's full name.
 struct OpenFile
 {
     QString path;

@@ -42,7 +42,7 @@ FileStatus okUnless(bool failed)
     return failed ? lastError() : FileStatus{};
 }
 
-// Both calls say EEXIST for an entry of any kind at the new name.
+// renameat2 and link both say EEXIST for an entry of any kind at the new name.
 FileStatus notReplacing()
 {
     return errno == EEXIST ? FileStatus::failed(FileStatus::Kind::NameTaken) : lastError();
