@@ -8,10 +8,22 @@
 
 #include <cstdio>
 
+#ifdef Q_OS_WIN
+#include <windows.h>
+
+#include <psapi.h>
+#endif
+
 namespace {
 
 long peakResidentKb()
 {
+#ifdef Q_OS_WIN
+    PROCESS_MEMORY_COUNTERS counters = {};
+    if (!::GetProcessMemoryInfo(::GetCurrentProcess(), &counters, sizeof counters))
+        return -1;
+    return long(counters.PeakWorkingSetSize / 1024);
+#else
     QFile status(QStringLiteral("/proc/self/status"));
     if (!status.open(QIODevice::ReadOnly))
         return -1;
@@ -20,6 +32,7 @@ long peakResidentKb()
             return line.mid(6).trimmed().split(' ').first().toLong();
     }
     return -1;
+#endif
 }
 
 class FirstPaintFilter : public QObject

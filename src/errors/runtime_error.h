@@ -38,4 +38,17 @@ private:
     QByteArray m_what;
 };
 
+// One factory per error number, so each number has one text. path is shown with the system's
+// separators; detail, where taken, adds what the standard text cannot know.
+RuntimeError invalidProcedureCall(const QString& detail = {});                  // 5
+RuntimeError overflow();                                                        // 6
+RuntimeError typeMismatch();                                                    // 13
+RuntimeError fileNotFound(const QString& path);                                 // 53
+RuntimeError diskFull(const QString& path);                                     // 61
+RuntimeError inputPastEndOfFile();                                              // 62
+RuntimeError permissionDenied(const QString& path, const QString& detail = {}); // 70
+RuntimeError pathFileAccessError(const QString& path, const QString& reason);   // 75
+RuntimeError pathNotFound(const QString& path);                                 // 76
+RuntimeError invalidUseOfNull();                                                // 94
+
 } // namespace errors

@@ -15,13 +15,6 @@ namespace {
 
 constexpr QFileDevice::Permissions kOwnerOnly = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
 
-errors::RuntimeError accessError(const QString& path, const QString& reason)
-{
-    return errors::RuntimeError(
-        errors::kPathFileAccessError,
-        QStringLiteral("Path/File access error: %1 (%2)").arg(QDir::toNativeSeparators(path), reason));
-}
-
 QByteArray stagedFileContent(QString text)
 {
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
@@ -42,7 +35,7 @@ void ensureImportFolder()
     if (QFileInfo(folder).isDir())
         return;
     if (!QDir().mkdir(folder, kOwnerOnly | QFileDevice::ExeOwner))
-        throw accessError(folder, QStringLiteral("cannot create the folder"));
+        throw errors::pathFileAccessError(folder, QStringLiteral("cannot create the folder"));
 }
 
 bool isImportFileName(const QString& fileName)
@@ -65,7 +58,7 @@ void deleteImportFile(const QString& path)
 {
     const QFileInfo info(path);
     if (info.exists() && !info.permissions().testFlag(QFileDevice::WriteOwner))
-        throw accessError(path, QStringLiteral("read-only file"));
+        throw errors::pathFileAccessError(path, QStringLiteral("read-only file"));
     QFile file(path);
     if (!file.remove())
         throw platform::fileError(file, path);

@@ -30,7 +30,7 @@ ImportLines::ImportLines(const QString& text)
 const QString& ImportLines::line(int number) const
 {
     if (number < 1 || number > m_lines.size())
-        throw errors::RuntimeError(errors::kInputPastEndOfFile, QStringLiteral("Input past end of file"));
+        throw errors::inputPastEndOfFile();
     return m_lines.at(number - 1);
 }
 

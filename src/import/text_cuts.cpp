@@ -10,7 +10,7 @@ namespace {
 void requireArgument(bool valid)
 {
     if (!valid)
-        throw errors::RuntimeError(errors::kInvalidProcedureCall, QStringLiteral("Invalid procedure call or argument"));
+        throw errors::invalidProcedureCall();
 }
 
 } // namespace
@@ -18,7 +18,7 @@ void requireArgument(bool valid)
 qint16 int16(qint64 value)
 {
     if (value < std::numeric_limits<qint16>::min() || value > std::numeric_limits<qint16>::max())
-        throw errors::RuntimeError(errors::kOverflow, QStringLiteral("Overflow"));
+        throw errors::overflow();
     return qint16(value);
 }
 

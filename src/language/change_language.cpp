@@ -57,9 +57,7 @@ QString Language(const language::LanguageRows& rows, const QString& componentNam
         if (row.key != componentName)
             continue;
         if (!row.value) {
-            errors::Error_Handler(
-                QStringLiteral("Language"),
-                errors::RuntimeError(errors::kInvalidUseOfNull, QStringLiteral("Invalid use of Null")));
+            errors::Error_Handler(QStringLiteral("Language"), errors::invalidUseOfNull());
             return {};
         }
         return *row.value;

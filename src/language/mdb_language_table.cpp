@@ -43,18 +43,13 @@ LanguageRows readLanguageRows(const QString& mdbPath, const QString& languageNam
 {
     const QFileInfo info(mdbPath);
     if (!info.exists() || info.isDir())
-        throw errors::RuntimeError(errors::kFileNotFound,
-                                   QStringLiteral("File not found: %1").arg(QDir::toNativeSeparators(mdbPath)));
+        throw errors::fileNotFound(mdbPath);
     QFile file(mdbPath);
     if (!file.open(QIODevice::ReadOnly))
-        throw errors::RuntimeError(errors::kPathFileAccessError,
-                                   QStringLiteral("Path/File access error: %1 (%2)")
-                                       .arg(QDir::toNativeSeparators(mdbPath), file.errorString()));
+        throw errors::pathFileAccessError(mdbPath, file.errorString());
     QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
-        throw errors::RuntimeError(errors::kPathFileAccessError,
-                                   QStringLiteral("Path/File access error: %1 (%2)")
-                                       .arg(QDir::toNativeSeparators(mdbPath), file.errorString()));
+        throw errors::pathFileAccessError(mdbPath, file.errorString());
     if (const QString problem = jetFileProblem(bytes); !problem.isEmpty())
         throw unrecognizedDatabase(mdbPath, problem);
     return readCheckedDatabase(mdbPath, std::move(bytes), languageName);

@@ -1,52 +1,92 @@
 #include "platform/files.h"
 
-#include "platform/file_system_calls.h"
+#include "platform/file_system.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <QSaveFile>
-#include <QTemporaryFile>
 
 namespace platform {
-
-using errors::RuntimeError;
-
-errors::RuntimeError diskFullError(const QString& path)
-{
-    return RuntimeError(errors::kDiskFull, QStringLiteral("Disk full: %1").arg(QDir::toNativeSeparators(path)));
-}
-
-errors::RuntimeError accessError(const QString& path, const QString& reason)
-{
-    return RuntimeError(errors::kPathFileAccessError,
-                        QStringLiteral("Path/File access error: %1 (%2)").arg(QDir::toNativeSeparators(path), reason));
-}
 
 errors::RuntimeError fileError(const QFileDevice& file, const QString& path)
 {
     switch (file.error()) {
     case QFileDevice::PermissionsError:
-        return RuntimeError(errors::kPermissionDenied,
-                            QStringLiteral("Permission denied: %1").arg(QDir::toNativeSeparators(path)));
+        return errors::permissionDenied(path);
     case QFileDevice::ResourceError:
-        return diskFullError(path);
+        return errors::diskFull(path);
     default:
-        return accessError(path, file.errorString());
+        return errors::pathFileAccessError(path, file.errorString());
     }
 }
 
 namespace {
+
+void check(const FileStatus& status, const QString& path)
+{
+    switch (status.kind) {
+    case FileStatus::Kind::Ok:
+        return;
+    case FileStatus::Kind::DiskFull:
+        throw errors::diskFull(path);
+    case FileStatus::Kind::PermissionDenied:
+        throw errors::permissionDenied(path);
+    default:
+        throw errors::pathFileAccessError(path, status.reason);
+    }
+}
+
+// A new file beside its final name that is removed again unless it is given that name: what a
+// failure at any step leaves behind is nothing. Errors name reportAs, the file the user knows.
+class TemporaryFile
+{
+public:
+    TemporaryFile(FileSystem& fileSystem, const QString& folder, const QString& stem, const QString& reportAs)
+        : m_fileSystem(fileSystem), m_reportAs(reportAs)
+    {
+        check(m_fileSystem.createTemporaryFile(folder, stem, m_file), m_reportAs);
+    }
+    ~TemporaryFile()
+    {
+        if (m_file.handle != -1)
+            m_fileSystem.closeFile(m_file);
+        if (!m_renamed)
+            m_fileSystem.removeFile(m_file.path);
+    }
+    TemporaryFile(const TemporaryFile&) = delete;
+    TemporaryFile& operator=(const TemporaryFile&) = delete;
+
+    // All of bytes, on the disk, and the file closed: only then may it take its final name.
+    void writeAndClose(const QByteArray& bytes)
+    {
+        for (QByteArrayView rest(bytes); !rest.isEmpty();) {
+            qsizetype written = 0;
+            const FileStatus status = m_fileSystem.writeSome(m_file, rest, written);
+            if (status.kind != FileStatus::Kind::Interrupted)
+                check(status, m_reportAs);
+            rest = rest.sliced(written);
+        }
+        check(m_fileSystem.flushToDisk(m_file), m_reportAs);
+        check(m_fileSystem.closeFile(m_file), m_reportAs);
+    }
+
+    const QString& path() const { return m_file.path; }
+    void renamed() { m_renamed = true; }
+
+private:
+    FileSystem& m_fileSystem;
+    QString m_reportAs;
+    OpenFile m_file;
+    bool m_renamed = false;
+};
 
 QString folderForOpening(const QString& folder)
 {
     const QString effective = folder.isEmpty() ? QDir::currentPath() : folder;
     const QFileInfo info(effective);
     if (!info.isDir())
-        throw RuntimeError(errors::kPathNotFound,
-                           QStringLiteral("Path not found: %1").arg(QDir::toNativeSeparators(effective)));
+        throw errors::pathNotFound(effective);
     if (!info.isWritable())
-        throw RuntimeError(errors::kPermissionDenied,
-                           QStringLiteral("Permission denied: %1").arg(QDir::toNativeSeparators(effective)));
+        throw errors::permissionDenied(effective);
     return effective;
 }
 
@@ -56,45 +96,41 @@ QString writeNewFileAtomically(const QString& folder, const QString& stem, const
                                const QByteArray& bytes)
 {
     const QString openableFolder = folderForOpening(folder);
+    FileSystem& files = fileSystem();
     // Errors name the file the user asked for: the temporary one is hidden and gone afterwards.
-    const QString requested = folder + stem + suffix;
-    QTemporaryFile temporary(openableFolder + QStringLiteral("/.") + stem + QStringLiteral(".XXXXXX.part"));
-    if (!temporary.open())
-        throw fileError(temporary, requested);
-    permitLikeANewFile(temporary, requested);
-    writeAndSync(temporary, bytes, requested);
+    TemporaryFile temporary(files, openableFolder, stem, folder + stem + suffix);
+    temporary.writeAndClose(bytes);
 
     for (int attempt = 1;; ++attempt) {
         const QString name =
             attempt == 1 ? stem + suffix : QStringLiteral("%1_%2%3").arg(stem).arg(attempt).arg(suffix);
         const QString target = folder + name;
-        if (nameTaken(target))
+        if (files.entryExists(target))
             continue;
-        // rename never replaces an existing entry; one created meanwhile just costs one more try.
-        if (temporary.rename(target)) {
-            temporary.setAutoRemove(false);
-            try {
-                syncFolder(openableFolder);
-            } catch (const RuntimeError&) {
-                QFile::remove(target); // not known to be on disk: the user must write it again
-                throw;
-            }
-            return target;
-        }
-        if (!nameTaken(target))
-            throw fileError(temporary, target);
+        // Never replaces an entry; one created since the look just costs one more try.
+        const FileStatus renamed = files.renameWithoutReplacing(temporary.path(), target);
+        if (renamed.kind == FileStatus::Kind::NameTaken)
+            continue;
+        check(renamed, target);
+        temporary.renamed();
+        const FileStatus synced = files.syncFolder(openableFolder);
+        if (!synced.ok())
+            files.removeFile(target); // not known to be on disk: the user must write it again
+        check(synced, openableFolder);
+        return target;
     }
 }
 
 void replaceFileAtomically(const QString& path, const QByteArray& bytes)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        throw fileError(file, path);
-    // commit() ignores a failure of its own final flush and would rename a cut file over the old
-    // one (a full disk mid-write): flush first; a file never committed is dropped.
-    if (file.write(bytes) != bytes.size() || !file.flush() || !file.commit())
-        throw fileError(file, path);
+    const QFileInfo info(path);
+    const QString folder = info.path();
+    FileSystem& files = fileSystem();
+    TemporaryFile temporary(files, folder, info.fileName(), path);
+    temporary.writeAndClose(bytes);
+    check(files.renameReplacing(temporary.path(), path), path);
+    temporary.renamed();
+    check(files.syncFolder(folder), folder);
 }
 
 } // namespace platform

@@ -19,8 +19,11 @@ namespace platform {
 QString writeNewFileAtomically(const QString& folder, const QString& stem, const QString& suffix,
                                const QByteArray& bytes);
 
-// Replaces (or creates) path with bytes so that a crash leaves either the old or the new file,
-// never a truncated one. Throws errors::RuntimeError.
+// Replaces (or creates) path with bytes the same way: a temporary file in the same folder,
+// flushed to disk, renamed over path, then the folder synced. A crash leaves either the old or
+// the new file, never a truncated one; a failure before the rename leaves the old file byte for
+// byte and no temporary file. The new file keeps the old one's permissions. Throws
+// errors::RuntimeError (61 disk full, 70 permission denied, else 75 with the system's reason).
 void replaceFileAtomically(const QString& path, const QByteArray& bytes);
 
 // The run-time error for a failed file operation on path. System error texts in it are English

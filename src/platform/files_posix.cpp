@@ -1,67 +1,159 @@
-#include "platform/file_system_calls.h"
+#include "platform/files_posix.h"
+
+#include "platform/system_messages.h"
 
 #include <QFile>
+#include <QRandomGenerator>
 
+#include <cerrno>
+#include <cstdio>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <cerrno>
-#include <cstring>
+#include <utility>
 
 namespace platform {
+
+FileStatus fileStatusOfSystemError(int error)
+{
+    switch (error) {
+    case ENOSPC:
+    case EDQUOT:
+        return FileStatus::failed(FileStatus::Kind::DiskFull);
+    case EACCES:
+    case EPERM:
+    case EROFS:
+        return FileStatus::failed(FileStatus::Kind::PermissionDenied);
+    default:
+        return FileStatus::failed(FileStatus::Kind::Failed, systemMessage(error));
+    }
+}
+
 namespace {
 
-errors::RuntimeError systemError(const QString& path, int error = errno)
+FileStatus lastError()
 {
-    if (error == ENOSPC || error == EDQUOT)
-        return diskFullError(path);
-    return accessError(path, QString::fromLocal8Bit(std::strerror(error)));
+    return fileStatusOfSystemError(errno);
 }
+
+FileStatus okUnless(bool failed)
+{
+    return failed ? lastError() : FileStatus{};
+}
+
+// renameat2 and link both say EEXIST for an entry of any kind at the new name.
+FileStatus notReplacing()
+{
+    return errno == EEXIST ? FileStatus::failed(FileStatus::Kind::NameTaken) : lastError();
+}
+
+QByteArray encoded(const QString& path)
+{
+    return QFile::encodeName(path);
+}
+
+QString uniquePart()
+{
+    static const char kLetters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+    QString part;
+    for (int i = 0; i < 6; ++i)
+        part += QLatin1Char(kLetters[QRandomGenerator::global()->bounded(int(sizeof kLetters - 1))]);
+    return part;
+}
+
+class PosixFileSystem : public FileSystem
+{
+public:
+    FileStatus createTemporaryFile(const QString& folder, const QString& stem, OpenFile& file) override
+    {
+        for (;;) {
+            const QString path =
+                folder + QStringLiteral("/.") + stem + QLatin1Char('.') + uniquePart() + QStringLiteral(".part");
+            // 0666 less the umask, as for any new file: the device reading the folder may be another user.
+            const int fd = ::open(encoded(path).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+            if (fd >= 0) {
+                file = {path, fd};
+                return {};
+            }
+            if (errno != EEXIST && errno != EINTR)
+                return lastError();
+        }
+    }
+
+    FileStatus writeSome(const OpenFile& file, QByteArrayView bytes, qsizetype& written) override
+    {
+        const ssize_t count = ::write(int(file.handle), bytes.data(), std::size_t(bytes.size()));
+        written = count > 0 ? count : 0;
+        if (count < 0 && errno == EINTR)
+            return FileStatus::failed(FileStatus::Kind::Interrupted);
+        return okUnless(count < 0);
+    }
+
+    FileStatus flushToDisk(const OpenFile& file) override { return okUnless(::fsync(int(file.handle)) != 0); }
+
+    FileStatus closeFile(OpenFile& file) override
+    {
+        const int fd = int(std::exchange(file.handle, -1));
+        // After close() the descriptor is gone even when it reports EINTR: never close it twice.
+        return okUnless(::close(fd) != 0 && errno != EINTR);
+    }
+
+    FileStatus renameWithoutReplacing(const QString& from, const QString& to) override
+    {
+        const QByteArray source = encoded(from);
+        const QByteArray target = encoded(to);
+        if (::renameat2(AT_FDCWD, source.constData(), AT_FDCWD, target.constData(), RENAME_NOREPLACE) == 0)
+            return {};
+        if (errno != EINVAL && errno != ENOSYS)
+            return notReplacing();
+        // A file system without the flag: a hard link never replaces either.
+        if (::link(source.constData(), target.constData()) != 0)
+            return notReplacing();
+        if (::unlink(source.constData()) != 0) {
+            const FileStatus failed = lastError();
+            ::unlink(target.constData());
+            return failed;
+        }
+        return {};
+    }
+
+    FileStatus renameReplacing(const QString& from, const QString& to) override
+    {
+        const QByteArray source = encoded(from);
+        const QByteArray target = encoded(to);
+        struct stat replaced;
+        if (::stat(target.constData(), &replaced) == 0 && ::chmod(source.constData(), replaced.st_mode & 07777) != 0)
+            return lastError();
+        return okUnless(::rename(source.constData(), target.constData()) != 0);
+    }
+
+    FileStatus removeFile(const QString& path) override { return okUnless(::unlink(encoded(path).constData()) != 0); }
+
+    // File systems that cannot sync a folder say EINVAL.
+    FileStatus syncFolder(const QString& folder) override
+    {
+        const int fd = ::open(encoded(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        if (fd < 0)
+            return lastError();
+        const int error = ::fsync(fd) == 0 ? 0 : errno;
+        ::close(fd);
+        return error == 0 || error == EINVAL ? FileStatus{} : fileStatusOfSystemError(error);
+    }
+
+    bool entryExists(const QString& path) override
+    {
+        struct stat entry;
+        return ::lstat(encoded(path).constData(), &entry) == 0;
+    }
+};
 
 } // namespace
 
-// 0666 less the umask, as open() would have given it.
-void permitLikeANewFile(QFileDevice& file, const QString& path)
+FileSystem& systemFileSystem()
 {
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    if (::fchmod(file.handle(), 0666 & ~mask) != 0)
-        throw systemError(path);
-}
-
-// Straight to the descriptor: Qt's buffered write loses the system's reason for a short write.
-void writeAndSync(QFileDevice& file, const QByteArray& bytes, const QString& path)
-{
-    const int fd = file.handle();
-    for (qsizetype written = 0; written < bytes.size();) {
-        const ssize_t chunk = ::write(fd, bytes.constData() + written, std::size_t(bytes.size() - written));
-        if (chunk < 0 && errno == EINTR)
-            continue;
-        if (chunk <= 0)
-            throw systemError(path);
-        written += chunk;
-    }
-    if (::fsync(fd) != 0)
-        throw systemError(path);
-}
-
-bool nameTaken(const QString& path)
-{
-    struct stat entry;
-    return ::lstat(QFile::encodeName(path).constData(), &entry) == 0;
-}
-
-// File systems that cannot sync a folder say EINVAL.
-void syncFolder(const QString& folder)
-{
-    const int fd = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0)
-        throw systemError(folder);
-    const int error = ::fsync(fd) == 0 ? 0 : errno;
-    ::close(fd);
-    if (error != 0 && error != EINVAL)
-        throw systemError(folder, error);
+    static PosixFileSystem fileSystem;
+    return fileSystem;
 }
 
 } // namespace platform

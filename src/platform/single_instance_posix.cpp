@@ -103,11 +103,10 @@ SingleInstance::Outcome SingleInstance::acquire()
 
 errors::RuntimeError SingleInstance::unavailableError() const
 {
-    const QString consequence =
-        QStringLiteral("%1 (a second Lumvik started from this folder is not stopped)").arg(m_path);
+    const QString consequence = QStringLiteral("a second Lumvik started from this folder is not stopped");
     if (m_systemError == EACCES || m_systemError == EROFS)
-        return {errors::kPermissionDenied, QStringLiteral("Permission denied: ") + consequence};
-    return {errors::kPathFileAccessError, QStringLiteral("Path/File access error: ") + consequence};
+        return errors::permissionDenied(m_path, consequence);
+    return errors::pathFileAccessError(m_path, consequence);
 }
 
 } // namespace platform

@@ -63,7 +63,7 @@ bool toSwitch(const QString& text)
         return true;
     if (trimmed.compare(QStringLiteral("False"), Qt::CaseInsensitive) == 0)
         return false;
-    throw errors::RuntimeError(errors::kTypeMismatch, QStringLiteral("Type mismatch"));
+    throw errors::typeMismatch();
 }
 
 } // namespace settings

@@ -1,6 +1,7 @@
 #include "errors/runtime_error.h"
 #include "platform/files.h"
 #include "support/qstring_printer.h"
+#include "support/scripted_file_system.h"
 
 #include <QDir>
 #include <QFile>
@@ -9,27 +10,24 @@
 #include <gtest/gtest.h>
 
 #include <cerrno>
-#include <clocale>
-#include <cstring>
+#include <functional>
 #include <string>
-#include <sys/syscall.h>
-#include <unistd.h>
 
 namespace {
-QStringList syncedPaths; // every fsync of this program, by the path of its descriptor
-} // namespace
 
-// Takes the C library's place for this program, so a test sees what was synced and in which order.
-extern "C" int fsync(int fd)
+using platform::FileStatus;
+using Operation = testsupport::ScriptedFileSystem::Operation;
+
+QStringList entriesIn(const QString& folder)
 {
-    char path[4096];
-    const ssize_t length =
-        ::readlink(QByteArray("/proc/self/fd/" + QByteArray::number(fd)).constData(), path, sizeof path);
-    syncedPaths.append(QString::fromLocal8Bit(path, length > 0 ? length : 0));
-    return int(::syscall(SYS_fsync, fd));
+    return QDir(folder).entryList(QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot);
 }
 
-namespace {
+QByteArray content(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+}
 
 class WriteNewFileTest : public ::testing::Test
 {
@@ -40,50 +38,129 @@ protected:
     QTemporaryDir dir;
 };
 
-TEST_F(WriteNewFileTest, AnyEntryAtTheNameCountsAsTaken)
+// Both writers take the same steps: bytes on the disk before the name, the folder after it.
+TEST_F(WriteNewFileTest, StepsInOrderForANewFileAndAReplacement)
 {
-    const std::pair<const char*, bool (*)(const QString&)> entries[] = {
-        {"a folder", [](const QString& at) { return QDir().mkdir(at); }},
-        {"a dangling symbolic link", [](const QString& at) { return QFile::link("/nonexistent/gdt", at); }},
-        {"a link to a folder", [](const QString& at) { return QFile::link(QDir::tempPath(), at); }},
-    };
-    for (const auto& [what, make] : entries) {
-        QDir(dir.path()).removeRecursively();
-        QDir().mkpath(dir.path());
-        ASSERT_TRUE(make(path("06122026_081530.gdt"))) << what;
-        EXPECT_EQ(write(), path("06122026_081530_2.gdt")) << what;
-        EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot),
-                  (QStringList{"06122026_081530.gdt", "06122026_081530_2.gdt"}))
-            << what;
+    const std::vector<Operation> steps = {Operation::Create, Operation::Write, Operation::Flush, Operation::Close};
+    {
+        testsupport::ScriptedFileSystem files;
+        write();
+        std::vector<Operation> expected = steps;
+        expected.insert(expected.end(), {Operation::RenameWithoutReplacing, Operation::SyncFolder});
+        EXPECT_EQ(files.operations(), expected);
+        EXPECT_EQ(files.calls().back().path, dir.path() + "/");
+    }
+    {
+        testsupport::ScriptedFileSystem files;
+        platform::replaceFileAtomically(path("Settings.ini"), "[Lumvik]\r\n");
+        std::vector<Operation> expected = steps;
+        expected.insert(expected.end(), {Operation::RenameReplacing, Operation::SyncFolder});
+        EXPECT_EQ(files.operations(), expected);
+        EXPECT_EQ(files.calls().back().path, dir.path());
+        EXPECT_EQ(content(path("Settings.ini")), "[Lumvik]\r\n");
     }
 }
 
-TEST_F(WriteNewFileTest, FolderIsSyncedAfterTheRename)
+struct FailedStep
 {
-    syncedPaths.clear();
-    write();
-    ASSERT_EQ(syncedPaths.size(), 2) << qPrintable(syncedPaths.join('\n'));
-    const QString folder = QDir(dir.path()).canonicalPath();
-    EXPECT_TRUE(syncedPaths[0].startsWith(folder + "/")) << "first the bytes, in a file of the folder";
-    EXPECT_EQ(syncedPaths[1], folder) << "then the folder that holds the new name";
+    const char* what;
+    Operation operation;
+    FileStatus status;
+    qint32 number;
+    const char* description; // after the path it names
+};
+
+const FailedStep kFailedSteps[] = {
+    {"no inode left for the temporary file", Operation::Create, FileStatus::failed(FileStatus::Kind::DiskFull),
+     errors::kDiskFull, ""},
+    {"creating refused", Operation::Create, FileStatus::failed(FileStatus::Kind::PermissionDenied),
+     errors::kPermissionDenied, ""},
+    {"disk full while writing", Operation::Write, FileStatus::failed(FileStatus::Kind::DiskFull), errors::kDiskFull,
+     ""},
+    {"i/o error while writing", Operation::Write, FileStatus::failed(FileStatus::Kind::Failed, "Input/output error"),
+     errors::kPathFileAccessError, " (Input/output error)"},
+    {"disk full at the flush", Operation::Flush, FileStatus::failed(FileStatus::Kind::DiskFull), errors::kDiskFull, ""},
+    {"quota hit at the close", Operation::Close, FileStatus::failed(FileStatus::Kind::DiskFull), errors::kDiskFull, ""},
+};
+
+TEST_F(WriteNewFileTest, FailureAtAnyStepLeavesNothingAndSaysWhy)
+{
+    std::vector<FailedStep> steps(std::begin(kFailedSteps), std::end(kFailedSteps));
+    steps.push_back({"disk full at the rename", Operation::RenameWithoutReplacing,
+                     FileStatus::failed(FileStatus::Kind::DiskFull), errors::kDiskFull, ""});
+    for (const FailedStep& step : steps) {
+        testsupport::ScriptedFileSystem files;
+        files.failNext(step.operation, step.status);
+        try {
+            write();
+            ADD_FAILURE() << step.what << ": no error";
+        } catch (const errors::RuntimeError& error) {
+            EXPECT_EQ(error.number(), step.number) << step.what;
+            EXPECT_TRUE(error.description().endsWith(path("06122026_081530.gdt") + step.description))
+                << step.what << ": " << qPrintable(error.description());
+        }
+        EXPECT_EQ(entriesIn(dir.path()), QStringList{}) << step.what;
+    }
 }
 
-TEST(SystemErrorText, EnglishUnderAGermanLocale)
+TEST_F(WriteNewFileTest, FolderThatCannotBeSyncedTakesTheNewFileAwayAgain)
 {
-    // The test can only fail where the C library speaks German (see LOCPATH in the test setup).
-    const std::string messages = std::setlocale(LC_MESSAGES, nullptr);
-    ASSERT_NE(std::setlocale(LC_MESSAGES, "de_DE.UTF-8"), nullptr) << "no German C locale";
-    const std::string german = std::strerror(ENOTDIR);
-    std::setlocale(LC_MESSAGES, messages.c_str());
-    EXPECT_NE(german, "Not a directory") << "no German system messages";
+    testsupport::ScriptedFileSystem files;
+    files.failNext(Operation::SyncFolder, FileStatus::failed(FileStatus::Kind::DiskFull));
+    try {
+        write();
+        ADD_FAILURE() << "no error";
+    } catch (const errors::RuntimeError& error) {
+        EXPECT_EQ(error.description(), "Disk full: " + dir.path() + "/");
+    }
+    EXPECT_EQ(entriesIn(dir.path()), QStringList{});
+}
 
-    QTemporaryDir dir;
-    QFile plain(dir.filePath("plain"));
-    ASSERT_TRUE(plain.open(QIODevice::WriteOnly));
-    QFile inside(dir.filePath("plain/x"));
-    EXPECT_FALSE(inside.open(QIODevice::WriteOnly));
-    EXPECT_EQ(platform::fileError(inside, inside.fileName()).description(),
-              "Path/File access error: " + inside.fileName() + " (Not a directory)");
+TEST_F(WriteNewFileTest, NameTakenBetweenTheLookAndTheRenameGoesToTheNextName)
+{
+    testsupport::ScriptedFileSystem files;
+    files.takeNameBeforeNextRename();
+    EXPECT_EQ(write(), path("06122026_081530_2.gdt"));
+    EXPECT_EQ(content(path("06122026_081530.gdt")), "other") << "the other program's file stays";
+    EXPECT_EQ(content(path("06122026_081530_2.gdt")), "new");
+    EXPECT_EQ(entriesIn(dir.path()).size(), 2);
+}
+
+TEST_F(WriteNewFileTest, InterruptedAndShortWritesGoOnUntilAllIsWritten)
+{
+    testsupport::ScriptedFileSystem files;
+    files.failNext(Operation::Write, FileStatus::failed(FileStatus::Kind::Interrupted));
+    files.shortenNextWrite(1);
+    const QByteArray bytes(5000, 'g');
+    const QString written = platform::writeNewFileAtomically(dir.path() + "/", "06122026_081530", ".gdt", bytes);
+    EXPECT_EQ(content(written), bytes);
+    const std::vector<Operation> operations = files.operations();
+    EXPECT_EQ(std::count(operations.begin(), operations.end(), Operation::Write), 3);
+}
+
+TEST_F(WriteNewFileTest, ReplacementThatFailsKeepsTheOldFileByteForByte)
+{
+    const QByteArray old = "; by hand\r\n[Lumvik]\r\nPath=/srv/old/\r\n";
+    std::vector<FailedStep> steps(std::begin(kFailedSteps), std::end(kFailedSteps));
+    steps.push_back({"refused at the rename", Operation::RenameReplacing,
+                     FileStatus::failed(FileStatus::Kind::PermissionDenied), errors::kPermissionDenied, ""});
+    for (const FailedStep& step : steps) {
+        QFile settings(path("Settings.ini"));
+        ASSERT_TRUE(settings.open(QIODevice::WriteOnly) && settings.write(old) == old.size());
+        settings.close();
+        testsupport::ScriptedFileSystem files;
+        files.failNext(step.operation, step.status);
+        try {
+            platform::replaceFileAtomically(path("Settings.ini"), "[Lumvik]\r\nPath=/srv/new/\r\n");
+            ADD_FAILURE() << step.what << ": no error";
+        } catch (const errors::RuntimeError& error) {
+            EXPECT_EQ(error.number(), step.number) << step.what;
+            EXPECT_TRUE(error.description().endsWith(path("Settings.ini") + step.description))
+                << step.what << ": " << qPrintable(error.description());
+        }
+        EXPECT_EQ(content(path("Settings.ini")), old) << step.what;
+        EXPECT_EQ(entriesIn(dir.path()), QStringList{"Settings.ini"}) << step.what;
+    }
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 #include "settings/config.h"
 #include "settings/settings_file.h"
 #include "support/file_size_limit.h"
+#include "support/scripted_file_system.h"
 #include "support/scripted_presenters.h"
 #include "support/temp_program_folder.h"
 
@@ -131,6 +132,20 @@ TEST_F(SettingsFileTest, SaveThatFailsHalfwayLeavesTheOldFileByteForByte)
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"Settings.ini"});
     ASSERT_EQ(messages.shown().size(), 1);
     EXPECT_TRUE(messages.texts()[0].endsWith(" - SaveConfig")) << qPrintable(messages.texts()[0]);
+}
+
+TEST_F(SettingsFileTest, SaveReplacesTheFileAsRequestsAreWrittenFolderSyncIncluded)
+{
+    testsupport::ScriptedFileSystem files;
+    files.failNext(testsupport::ScriptedFileSystem::Operation::SyncFolder,
+                   platform::FileStatus::failed(platform::FileStatus::Kind::DiskFull));
+    modGlobal::Config = {"/srv/gdt/", "", false, false, "English", false};
+    modGlobal::SaveConfig();
+
+    ASSERT_EQ(messages.texts(), QStringList{" # 61 - Disk full: " + folder.path() + " - SaveConfig"});
+    EXPECT_EQ(folder.read("Settings.ini"), QByteArray("[Lumvik]\r\nPath=/srv/gdt/\r\n")) << "renamed in, then stopped";
+    EXPECT_EQ(files.calls()[files.calls().size() - 2].operation,
+              testsupport::ScriptedFileSystem::Operation::RenameReplacing);
 }
 
 TEST_F(SettingsFileTest, SettingsIniThatCannotBeReadIsReportedOnSaveAndLoad)

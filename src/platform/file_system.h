@@ -1,0 +1,109 @@
+#pragma once
+
+#include "platform/scoped_override.h"
+
+#include <QByteArrayView>
+#include <QString>
+
+// The few operating-system calls that Lumvik's file writes stand on (platform/files.cpp builds
+// the new request file and the replacement of Settings.ini from them). One implementation per
+// system, picked by CMake (files_posix.cpp, files_win32.cpp); tests put a scripted one in its
+// place to reach a full disk, a refused write or a name taken at the last moment.
+//
+// Contract for every implementation:
+// - Paths are Qt paths ("/" separators, or native ones; absolute or relative to the working
+//   folder). A folder argument may end in a separator.
+// - No operation throws. Each reports a FileStatus, the system's error already sorted into what
+//   the user will read: DiskFull for a full disk or quota, the inodes or directory entries of
+//   the file system included (POSIX ENOSPC, EDQUOT; Windows ERROR_DISK_FULL,
+//   ERROR_HANDLE_DISK_FULL); PermissionDenied when the user may not do it (EACCES, EPERM, EROFS;
+//   ERROR_ACCESS_DENIED); NameTaken only where an operation says so; anything else is Failed with
+//   the system's own reason in English ("Input/output error"), whatever the user's locale.
+// - An operation that fails leaves nothing of its own behind (no half-created file).
+namespace platform {
+
+struct FileStatus
+{
+    enum class Kind {
+        Ok,
+        DiskFull,
+        PermissionDenied,
+        NameTaken,
+        Interrupted, // a write stopped by a signal before it wrote anything: try again
+        Failed,
+    };
+    Kind kind = Kind::Ok;
+    QString reason; // the system's English text; for Failed always set
+
+    bool ok() const { return kind == Kind::Ok; }
+    static FileStatus failed(Kind kind, const QString& reason = {}) { return {kind, reason}; }
+};
+
+// A file opened for writing by createTemporaryFile. handle means something only to the
+// implementation that made it (a descriptor, a HANDLE), and is -1 when no file is open; path is
+// the file's full name.
+struct OpenFile
+{
+    QString path;
+    qintptr handle = -1;
+};
+
+class FileSystem
+{
+public:
+    virtual ~FileSystem() = default;
+
+    // Creates a new, empty file in folder and opens it for writing. Its name starts with "." and
+    // stem, then some characters that make it unique, and ends in ".part", so it can never be
+    // mistaken for a finished file. It gets the permissions any new file of this user in that
+    // folder gets (readable by the device that reads the folder, which may run as another user).
+    // Not inherited by started programs. On success fills file; close it with closeFile.
+    virtual FileStatus createTemporaryFile(const QString& folder, const QString& stem, OpenFile& file) = 0;
+
+    // Writes a first part of bytes at the file's current end: Ok with written > 0 (fewer than
+    // asked is a short write; call again with the rest), Interrupted with written == 0, or an
+    // error. bytes is never empty.
+    virtual FileStatus writeSome(const OpenFile& file, QByteArrayView bytes, qsizetype& written) = 0;
+
+    // Puts the file's bytes on the disk itself (not only in the system's cache).
+    virtual FileStatus flushToDisk(const OpenFile& file) = 0;
+
+    // Closes the file; the handle is invalid afterwards whatever the outcome.
+    virtual FileStatus closeFile(OpenFile& file) = 0;
+
+    // Gives the closed file from the name to, in the same folder, only if no entry of any kind
+    // (file, folder, link, a dangling link included) stands at to: NameTaken otherwise, and from
+    // is left as it was. Atomic: no moment at which to exists half-written.
+    virtual FileStatus renameWithoutReplacing(const QString& from, const QString& to) = 0;
+
+    // Gives the closed file from the name to, in the same folder, replacing a file at to in one
+    // step: a reader sees the old file or the new one, never neither. The new file keeps the
+    // access rights of the one it replaces (a Settings.ini an administrator has restricted).
+    virtual FileStatus renameReplacing(const QString& from, const QString& to) = 0;
+
+    // Removes the file (not a folder) at path.
+    virtual FileStatus removeFile(const QString& path) = 0;
+
+    // Puts the folder's entries on the disk, so that a name just given survives a power cut.
+    // Ok without doing anything where the system or file system has no such operation (Windows:
+    // the rename itself is written through).
+    virtual FileStatus syncFolder(const QString& folder) = 0;
+
+    // Whether any entry stands at path: file, folder or link, a dangling link included.
+    virtual bool entryExists(const QString& path) = 0;
+};
+
+// The file system in use: the system's own unless a test has put another in place.
+FileSystem& fileSystem();
+
+// Puts fileSystem in place of the current one for the guard's lifetime.
+class ScopedFileSystem : public ScopedOverride<FileSystem*>
+{
+public:
+    explicit ScopedFileSystem(FileSystem& fileSystem);
+};
+
+// The system's own file system (the files_<system>.cpp file defines it).
+FileSystem& systemFileSystem();
+
+} // namespace platform

@@ -1,0 +1,167 @@
+#include "platform/file_system.h"
+
+#include "platform/system_messages.h"
+
+#include <QDir>
+#include <QRandomGenerator>
+
+#include <windows.h>
+
+#include <limits>
+
+// What Windows guarantees differently from POSIX:
+// - A file that another program holds open without sharing (an editor, a backup tool, a virus
+//   scanner looking at a file just written) cannot be renamed or removed for as long as it is
+//   held: ERROR_SHARING_VIOLATION. A scanner lets go within moments, so renames and removals are
+//   tried again for up to about a second before the error is reported.
+// - There is no folder flush: MOVEFILE_WRITE_THROUGH returns only once the rename is on the disk,
+//   so syncFolder has nothing left to do.
+// - New files get the permissions the folder's access list passes on; nothing to widen. A
+//   replaced file keeps the access list of the one it replaces (ReplaceFileW).
+// - A rename onto a name that any entry holds fails (ERROR_ALREADY_EXISTS) unless told to
+//   replace, which is what renameWithoutReplacing needs; a dangling symbolic link counts too,
+//   since GetFileAttributesW does not follow links.
+
+namespace platform {
+namespace {
+
+const wchar_t* wide(const QString& nativePath)
+{
+    return reinterpret_cast<const wchar_t*>(nativePath.utf16());
+}
+
+FileStatus statusOf(DWORD error)
+{
+    switch (error) {
+    case ERROR_DISK_FULL:
+    case ERROR_HANDLE_DISK_FULL:
+        return FileStatus::failed(FileStatus::Kind::DiskFull);
+    case ERROR_ACCESS_DENIED:
+    case ERROR_WRITE_PROTECT:
+        return FileStatus::failed(FileStatus::Kind::PermissionDenied);
+    default:
+        return FileStatus::failed(FileStatus::Kind::Failed, systemMessage(long(error)));
+    }
+}
+
+FileStatus lastError()
+{
+    return statusOf(::GetLastError());
+}
+
+bool heldByAnotherProgram(DWORD error)
+{
+    return error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION;
+}
+
+// Runs operation (a Windows call that sets the last error) until it succeeds, fails for another
+// reason than a file held by another program, or about a second has passed.
+template <typename Operation> FileStatus whenReleased(Operation operation)
+{
+    for (int attempt = 0;; ++attempt) {
+        if (operation())
+            return {};
+        const DWORD error = ::GetLastError();
+        if (!heldByAnotherProgram(error) || attempt == 20)
+            return statusOf(error);
+        ::Sleep(50);
+    }
+}
+
+HANDLE handleOf(const OpenFile& file)
+{
+    return reinterpret_cast<HANDLE>(file.handle);
+}
+
+class WindowsFileSystem final : public FileSystem
+{
+public:
+    FileStatus createTemporaryFile(const QString& folder, const QString& stem, OpenFile& file) override
+    {
+        for (;;) {
+            const QString path = QDir::toNativeSeparators(QDir(folder).filePath(
+                QStringLiteral(".%1.%2.part").arg(stem, QString::number(QRandomGenerator::global()->generate(), 36))));
+            const HANDLE created = ::CreateFileW(wide(path), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_NEW,
+                                                 FILE_ATTRIBUTE_NORMAL, nullptr);
+            if (created != INVALID_HANDLE_VALUE) {
+                file = {path, reinterpret_cast<qintptr>(created)};
+                return {};
+            }
+            if (::GetLastError() != ERROR_FILE_EXISTS)
+                return lastError();
+        }
+    }
+
+    FileStatus writeSome(const OpenFile& file, QByteArrayView bytes, qsizetype& written) override
+    {
+        const DWORD size = DWORD(qMin<qsizetype>(bytes.size(), std::numeric_limits<DWORD>::max() / 2));
+        DWORD done = 0;
+        if (!::WriteFile(handleOf(file), bytes.data(), size, &done, nullptr))
+            return lastError();
+        written = qsizetype(done);
+        return done > 0 ? FileStatus{} : FileStatus::failed(FileStatus::Kind::DiskFull);
+    }
+
+    FileStatus flushToDisk(const OpenFile& file) override
+    {
+        return ::FlushFileBuffers(handleOf(file)) ? FileStatus{} : lastError();
+    }
+
+    FileStatus closeFile(OpenFile& file) override
+    {
+        const bool closed = ::CloseHandle(handleOf(file));
+        file.handle = -1;
+        return closed ? FileStatus{} : lastError();
+    }
+
+    FileStatus renameWithoutReplacing(const QString& from, const QString& to) override
+    {
+        const QString target = QDir::toNativeSeparators(to);
+        const FileStatus moved = whenReleased(
+            [&] { return ::MoveFileExW(wide(QDir::toNativeSeparators(from)), wide(target), MOVEFILE_WRITE_THROUGH); });
+        if (!moved.ok() && entryExists(to))
+            return FileStatus::failed(FileStatus::Kind::NameTaken);
+        return moved;
+    }
+
+    // ReplaceFileW gives the new file the old one's access list and attributes; a file that is
+    // not there yet is simply moved into place.
+    FileStatus renameReplacing(const QString& from, const QString& to) override
+    {
+        const QString source = QDir::toNativeSeparators(from);
+        const QString target = QDir::toNativeSeparators(to);
+        if (!entryExists(to))
+            return renameWithoutReplacing(from, to);
+        return whenReleased([&] {
+            return ::ReplaceFileW(wide(target), wide(source), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr,
+                                  nullptr);
+        });
+    }
+
+    FileStatus removeFile(const QString& path) override
+    {
+        return whenReleased([&] { return ::DeleteFileW(wide(QDir::toNativeSeparators(path))); });
+    }
+
+    FileStatus syncFolder(const QString&) override { return {}; }
+
+    // Only a name that is certainly free counts as free: an entry this user may not even look at
+    // is taken.
+    bool entryExists(const QString& path) override
+    {
+        if (::GetFileAttributesW(wide(QDir::toNativeSeparators(path))) != INVALID_FILE_ATTRIBUTES)
+            return true;
+        const DWORD error = ::GetLastError();
+        return error != ERROR_FILE_NOT_FOUND && error != ERROR_PATH_NOT_FOUND;
+    }
+};
+
+} // namespace
+
+FileSystem& systemFileSystem()
+{
+    static WindowsFileSystem system;
+    return system;
+}
+
+} // namespace platform

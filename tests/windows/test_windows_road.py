@@ -1,0 +1,173 @@
+#!/usr/bin/env python3
+"""The Windows road, under Wine on a private X display, as a practice goes it: install Lumvik with
+its installer (silently), give it a German Settings.ini, type the README's example patient with
+the keyboard, create the request and answer the box; start it a second time; meet a missing
+target folder; install again over it; uninstall.
+
+Usage: test_windows_road.py --setup SETUP.EXE --state STATE --screenshots DIR
+STATE is a folder that wine-prefix.sh prepares here (a Wine prefix of its own, the ODBC bridge).
+"""
+
+import argparse
+import subprocess
+import sys
+import tempfile
+import time
+from pathlib import Path
+
+sys.path.insert(0, str(Path(__file__).resolve().parent.parent / "user"))
+from x_display import VirtualDisplay, start_process, stop_all, wait_until  # noqa: E402
+
+HERE = Path(__file__).resolve().parent
+MAIN_TITLE = "Lumvik Version 1.0.4"
+# Where the per-user installer puts Lumvik for Wine's user root.
+INSTALL_FOLDER = "C:\\users\\root\\AppData\\Local\\Programs\\Lumvik"
+TYPED = ["4711", "Anna", "Meier", "12.03.1980", "F", "06.12.2026", "09:30", "Dr. Berg"]
+# The README's example record, byte for byte.
+EXPECTED = b"".join(line + b"\r\n" for line in [
+    b"01380006302", b"014810000170", b"01092062", b"014921802.01", b"01330004711", b"0143101Meier",
+    b"0133102Anna", b"019310312.03.1980", b"0103110F", b"019878106.12.2026", b"014878209:30",
+    b"0174603Dr. Berg"])
+
+
+def expect_equal(actual, expected, what):
+    if actual != expected:
+        raise AssertionError(f"{what}:\n  expected {expected!r}\n  actual   {actual!r}")
+
+
+class Wine:
+    """Windows programs of one prefix on the display, with the ODBC bridge of wine-run.sh."""
+
+    def __init__(self, state, display):
+        self.state = state
+        self.display = display
+        self.env = {key: value for key, value in display.env.items() if key != "QT_QPA_PLATFORM"}
+        self.env["LANG"] = "de_DE.UTF-8"
+        self.env["LC_ALL"] = "de_DE.UTF-8"
+
+    def run(self, *args, timeout=120):
+        return subprocess.run([str(HERE / "wine-run.sh"), str(self.state), *args], env=self.env,
+                              capture_output=True, timeout=timeout)
+
+    def start(self, *args):
+        return start_process([str(HERE / "wine-run.sh"), str(self.state), *args], env=self.env,
+                             stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+
+    def unix_path(self, windows_path):
+        drive, rest = windows_path.split(":", 1)
+        return self.state / "prefix" / "dosdevices" / f"{drive.lower()}:" / rest.replace("\\", "/").lstrip("/")
+
+
+def windows_path(path):
+    return "Z:" + str(path).replace("/", "\\")
+
+
+def write_settings(folder, target):
+    # Written as Windows editors write it: the ANSI code page, CR LF.
+    text = (f"[Lumvik]\r\nPath={windows_path(target)}\\\r\nOrvanePath=\r\nRunOrvane=0\r\nTxtImport=0\r\n"
+            "Language=Deutsch\r\nModality=0\r\n")
+    (folder / "Settings.ini").write_bytes(text.encode("cp1252"))
+
+
+def wait_window(display, title, timeout=60):
+    return wait_until(lambda: (display.windows(f"^{title}$") or [None])[0], timeout, f"the window {title!r}",
+                      interval=0.2)
+
+
+def main_window_road(wine, folder, target, screenshots):
+    display = wine.display
+    lumvik = wine.start(str(folder / "Lumvik.exe"))
+    main = wait_window(display, MAIN_TITLE)
+    time.sleep(1)
+    main.focus()
+    main.screenshot(str(screenshots / "main-window-windows.png"))
+    for value in TYPED:
+        display.type(value)
+        display.key("Tab")
+    display.key("space")
+    box = wait_window(display, "Lumvik")
+    box.focus()
+    display.key("Return")
+    wait_until(lambda: not display.windows("^Lumvik$"), 20, "the confirmation to close")
+    (request,) = sorted(target.iterdir())
+    assert request.name.endswith(".gdt") and len(request.name) == len("06122026_081530.gdt"), request.name
+    expect_equal(request.read_bytes(), EXPECTED, f"bytes of {request.name}")
+
+    # A second start from the same folder ends at once, without a window of its own.
+    second = wine.run(str(folder / "Lumvik.exe"), timeout=60)
+    expect_equal(second.returncode, 0, "exit code of the second start")
+    expect_equal(len(display.windows(f"^{MAIN_TITLE}$")), 1, "main windows after the second start")
+    lumvik.terminate()
+    lumvik.wait(timeout=20)
+
+
+def missing_target_road(wine, folder, root):
+    display = wine.display
+    missing = root / "no-such-folder"
+    write_settings(folder, missing)
+    lumvik = wine.start(str(folder / "Lumvik.exe"))
+    main = wait_window(display, MAIN_TITLE)
+    time.sleep(1)
+    main.focus()
+    display.type("4711")
+    # From the ID field, the create button is the tenth stop of the focus order.
+    display.key(*["Tab"] * 8, "space")
+    warning = wait_window(display, "Warning")
+    warning.focus()
+    display.key("Return")
+    wait_until(lambda: not display.windows("^Warning$"), 20, "the warning to close")
+    log = (folder / "Logs" / "ErrorLog.log").read_bytes().decode("cp1252").splitlines()
+    expect_equal(len(log), 1, f"lines of the error log {log}")
+    assert "cmdCreate_Click" in log[0] and "no-such-folder" in log[0], log[0]
+    assert not missing.exists()
+    lumvik.terminate()
+    lumvik.wait(timeout=20)
+
+
+def road(args):
+    state = Path(args.state)
+    subprocess.run([str(HERE / "wine-prefix.sh"), str(state)], check=True)
+    screenshots = Path(args.screenshots)
+    screenshots.mkdir(parents=True, exist_ok=True)
+    with tempfile.TemporaryDirectory(prefix="lumvik-windows-road-") as root:
+        root = Path(root)
+        display = VirtualDisplay(root / "xvfb.log")
+        wine = Wine(state, display)
+        try:
+            installed = wine.run(str(Path(args.setup).resolve()), "/S")
+            expect_equal(installed.returncode, 0, "exit code of the installer")
+            folder = wine.unix_path(INSTALL_FOLDER)
+            for name in ("Lumvik.exe", "Language.mdb", "Uninstall.exe", "platforms/qwindows.dll"):
+                assert (folder / name).is_file(), f"not installed: {name}"
+            target = root / "target"
+            target.mkdir()
+            write_settings(folder, target)
+            main_window_road(wine, folder, target, screenshots)
+            missing_target_road(wine, folder, root)
+
+            # Installing again updates in place and keeps the settings; uninstalling keeps
+            # Settings.ini and the log.
+            settings = (folder / "Settings.ini").read_bytes()
+            expect_equal(wine.run(str(Path(args.setup).resolve()), "/S").returncode, 0, "exit code of the update")
+            expect_equal((folder / "Settings.ini").read_bytes(), settings, "Settings.ini after the update")
+            uninstalled = wine.run(str(folder / "Uninstall.exe"), "/S", f"_?={INSTALL_FOLDER}")
+            expect_equal(uninstalled.returncode, 0, "exit code of the uninstaller")
+            expect_equal(sorted(path.name for path in folder.iterdir()), ["Logs", "Settings.ini"],
+                         "what the uninstaller leaves")
+        except Exception:
+            display.screenshot(str(screenshots / "FAILED-windows-road.png"))
+            raise
+        finally:
+            stop_all()
+            subprocess.run(["wineserver", "-k"], env={**wine.env, "WINEPREFIX": str(state / "prefix")},
+                           check=False)
+    print("PASS windows road")
+    return 0
+
+
+if __name__ == "__main__":
+    parser = argparse.ArgumentParser()
+    parser.add_argument("--setup", required=True)
+    parser.add_argument("--state", required=True)
+    parser.add_argument("--screenshots", required=True)
+    sys.exit(road(parser.parse_args()))
