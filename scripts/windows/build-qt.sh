@@ -13,7 +13,7 @@ stamp=$prefix/.complete
 # the cache usable from any clone, wherever this script ran first.
 own_toolchain() {
     cp "$here/mingw64-toolchain.cmake" "$prefix/mingw64-toolchain.cmake"
-    sed -i -E "s|^([[:space:]]*set\(__qt_chainload_toolchain_file) \"[^\"]*\"|\1 \"$prefix/mingw64-toolchain.cmake\"|" \
+    sed -i -E "s|^([[:space:]]*set\(__qt_initially_configured_toolchain_file) \"[^\"]*\"|\1 \"$prefix/mingw64-toolchain.cmake\"|" \
         "$prefix/lib/cmake/Qt6/qt.toolchain.cmake"
 }
 if [ -f "$stamp" ]; then

@@ -2,6 +2,7 @@
 #include "language/mdb_language_table.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QStringList>
 
 #include <windows.h>
@@ -115,7 +116,8 @@ void connect(OdbcHandle& connection, const QString& path)
 {
     ::SQLSetConnectAttrW(connection.get(), SQL_ATTR_ACCESS_MODE, reinterpret_cast<SQLPOINTER>(SQL_MODE_READ_ONLY), 0);
     for (const QString& driver : kConnectionDrivers) {
-        const QString connectionString = driver + QStringLiteral(";DBQ=") + QDir::toNativeSeparators(path);
+        const QString connectionString =
+            driver + QStringLiteral(";DBQ=") + QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath());
         const SQLRETURN result = ::SQLDriverConnectW(connection.get(), nullptr, sqlText(connectionString), SQL_NTS,
                                                      nullptr, 0, nullptr, SQL_DRIVER_NOPROMPT);
         if (SQL_SUCCEEDED(result)) {

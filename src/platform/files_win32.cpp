@@ -17,7 +17,7 @@
 // - There is no folder flush: MOVEFILE_WRITE_THROUGH returns only once the rename is on the disk,
 //   so syncFolder has nothing left to do.
 // - New files get the permissions the folder's access list passes on; nothing to widen. A
-//   replaced file keeps the access list of the one it replaces (ReplaceFileW).
+//   replaced file keeps the access list of the one it replaces.
 // - A rename onto a name that any entry holds fails (ERROR_ALREADY_EXISTS) unless told to
 //   replace, which is what renameWithoutReplacing needs; a dangling symbolic link counts too,
 //   since GetFileAttributesW does not follow links.
@@ -49,23 +49,53 @@ FileStatus lastError()
     return statusOf(::GetLastError());
 }
 
-bool heldByAnotherProgram(DWORD error)
+// Windows refuses to rename over, or remove, a file another program holds open: sometimes as a
+// sharing violation, sometimes as "access denied". Which it is, only a look at the file tells.
+bool heldByAnotherProgram(DWORD error, const QString& nativePath)
 {
-    return error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION;
+    if (error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION)
+        return true;
+    if (error != ERROR_ACCESS_DENIED)
+        return false;
+    const HANDLE probe =
+        ::CreateFileW(wide(nativePath), DELETE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                      OPEN_EXISTING, FILE_FLAG_OPEN_REPARSE_POINT | FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    if (probe != INVALID_HANDLE_VALUE) {
+        ::CloseHandle(probe);
+        return false;
+    }
+    return ::GetLastError() == ERROR_SHARING_VIOLATION;
 }
 
-// Runs operation (a Windows call that sets the last error) until it succeeds, fails for another
-// reason than a file held by another program, or about a second has passed.
-template <typename Operation> FileStatus whenReleased(Operation operation)
+// Runs operation (a Windows call that sets the last error) on the file at nativePath until it
+// succeeds, fails for another reason than a file held by another program, or about a second has
+// passed. A file still held then is reported as such, not as a refusal.
+template <typename Operation> FileStatus whenReleased(const QString& nativePath, Operation operation)
 {
     for (int attempt = 0;; ++attempt) {
         if (operation())
             return {};
         const DWORD error = ::GetLastError();
-        if (!heldByAnotherProgram(error) || attempt == 20)
+        if (!heldByAnotherProgram(error, nativePath))
             return statusOf(error);
+        if (attempt == 20)
+            return statusOf(ERROR_SHARING_VIOLATION);
         ::Sleep(50);
     }
+}
+
+// Gives the file at to the discretionary access list of the file at from.
+FileStatus copyAccessList(const QString& from, const QString& to)
+{
+    DWORD size = 0;
+    ::GetFileSecurityW(wide(from), DACL_SECURITY_INFORMATION, nullptr, 0, &size);
+    if (size == 0)
+        return lastError();
+    QByteArray descriptor(qsizetype(size), Qt::Uninitialized);
+    if (!::GetFileSecurityW(wide(from), DACL_SECURITY_INFORMATION, descriptor.data(), size, &size) ||
+        !::SetFileSecurityW(wide(to), DACL_SECURITY_INFORMATION, descriptor.data()))
+        return lastError();
+    return {};
 }
 
 HANDLE handleOf(const OpenFile& file)
@@ -117,30 +147,34 @@ public:
     FileStatus renameWithoutReplacing(const QString& from, const QString& to) override
     {
         const QString target = QDir::toNativeSeparators(to);
-        const FileStatus moved = whenReleased(
-            [&] { return ::MoveFileExW(wide(QDir::toNativeSeparators(from)), wide(target), MOVEFILE_WRITE_THROUGH); });
+        const QString source = QDir::toNativeSeparators(from);
+        const FileStatus moved =
+            whenReleased(source, [&] { return ::MoveFileExW(wide(source), wide(target), MOVEFILE_WRITE_THROUGH); });
         if (!moved.ok() && entryExists(to))
             return FileStatus::failed(FileStatus::Kind::NameTaken);
         return moved;
     }
 
-    // ReplaceFileW gives the new file the old one's access list and attributes; a file that is
-    // not there yet is simply moved into place.
+    // The new file takes over the old one's access list, so that a Settings.ini an administrator
+    // has restricted stays restricted.
     FileStatus renameReplacing(const QString& from, const QString& to) override
     {
         const QString source = QDir::toNativeSeparators(from);
         const QString target = QDir::toNativeSeparators(to);
-        if (!entryExists(to))
-            return renameWithoutReplacing(from, to);
-        return whenReleased([&] {
-            return ::ReplaceFileW(wide(target), wide(source), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr,
-                                  nullptr);
+        if (entryExists(to)) {
+            const FileStatus copied = copyAccessList(target, source);
+            if (!copied.ok())
+                return copied;
+        }
+        return whenReleased(target, [&] {
+            return ::MoveFileExW(wide(source), wide(target), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
         });
     }
 
     FileStatus removeFile(const QString& path) override
     {
-        return whenReleased([&] { return ::DeleteFileW(wide(QDir::toNativeSeparators(path))); });
+        const QString native = QDir::toNativeSeparators(path);
+        return whenReleased(native, [&] { return ::DeleteFileW(wide(native)); });
     }
 
     FileStatus syncFolder(const QString&) override { return {}; }

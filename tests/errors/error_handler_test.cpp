@@ -50,9 +50,8 @@ TEST_F(ErrorHandlerTest, UnwritableLogStillShowsTheErrorAndSaysSo)
     platform::ScopedProgramFolder unwritable("/proc/self");
     errors::Error_Handler("SaveConfig", RuntimeError(70, "Permission denied"));
     ASSERT_EQ(messages.shown().size(), 1);
-    EXPECT_EQ(
-        messages.texts().first(),
-        " # 70 - Permission denied - SaveConfig\nThe error log could not be written: /proc/self/Logs/ErrorLog.log");
+    EXPECT_EQ(messages.texts().first(), " # 70 - Permission denied - SaveConfig\nThe error log could not be written: " +
+                                            QDir::toNativeSeparators("/proc/self/Logs/ErrorLog.log"));
 }
 
 TEST_F(ErrorHandlerTest, TrapReportsUnderTheProcedureNameAndEndsTheBody)

@@ -43,12 +43,12 @@ TEST(Jet4Writer, AddingALanguageColumnAddsALanguage)
                             "mnuClose\tSchließen\tClose\tChiudi\n"
                             "Msg_2\tZeile\\r\\nzwei\tline\\r\\ntwo\t\\N\n";
     const QByteArray bytes = toQByteArray(fromTextTable(tsv));
-    const auto italiano = language::readLanguageRowsFromBytes(bytes, QStringLiteral("Italiano"), QStringLiteral("x"));
+    const auto italiano = testsupport::rowsOfFile(bytes, QStringLiteral("Italiano"));
     const language::LanguageRows expected = {{QStringLiteral("mnuFile"), QStringLiteral("File")},
                                              {QStringLiteral("mnuClose"), QStringLiteral("Chiudi")},
                                              {QStringLiteral("Msg_2"), std::nullopt}};
     EXPECT_EQ(italiano, expected);
-    const auto deutsch = language::readLanguageRowsFromBytes(bytes, QStringLiteral("Deutsch"), QStringLiteral("x"));
+    const auto deutsch = testsupport::rowsOfFile(bytes, QStringLiteral("Deutsch"));
     EXPECT_EQ(deutsch.at(1).value, QString::fromUtf8("Schließen"));
     EXPECT_EQ(deutsch.at(2).value, QStringLiteral("Zeile\r\nzwei"));
 }
@@ -59,7 +59,7 @@ TEST(Jet4Writer, ManyRowsSpreadOverSeveralDataPages)
     for (int i = 0; i < 400; ++i)
         tsv += "key" + std::to_string(i) + "\t" + std::string(100, static_cast<char>('a' + i % 26)) + "\n";
     const QByteArray bytes = toQByteArray(fromTextTable(tsv));
-    const auto rows = language::readLanguageRowsFromBytes(bytes, QStringLiteral("English"), QStringLiteral("x"));
+    const auto rows = testsupport::rowsOfFile(bytes, QStringLiteral("English"));
     ASSERT_EQ(rows.size(), 400);
     EXPECT_EQ(rows.at(399).key, QStringLiteral("key399"));
 }

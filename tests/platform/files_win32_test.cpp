@@ -59,10 +59,12 @@ TEST_F(WindowsFilesTest, TakenNamesGetTheNextNumberAndNothingIsReplaced)
 {
     put(QStringLiteral("06122026_081530.gdt"), "first");
     ASSERT_TRUE(QDir(m_folder.path()).mkdir(QStringLiteral("06122026_081530_2.gdt")));
-    const HeldFile held(folder() + QStringLiteral("06122026_081530.gdt"));
-
-    const QString written =
-        platform::writeNewFileAtomically(folder(), QStringLiteral("06122026_081530"), QStringLiteral(".gdt"), "second");
+    QString written;
+    {
+        const HeldFile held(folder() + QStringLiteral("06122026_081530.gdt"));
+        written = platform::writeNewFileAtomically(folder(), QStringLiteral("06122026_081530"), QStringLiteral(".gdt"),
+                                                   "second");
+    }
     EXPECT_EQ(written, folder() + QStringLiteral("06122026_081530_3.gdt"));
     EXPECT_EQ(contentOf(written), "second");
     EXPECT_EQ(contentOf(folder() + QStringLiteral("06122026_081530.gdt")), "first");
@@ -84,8 +86,8 @@ TEST_F(WindowsFilesTest, MissingFolderIsPathNotFoundAndLeavesNothing)
 TEST_F(WindowsFilesTest, SettingsHeldOpenByAnotherProgramStayAsTheyWereAndTheReasonIsEnglish)
 {
     put(QStringLiteral("Settings.ini"), "[Lumvik]\r\nPath=D:\\GDT\\\r\n");
-    const HeldFile held(folder() + QStringLiteral("Settings.ini"));
     try {
+        const HeldFile held(folder() + QStringLiteral("Settings.ini"));
         platform::replaceFileAtomically(folder() + QStringLiteral("Settings.ini"), "[Lumvik]\r\nPath=E:\\\r\n");
         ADD_FAILURE() << "replaced a file another program holds";
     } catch (const errors::RuntimeError& error) {

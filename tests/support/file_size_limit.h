@@ -1,29 +1,25 @@
 #pragma once
 
-#include <csignal>
-#include <sys/resource.h>
+#include <memory>
 
 namespace testsupport {
 
-// While it lives, writes past `bytes` in any file fail as they do on a full disk (EFBIG instead
-// of a signal), without root or a mount.
+// While it lives, writes past `bytes` in any file of this process fail as they do on a full disk,
+// without root or a mount (POSIX: RLIMIT_FSIZE, EFBIG instead of a signal). Windows has no such
+// limit: supported() is false there, and the scripted file system stands in for a full disk.
 class ScopedFileSizeLimit
 {
 public:
-    explicit ScopedFileSizeLimit(rlim_t bytes)
-    {
-        std::signal(SIGXFSZ, SIG_IGN);
-        getrlimit(RLIMIT_FSIZE, &m_previous);
-        rlimit limited = m_previous;
-        limited.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limited);
-    }
-    ~ScopedFileSizeLimit() { setrlimit(RLIMIT_FSIZE, &m_previous); }
+    static bool supported();
+
+    explicit ScopedFileSizeLimit(long long bytes);
+    ~ScopedFileSizeLimit();
     ScopedFileSizeLimit(const ScopedFileSizeLimit&) = delete;
     ScopedFileSizeLimit& operator=(const ScopedFileSizeLimit&) = delete;
 
 private:
-    rlimit m_previous{};
+    struct Previous;
+    std::unique_ptr<Previous> m_previous;
 };
 
 } // namespace testsupport

@@ -1,5 +1,7 @@
 #include "support/temp_program_folder.h"
 
+#include "platform/codepage.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -30,7 +32,7 @@ QByteArray TempProgramFolder::read(const QString& relative) const
 QStringList TempProgramFolder::logLines() const
 {
     const QByteArray log = read(QStringLiteral("Logs/ErrorLog.log"));
-    QStringList lines = QString::fromUtf8(log).split(QStringLiteral("\r\n"));
+    QStringList lines = platform::fromSystemCodePage(log).split(QStringLiteral("\r\n"));
     if (!lines.isEmpty() && lines.last().isEmpty())
         lines.removeLast();
     return lines;

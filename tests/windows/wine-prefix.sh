@@ -5,10 +5,13 @@
 #   STATE/odbc/odbcinst.ini    mdbtools' ODBC driver registered under the Access driver's name,
 #                              through which Wine's odbc32 reads Language.mdb
 #   STATE/wine_drive_paths.so  lets that Linux-side driver open the Windows paths it is given
+#   STATE/locales              the German C locale Wine takes its regional settings from (LOCPATH)
 # Usage: wine-prefix.sh STATE
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 state=${1:?usage: wine-prefix.sh STATE}
+mkdir -p "$state"
+state=$(cd "$state" && pwd) # Wine takes absolute paths only
 mkdir -p "$state/odbc"
 driver=$(find /usr/lib -name libmdbodbc.so -print -quit)
 [ -n "$driver" ] || { echo "mdbtools' ODBC driver (odbc-mdbtools) is not installed" >&2; exit 1; }
@@ -20,9 +23,14 @@ INI
 : >"$state/odbc/odbc.ini"
 cc -shared -fPIC -O2 -Wall -Wextra -Werror -o "$state/wine_drive_paths.so" "$here/wine_drive_paths.c" -ldl
 
-export WINEPREFIX=$state/prefix WINEDEBUG=-all
-if [ ! -f "$WINEPREFIX/system.reg" ]; then
-    wine wineboot --init >/dev/null 2>&1
+# Wine follows the C library's locale, so it needs one to follow; the machine's own locales stay
+# as they are. The prefix is made under the locale the tests run with: Wine keeps the regional
+# settings of one locale in the registry and starts them afresh when the locale changes.
+mkdir -p "$state/locales"
+[ -f "$state/locales/de_DE.UTF-8/LC_CTYPE" ] || localedef -i de_DE -f UTF-8 "$state/locales/de_DE.UTF-8"
+in_wine=(env LOCPATH="$state/locales" WINEPREFIX="$state/prefix" WINEDEBUG=-all LANG=de_DE.UTF-8 LC_ALL=de_DE.UTF-8)
+if [ ! -f "$state/prefix/system.reg" ]; then
+    "${in_wine[@]}" wine wineboot --init >/dev/null 2>&1
 fi
-wine reg add 'HKCU\Control Panel\International' /v sShortDate /d dd.MM.yyyy /f >/dev/null 2>&1
-wineserver --wait
+"${in_wine[@]}" wine reg add 'HKCU\Control Panel\International' /v sShortDate /d dd.MM.yyyy /f >/dev/null 2>&1
+"${in_wine[@]}" wineserver --wait
