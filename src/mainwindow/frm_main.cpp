@@ -2,6 +2,7 @@
 
 #include "mainwindow/import_text_box.h"
 #include "widgets/frame_look.h"
+#include "widgets/return_key.h"
 #include "widgets/text_boxes.h"
 #include "widgets/twips.h"
 
@@ -42,6 +43,7 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent)
     buildCommands(central);
     setFocusOrder();
     widgets::liftTextLengthLimits(*this);
+    widgets::pressFocusedButtonOnReturn(*this);
     central->setFixedWidth(widgets::twipsToPixels(kClientWidthTwips, this));
     central->setMinimumHeight(0);
     resize(central->width(), menuBar()->sizeHint().height() + widgets::twipsToPixels(kDesignClientHeightTwips, this));

@@ -4,6 +4,7 @@
 #include "gdt/request_file.h"
 #include "import/import_folder.h"
 #include "language/change_language.h"
+#include "language/qt_texts.h"
 #include "mainwindow/import_text_box.h"
 #include "platform/clock.h"
 #include "platform/message_boxes.h"
@@ -37,6 +38,7 @@ void frmMain::Form_Load()
         }
         modGlobal::LoadConfig(); // reports its own failures; what it read stays in force
         m_settingsNotLoaded.reset();
+        language::useQtTexts(Config.Language);
         modGlobal::ChangeLanguage(QStringLiteral("Main"), *this);
 
         setOuterHeight(Config.TxtImport ? 10500 : 4890);

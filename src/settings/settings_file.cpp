@@ -82,9 +82,9 @@ void LoadConfig()
     });
 }
 
-void SaveConfig()
+bool SaveConfig()
 {
-    errors::trap(QStringLiteral("SaveConfig"), [] {
+    return errors::trap(QStringLiteral("SaveConfig"), [] {
         write(QStringLiteral("Path"), Config.Path);
         write(QStringLiteral("OrvanePath"), Config.OrvanePath);
         write(QStringLiteral("RunOrvane"), switchText(Config.RunOrvane));

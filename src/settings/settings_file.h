@@ -10,8 +10,8 @@ namespace modGlobal {
 void LoadConfig();
 
 // Writes all six keys of section [Lumvik] in place; a refused write is reported under
-// "SaveConfig" and the keys after it are not written.
-void SaveConfig();
+// "SaveConfig" and the keys after it are not written. True when every key was written.
+bool SaveConfig();
 
 } // namespace modGlobal
 

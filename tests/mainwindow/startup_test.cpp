@@ -6,13 +6,17 @@
 #include "widgets/twips.h"
 
 #include <QApplication>
+#include <QFileDialog>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+
+#include <tuple>
 
 namespace {
 
@@ -110,6 +114,25 @@ TEST_F(MainWindowTest, LanguageOfTheSettingsIsApplied)
     start(settingsWith(false) + "Language=Deutsch\r\n");
     EXPECT_EQ(control<QPushButton>("cmdCreate")->text(), "Erstelle GDT");
     EXPECT_EQ(control<QGroupBox>("fraData")->title(), "GDT-Daten");
+}
+
+TEST_F(MainWindowTest, QtsOwnButtonsAndDialogsFollowTheWindowLanguage)
+{
+    const auto yesNo = [] {
+        QMessageBox box;
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        return box.button(QMessageBox::Yes)->text() + '/' + box.button(QMessageBox::No)->text();
+    };
+    const std::tuple<QByteArray, QString, QString> cases[] = {{"Deutsch", "&Ja/&Nein", "Öffnen"},
+                                                              {"Klingonisch", "&Yes/&No", "Open"},
+                                                              {"German", "&Ja/&Nein", "Öffnen"},
+                                                              {"English", "&Yes/&No", "Open"}};
+    for (const auto& [language, buttons, fileChooser] : cases) {
+        window.reset();
+        start(settingsWith(false) + "Language=" + language + "\r\n");
+        EXPECT_EQ(yesNo(), buttons) << language.constData();
+        EXPECT_EQ(QFileDialog::tr("Open"), fileChooser) << language.constData();
+    }
 }
 
 TEST_F(MainWindowTest, FailedStartUpKeepsTheDesignedWindowAndReportsIt)
