@@ -7,6 +7,7 @@
 #include "settings/browse_for_folder.h"
 #include "settings/config.h"
 #include "settings/settings_file.h"
+#include "widgets/accessible_names.h"
 #include "widgets/return_key.h"
 #include "widgets/text_boxes.h"
 
@@ -46,6 +47,7 @@ frmSettings::frmSettings(QWidget* owner)
     createControls();
     widgets::liftTextLengthLimits(*this);
     widgets::pressFocusedButtonOnReturn(*this);
+    widgets::nameComboBoxesAfterTheirLabels(*this);
     arrangeTabOrder();
     connectReactions();
     frmSettings_Load();
@@ -84,6 +86,7 @@ void frmSettings::frmSettings_Load()
 {
     errors::trap(QStringLiteral("frmSettings_Load"), [this] {
         modGlobal::ChangeLanguage(QStringLiteral("Settings"), *this);
+        widgets::nameComboBoxesAfterTheirLabels(*this);
         txtPath->setText(Config.Path);
         // When on, the check box's reaction fills the path row; when off, the row stays empty and
         // OrvanePath keeps its value.

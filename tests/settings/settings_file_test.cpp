@@ -55,7 +55,7 @@ TEST_F(SettingsFileTest, BadSwitchStopsTheLoadThereAndIsReported)
     modGlobal::Config.Language = "before";
     folder.write("Settings.ini", "[Lumvik]\r\nPath=/srv/gdt/\r\nOrvanePath=/opt/o\r\nRunOrvane=\r\n"
                                  "TxtImport=1\r\nLanguage=Deutsch\r\nModality=1\r\n");
-    modGlobal::LoadConfig();
+    EXPECT_FALSE(modGlobal::LoadConfig().has_value()) << "the file was read; its keys before the bad one count";
     EXPECT_EQ(modGlobal::Config.Path, "/srv/gdt/");
     EXPECT_EQ(modGlobal::Config.OrvanePath, "/opt/o");
     EXPECT_FALSE(modGlobal::Config.TxtImport);
@@ -147,7 +147,7 @@ TEST_F(SettingsFileTest, FileThatIsNoIniTextIsReportedOnLoadAndNeverWrittenOver)
         folder.write("Settings.ini", bytes);
         modGlobal::Config = {};
         const qsizetype before = messages.shown().size();
-        modGlobal::LoadConfig();
+        EXPECT_TRUE(modGlobal::LoadConfig().has_value()) << name;
         modGlobal::SaveConfig();
         EXPECT_EQ(folder.read("Settings.ini"), bytes) << name;
         const QStringList reports = messages.texts().mid(before);
