@@ -8,8 +8,9 @@
 
 namespace platform {
 
-// Text files (settings, log, staged import files) use the system code page: on POSIX systems the
-// charset of the user's locale, read as ISO-8859-1 where the locale says so and UTF-8 otherwise.
+// Text files (settings without a byte-order mark, log, staged import files) use the system code
+// page: on POSIX systems the charset of the user's locale, read as ISO-8859-1 where the locale says
+// so and UTF-8 otherwise.
 QByteArray toSystemCodePage(const QString& text);
 QString fromSystemCodePage(const QByteArray& bytes);
 // As fromSystemCodePage, but nullopt when the bytes are no valid text in that code page.

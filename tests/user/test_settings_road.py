@@ -72,8 +72,8 @@ def settings_saved_by_a_windows_editor(context):
         wait_until(lambda: not settings.window.is_visible(), 15, "the settings window to close")
         saved = folder.settings()
         expect_equal(saved[:2], b"\xff\xfe", "byte-order mark of the saved Settings.ini")
-        expect_equal(saved.decode("utf-16"),
-                     settings_text(**dict(keys, Path=f"{new_target}/"), OrvanePath="", RunOrvane=0).replace("\r\n", "\r"),
+        expected = settings_text(**dict(keys, Path=f"{new_target}/"), OrvanePath="", RunOrvane=0)
+        expect_equal(saved.decode("utf-16"), expected.replace("\r\n", "\r"),
                      "Settings.ini saved in its own encoding and line ends")
         app.type_in_focus_order(["W-1"])
         app.create()
