@@ -56,8 +56,9 @@ private:
     void setOuterHeight(int twips);
     bool readWaitingImportText();
 
-    // The start-up error that came before LoadConfig could run; requests would go to the start
-    // folder with empty settings, so none is written while it is set.
+    // The start-up error that kept the settings from being loaded (before LoadConfig could run, or
+    // a Settings.ini it could not read); requests would go to the start folder with empty
+    // settings, so none is written while it is set.
     std::optional<errors::RuntimeError> m_settingsNotLoaded =
         errors::RuntimeError(errors::kInvalidProcedureCall, QStringLiteral("the start-up has not run"));
 

@@ -4,6 +4,7 @@
 #include "gdt/request_file.h"
 #include "import/import_folder.h"
 #include "language/change_language.h"
+#include "language/qt_texts.h"
 #include "mainwindow/import_text_box.h"
 #include "platform/clock.h"
 #include "platform/message_boxes.h"
@@ -13,6 +14,7 @@
 #include "settings/frm_settings.h"
 #include "settings/settings_file.h"
 #include "version.h"
+#include "widgets/accessible_names.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -35,9 +37,15 @@ void frmMain::Form_Load()
             m_settingsNotLoaded = error;
             throw;
         }
-        modGlobal::LoadConfig(); // reports its own failures; what it read stays in force
-        m_settingsNotLoaded.reset();
-        modGlobal::ChangeLanguage(QStringLiteral("Main"), *this);
+        // LoadConfig reports its own failures; what it read stays in force. From a file it could
+        // not read at all it took nothing, not even the language: the window keeps its built-in
+        // texts, and no request goes to a target folder that was never read.
+        m_settingsNotLoaded = modGlobal::LoadConfig();
+        if (!m_settingsNotLoaded) {
+            language::useQtTexts(Config.Language);
+            modGlobal::ChangeLanguage(QStringLiteral("Main"), *this);
+            widgets::nameComboBoxesAfterTheirLabels(*this);
+        }
 
         setOuterHeight(Config.TxtImport ? 10500 : 4890);
         txtContent->setVisible(Config.TxtImport);

@@ -79,7 +79,9 @@ TEST(MdbReader, ShippedFileHoldsEveryRowOfTheTextTableInEachLanguage)
     EXPECT_EQ(deutsch, rowsFromTsv(shippedTextTable(), 1, header));
     EXPECT_EQ(readLanguageRows(shippedLanguageMdb(), QStringLiteral("English")),
               rowsFromTsv(shippedTextTable(), 2, header));
-    EXPECT_EQ(deutsch.size(), 16 + 9 + 2); // both key tables ("mnuSettings" once) and the messages
+    // Both key tables ("mnuSettings" once, and the names of the three controls without a label)
+    // and the messages.
+    EXPECT_EQ(deutsch.size(), 16 + 1 + 9 + 2 + 2);
 }
 
 TEST(MdbReader, ColumnAndTableNamesCompareWithoutLetterCaseLikeJet)
@@ -125,7 +127,7 @@ TEST(MdbReader, CraftedLanguageNameIsOnlyEverAColumnName)
     const QString crafted = QStringLiteral("EnglishValue from tblComponents; drop table tblComponents; --");
     EXPECT_EQ(errorOf([&] { (void)readLanguageRows(shippedLanguageMdb(), crafted); }).number(),
               language::kItemNotFound);
-    EXPECT_EQ(readLanguageRows(shippedLanguageMdb(), QStringLiteral("English")).size(), 27);
+    EXPECT_EQ(readLanguageRows(shippedLanguageMdb(), QStringLiteral("English")).size(), 30);
 }
 
 TEST(MdbReader, DatabaseWithoutTblComponents)
@@ -188,10 +190,10 @@ TEST(MdbReader, PropertyBlocksOfTheCatalogAreNeverHandedToLibmdb)
     ASSERT_GT(block, 0);
     QByteArray zeroChunk = shipped;
     zeroChunk.replace(block + 4, 4, QByteArray(4, '\0'));
-    EXPECT_EQ(readLanguageRowsFromBytes(zeroChunk, QStringLiteral("English"), QStringLiteral("x")).size(), 27);
+    EXPECT_EQ(readLanguageRowsFromBytes(zeroChunk, QStringLiteral("English"), QStringLiteral("x")).size(), 30);
     QByteArray noTerminator = shipped;
     noTerminator[block + 3] = 'A';
-    EXPECT_EQ(readLanguageRowsFromBytes(noTerminator, QStringLiteral("English"), QStringLiteral("x")).size(), 27);
+    EXPECT_EQ(readLanguageRowsFromBytes(noTerminator, QStringLiteral("English"), QStringLiteral("x")).size(), 30);
 }
 
 TEST(MdbReader, EmptyUsageMapOfTheCatalogIsRefusedBeforeLibmdbDereferencesIt)

@@ -6,6 +6,8 @@
 #include <QFile>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
 #include <QThread>
 #include <QTimer>
 
@@ -143,6 +145,19 @@ TEST_F(MainWindowTest, ClearWithImportOnEmptiesTheBoxAndReArms)
     window->cmdClear_Click();
     EXPECT_EQ(control<QPlainTextEdit>("txtContent")->toPlainText(), "");
     EXPECT_TRUE(importTimerActive());
+}
+
+TEST_F(MainWindowTest, ReturnAndEnterPressTheFocusedButtonAsSpaceDoes)
+{
+    start(settingsWith(false, true));
+    for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter}) {
+        fillFields();
+        QTest::keyClick(control<QPushButton>("cmdCreate"), key);
+        QTest::keyClick(control<QPushButton>("cmdClear"), key);
+        EXPECT_EQ(fieldTexts(), kEmptied);
+    }
+    EXPECT_EQ(requestFiles().size(), 2);
+    EXPECT_EQ(messages.texts(), QStringList(2, "GDT-file has been created."));
 }
 
 TEST_F(MainWindowTest, CloseMenuClosesTheWindowWithoutAQuestion)

@@ -37,6 +37,7 @@ TEST_P(FolderChooserTest, StoresAndShowsTheFolderWithOneFinalSeparator)
     EXPECT_EQ(Config.Path, GetParam().pathAfter);
     EXPECT_EQ(find<QLineEdit>("txtPath")->text(), GetParam().pathAfter);
     EXPECT_EQ(dialogs.folderTitles, QStringList{QStringLiteral("Bitte wählen Sie einen Ordner...")});
+    EXPECT_EQ(dialogs.folderStarts, QStringList{GetParam().pathBefore}) << "opens at the folder in force";
 }
 
 INSTANTIATE_TEST_SUITE_P(

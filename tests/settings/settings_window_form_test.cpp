@@ -118,6 +118,23 @@ TEST_F(SettingsWindowTest, EnterAndEscapeLeaveTheWindowOpen)
     EXPECT_FALSE(iniValue(QStringLiteral("Path")).has_value());
 }
 
+TEST_F(SettingsWindowTest, ReturnAndEnterPressTheFocusedButton)
+{
+    dialogs.answerFolder(QStringLiteral("/data/gdt"));
+    open();
+    QTest::keyClick(find<QPushButton>("cmdPath"), Qt::Key_Enter);
+    EXPECT_EQ(Config.Path, QStringLiteral("/data/gdt/"));
+    QTest::keyClick(find<QPushButton>("cmdSave"), Qt::Key_Return);
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_EQ(iniValue(QStringLiteral("Path")), QStringLiteral("/data/gdt/"));
+
+    open();
+    QTest::keyClick(find<QLineEdit>("txtPath"), Qt::Key_Backspace);
+    QTest::keyClick(find<QPushButton>("cmdCancel"), Qt::Key_Return);
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_EQ(Config.Path, QStringLiteral("/data/gdt/"));
+}
+
 TEST_F(SettingsWindowTest, MenuCommandBuildsAModalWindowAnewForEachOpening)
 {
     QWidget owner;
