@@ -1,11 +1,8 @@
 #pragma once
 
-#include "errors/runtime_error.h"
 #include "import/import_timer.h"
 
 #include <QMainWindow>
-
-#include <optional>
 
 class QComboBox;
 class QGroupBox;
@@ -25,12 +22,12 @@ public:
     explicit frmMain(QWidget* parent = nullptr);
 
     // Start-up after the single-instance check: caption, Temp folder, settings, language, size,
-    // example labels, gender list, modality field, leftover import files. A failure is reported
-    // under "frmMain_Load" and leaves the window in the state reached.
+    // example labels, gender list, modality field, leftover import files. A Temp folder that
+    // cannot be used is reported and keeps the import timer off; the rest goes on. Any other
+    // failure is reported under "frmMain_Load" and leaves the window in the state reached.
     void Form_Load();
 
-    // Refused while the settings were not loaded at start-up. A viewer that cannot be started is
-    // reported, and the written request still counts as done.
+    // A viewer that cannot be started is reported, and the written request still counts as done.
     void cmdCreate_Click();
     void cmdClear_Click();
     void mnuClose_Click();
@@ -55,11 +52,6 @@ private:
     QLineEdit* addField(QWidget* parent, const char* name, QRect twips);
     void setOuterHeight(int twips);
     bool readWaitingImportText();
-
-    // The start-up error that came before LoadConfig could run; requests would go to the start
-    // folder with empty settings, so none is written while it is set.
-    std::optional<errors::RuntimeError> m_settingsNotLoaded =
-        errors::RuntimeError(errors::kInvalidProcedureCall, QStringLiteral("the start-up has not run"));
 
     QGroupBox* fraData = nullptr;
     QLineEdit* txtID = nullptr;

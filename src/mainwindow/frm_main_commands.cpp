@@ -20,6 +20,8 @@
 #include <QLineEdit>
 #include <QTimer>
 
+#include <optional>
+
 using modGlobal::Config;
 
 void frmMain::Form_Load()
@@ -29,19 +31,16 @@ void frmMain::Form_Load()
                            .arg(app::kVersionMajor)
                            .arg(app::kVersionMinor)
                            .arg(app::kVersionRevision));
-        try {
-            import::ensureImportFolder();
-        } catch (const errors::RuntimeError& error) {
-            m_settingsNotLoaded = error;
-            throw;
-        }
+        // Temp serves the import alone: when it cannot be used, that is reported, the import stays
+        // off, and requests are written all the same.
+        std::optional<platform::StagingFolder> importFolder;
+        errors::trap(QStringLiteral("frmMain_Load"), [&] { importFolder.emplace(import::openImportFolder()); });
         modGlobal::LoadConfig(); // reports its own failures; what it read stays in force
-        m_settingsNotLoaded.reset();
         modGlobal::ChangeLanguage(QStringLiteral("Main"), *this);
 
         setOuterHeight(Config.TxtImport ? 10500 : 4890);
         txtContent->setVisible(Config.TxtImport);
-        setImportTimerEnabled(Config.TxtImport);
+        setImportTimerEnabled(Config.TxtImport && importFolder);
 
         const auto regional = platform::RegionalFormats::current();
         const QDateTime started = platform::now();
@@ -55,7 +54,8 @@ void frmMain::Form_Load()
         lblModality->setVisible(Config.Modality);
         txtModality->setVisible(Config.Modality);
 
-        import::deleteImportFiles(import::importFolder());
+        if (importFolder)
+            import::deleteImportFiles(*importFolder);
     });
 }
 
@@ -64,11 +64,6 @@ void frmMain::cmdCreate_Click()
     if (readWaitingImportText())
         return;
     errors::trap(QStringLiteral("cmdCreate_Click"), [this] {
-        if (m_settingsNotLoaded)
-            throw errors::RuntimeError(m_settingsNotLoaded->number(),
-                                       QStringLiteral("The settings could not be loaded at start-up (%1); the "
-                                                      "request was not written")
-                                           .arg(m_settingsNotLoaded->description()));
         gdt::RequestFields fields;
         fields.patientId = txtID->text();
         fields.surname = txtSurname->text();
