@@ -137,7 +137,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         require(window.timerEnabled && environment.messages.texts.isEmpty(), "an empty box re-arms the timer");
     } else {
         require(!window.timerEnabled, "the timer stays off after an import or a failure");
-        const Expected expected = expectedImport(taken, platform::RegionalFormats::current().shortDate(platform::now().date()));
+        const Expected expected =
+            expectedImport(taken, platform::RegionalFormats::current().shortDate(platform::now().date()));
         if (expected.failure.isEmpty()) {
             require(environment.messages.texts.isEmpty(), "an import reports nothing");
             const import::ImportedRecord& r = expected.record;

@@ -22,8 +22,8 @@ platform::StagingFolder folderOf(const QFileInfo& file)
 {
     if (auto folder = platform::StagingFolder::openExisting(file.path()))
         return std::move(*folder);
-    throw errors::RuntimeError(errors::kPathNotFound, QStringLiteral("Path not found: %1")
-                                                          .arg(QDir::toNativeSeparators(file.path())));
+    throw errors::RuntimeError(errors::kPathNotFound,
+                               QStringLiteral("Path not found: %1").arg(QDir::toNativeSeparators(file.path())));
 }
 
 } // namespace
@@ -58,8 +58,7 @@ void deleteImportFiles(platform::StagingFolder& folder)
 
 QString stagedFileName(const QDateTime& when)
 {
-    return when.toString(QStringLiteral("ddMMyyyyHHmm_")) + platform::StagingFolder::userTag() +
-           QStringLiteral(".txt");
+    return when.toString(QStringLiteral("ddMMyyyyHHmm_")) + platform::StagingFolder::userTag() + QStringLiteral(".txt");
 }
 
 QString stageImportText(platform::StagingFolder& folder, const QString& text)

@@ -144,7 +144,8 @@ Layout chooseLayout(const ImportLines& lines)
 
 void refuseSeveralPatients(const ImportLines& lines)
 {
-    static const QRegularExpression dataLine(QStringLiteral("^\\s*(?:Quickview\\s+)?(?:Patient|Appointment):[^#]*#([^ ]+)"));
+    static const QRegularExpression dataLine(
+        QStringLiteral("^\\s*(?:Quickview\\s+)?(?:Patient|Appointment):[^#]*#([^ ]+)"));
     QStringList ids;
     for (int number = 1; number <= lines.count(); ++number) {
         const QRegularExpressionMatch match = dataLine.match(lines.line(number));

@@ -104,7 +104,8 @@ std::optional<StagingFolder> StagingFolder::openExisting(const QString& path)
             throw systemError(path, error);
         struct stat entry;
         const bool link = ::lstat(QFile::encodeName(path).constData(), &entry) == 0 && S_ISLNK(entry.st_mode);
-        throw accessError(path, link ? QStringLiteral("a symbolic link, not a folder") : QStringLiteral("not a folder"));
+        throw accessError(path,
+                          link ? QStringLiteral("a symbolic link, not a folder") : QStringLiteral("not a folder"));
     }
     StagingFolder folder(path, fd);
     shareLikeTheProgramFolder(fd, path);
@@ -116,8 +117,8 @@ StagingFolder StagingFolder::open(const QString& path)
     if (auto existing = openExisting(path))
         return std::move(*existing);
     if (::mkdir(QFile::encodeName(path).constData(), S_IRWXU) != 0 && errno != EEXIST)
-        throw accessError(path, QStringLiteral("cannot create the folder: %1")
-                                    .arg(QString::fromLocal8Bit(std::strerror(errno))));
+        throw accessError(
+            path, QStringLiteral("cannot create the folder: %1").arg(QString::fromLocal8Bit(std::strerror(errno))));
     if (auto created = openExisting(path))
         return std::move(*created);
     throw accessError(path, QStringLiteral("the folder vanished as it was created"));

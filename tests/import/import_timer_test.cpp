@@ -177,7 +177,8 @@ TEST_F(ImportTimerTest, StagingReplacesTheUsersSameMinuteFileAndIsForTheUserAlon
     platform::StagingFolder folder = import::openImportFolder();
     EXPECT_EQ(import::stageImportText(folder, QStringLiteral("Header\r\nOther Person,\nSex M 01/02/1970 \r#42")),
               staged);
-    EXPECT_EQ(program.read(QStringLiteral("Temp/") + kStagedName), "Header\r\nOther Person,\r\nSex M 01/02/1970 \r#42\r\n");
+    EXPECT_EQ(program.read(QStringLiteral("Temp/") + kStagedName),
+              "Header\r\nOther Person,\r\nSex M 01/02/1970 \r#42\r\n");
     EXPECT_EQ(QFile::permissions(staged) & (kOwnerReadWrite | QFileDevice::ExeOwner | kGroupOrOther), kOwnerReadWrite);
 }
 
@@ -190,9 +191,10 @@ TEST_F(ImportTimerTest, ReadOnlyFileIsReportedAndTheCleanUpGoesOn)
     window.text = QStringLiteral("Header\nGiven Surname,");
     import::tmrTxtTimer_Timer(window);
 
-    EXPECT_EQ(messages.texts(),
-              (QStringList{QStringLiteral(" # 75 - Path/File access error: %1 (read-only file) - ImportData_1").arg(readOnly),
-                           " # 62 - The text has only 2 of the 3 lines the three-line layout needs - ImportData_1"}));
+    EXPECT_EQ(
+        messages.texts(),
+        (QStringList{QStringLiteral(" # 75 - Path/File access error: %1 (read-only file) - ImportData_1").arg(readOnly),
+                     " # 62 - The text has only 2 of the 3 lines the three-line layout needs - ImportData_1"}));
     EXPECT_TRUE(window.fieldsEmptied());
     EXPECT_EQ(tempFiles(), QStringList{"0000.txt"});
     EXPECT_FALSE(window.timerEnabled);
