@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace {
@@ -71,18 +72,41 @@ TEST(StagingFolder, LinksInsideAreNeverFollowed)
     EXPECT_TRUE(QFileInfo(folder.filePath("link.txt")).isSymLink());
 }
 
-// In a shared Temp another user's file is neither listed nor deleted (only root can make one).
-TEST(StagingFolder, OtherUsersFilesAreLeftAlone)
+// Two users of a program folder everyone may write: the second stages beside the first, sees and
+// may delete only their own files, and their files are theirs alone (only root can be two users).
+TEST(StagingFolder, EveryUserOfASharedProgramFolderStagesTheirOwnFiles)
 {
     if (::geteuid() != 0)
-        GTEST_SKIP() << "only root can give a file to another user";
+        GTEST_SKIP() << "only root can act as a second user";
     QTemporaryDir program;
-    StagingFolder folder = StagingFolder::open(program.filePath("Temp"));
-    folder.replaceOwnFile("theirs.txt", "their patient");
-    ASSERT_EQ(::chown(QFile::encodeName(folder.filePath("theirs.txt")).constData(), 65534, 65534), 0);
-    EXPECT_EQ(folder.ownFileNames(), QStringList());
-    EXPECT_THROW(folder.removeFile("theirs.txt"), errors::RuntimeError);
-    EXPECT_TRUE(QFile::exists(folder.filePath("theirs.txt")));
+    ASSERT_EQ(::chmod(QFile::encodeName(program.path()).constData(), 0777), 0);
+    const QString temp = program.filePath("Temp");
+    StagingFolder::open(temp).replaceOwnFile("first.txt", "first patient");
+
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        bool ok = ::setgid(65534) == 0 && ::setuid(65534) == 0;
+        try {
+            StagingFolder folder = StagingFolder::open(temp);
+            folder.replaceOwnFile("second.txt", "second patient");
+            ok = ok && folder.ownFileNames() == QStringList{"second.txt"};
+            ok = ok && folder.readFile("second.txt") == "second patient";
+            try {
+                folder.removeFile("first.txt");
+                ok = false;
+            } catch (const errors::RuntimeError&) {
+            }
+        } catch (const errors::RuntimeError&) {
+            ok = false;
+        }
+        _exit(ok ? 0 : 1);
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    EXPECT_EQ(QDir(temp).entryList(QDir::Files, QDir::Name), (QStringList{"first.txt", "second.txt"}));
+    EXPECT_EQ(modeOf(program.filePath("Temp/second.txt")), mode_t(0600));
 }
 
 } // namespace
