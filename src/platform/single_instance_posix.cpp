@@ -19,7 +19,7 @@ namespace {
 // A symbolic link standing at the lock's name is never followed (ELOOP), and anything else that
 // is no regular file (a FIFO would block the start) is refused as kNotRegularFile.
 constexpr int kNoFollow = O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC;
-constexpr int kNotRegularFile = EINVAL;
+constexpr int kNotRegularFile = -1; // no errno is negative
 
 int openLockFile(const QByteArray& path, int& error)
 {
