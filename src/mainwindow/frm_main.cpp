@@ -142,6 +142,12 @@ void frmMain::buildCommands(QWidget* central)
     tmrTxtTimer->setInterval(5000);
     connect(tmrTxtTimer, &QTimer::timeout, this, &frmMain::tmrTxtTimer_Timer);
     tmrTxtTimer->start(); // enabled as designed; start-up switches it after the settings
+    // Text still coming in, typed key by key, is not imported half-done: each change starts the
+    // interval anew, so a tick reads only a text that has stood still for a whole interval.
+    connect(txtContent, &QPlainTextEdit::textChanged, this, [this] {
+        if (tmrTxtTimer->isActive())
+            tmrTxtTimer->start();
+    });
 }
 
 void frmMain::setFocusOrder()

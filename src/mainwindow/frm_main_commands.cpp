@@ -22,6 +22,8 @@
 #include <QLineEdit>
 #include <QTimer>
 
+#include <optional>
+
 using modGlobal::Config;
 
 void frmMain::Form_Load()
@@ -31,12 +33,10 @@ void frmMain::Form_Load()
                            .arg(app::kVersionMajor)
                            .arg(app::kVersionMinor)
                            .arg(app::kVersionRevision));
-        try {
-            import::ensureImportFolder();
-        } catch (const errors::RuntimeError& error) {
-            m_settingsNotLoaded = error;
-            throw;
-        }
+        // Temp serves the import alone: when it cannot be used, that is reported, the import stays
+        // off, and requests are written all the same.
+        std::optional<platform::StagingFolder> importFolder;
+        errors::trap(QStringLiteral("frmMain_Load"), [&] { importFolder.emplace(import::openImportFolder()); });
         // LoadConfig reports its own failures; what it read stays in force. From a file it could
         // not read at all it took nothing, not even the language: the window keeps its built-in
         // texts, and no request goes to a target folder that was never read.
@@ -49,7 +49,7 @@ void frmMain::Form_Load()
 
         setOuterHeight(Config.TxtImport ? 10500 : 4890);
         txtContent->setVisible(Config.TxtImport);
-        setImportTimerEnabled(Config.TxtImport);
+        setImportTimerEnabled(Config.TxtImport && importFolder);
 
         const auto regional = platform::RegionalFormats::current();
         const QDateTime started = platform::now();
@@ -63,7 +63,8 @@ void frmMain::Form_Load()
         lblModality->setVisible(Config.Modality);
         txtModality->setVisible(Config.Modality);
 
-        import::deleteImportFiles(import::importFolder());
+        if (importFolder)
+            import::deleteImportFiles(*importFolder);
     });
 }
 

@@ -23,16 +23,8 @@ namespace {
 
 void check(const FileStatus& status, const QString& path)
 {
-    switch (status.kind) {
-    case FileStatus::Kind::Ok:
-        return;
-    case FileStatus::Kind::DiskFull:
-        throw errors::diskFull(path);
-    case FileStatus::Kind::PermissionDenied:
-        throw errors::permissionDenied(path);
-    default:
-        throw errors::pathFileAccessError(path, status.reason);
-    }
+    if (!status.ok())
+        throw errorOf(status, path);
 }
 
 // A new file beside its final name that is removed again unless it is given that name: what a

@@ -17,6 +17,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include <functional>
 #include <tuple>
 
 namespace {
@@ -136,34 +137,35 @@ TEST_F(MainWindowTest, QtsOwnButtonsAndDialogsFollowTheWindowLanguage)
     }
 }
 
-TEST_F(MainWindowTest, FailedStartUpKeepsTheDesignedWindowAndReportsIt)
+// Temp serves the import alone: one that is in the way or a link is reported, nothing behind it
+// is touched, the import stays off, and the rest of the start-up runs, so requests are written.
+TEST_F(MainWindowTest, TempThatCannotBeUsedKeepsTheImportOffAndRequestsGoOut)
 {
-    // The Temp folder cannot be created there: everything after the caption is skipped.
-    platform::ScopedProgramFolder unwritable("/proc/self");
-    window = std::make_unique<frmMain>();
-    window->Form_Load();
-    ASSERT_EQ(messages.shown().size(), 1);
-    EXPECT_TRUE(messages.texts().first().startsWith(" # 75 - ")) << qPrintable(messages.texts().first());
-    EXPECT_TRUE(messages.texts().first().split('\n').first().endsWith(" - frmMain_Load"));
-    EXPECT_EQ(window->windowTitle(), "Lumvik Version 1.0.4");
-    EXPECT_NEAR(clientHeightTwips(*window), 9720, 15);
-    EXPECT_TRUE(control<QPlainTextEdit>("txtContent")->isVisibleTo(window.get()));
-    EXPECT_TRUE(field("txtModality")->isVisibleTo(window.get()));
-    EXPECT_TRUE(importTimerActive());
-    EXPECT_EQ(control<QComboBox>("cboGender")->count(), 0);
-    EXPECT_EQ(control<QPushButton>("cmdCreate")->text(), "Erstelle GDT");
-    EXPECT_EQ(modGlobal::Config.Language, "");
-
-    // Without settings the request would go to the start folder: none is written.
-    const QStringList inStartFolder = QDir::current().entryList({"*.gdt"});
-    fillFields();
-    window->cmdCreate_Click();
-    ASSERT_EQ(messages.shown().size(), 2);
-    EXPECT_EQ(messages.texts()[1].split('\n').first(),
-              " # 75 - The settings could not be loaded at start-up (Path/File access error: "
-              "/proc/self/Temp (cannot create the folder)); the request was not written - "
-              "cmdCreate_Click");
-    EXPECT_EQ(QDir::current().entryList({"*.gdt"}), inStartFolder);
+    QTemporaryDir elsewhere;
+    QFile(elsewhere.filePath("victim.TXT")).open(QIODevice::WriteOnly);
+    const QString temp = folder.filePath("Temp");
+    const std::pair<std::function<void()>, QString> rows[] = {
+        {[&] { folder.write("Temp", "a file where the folder belongs"); }, "not a folder"},
+        {[&] { QFile::link(elsewhere.path(), temp); }, "a symbolic link, not a folder"},
+    };
+    for (const auto& [make, reason] : rows) {
+        SCOPED_TRACE(reason.toStdString());
+        testsupport::ScriptedMessages rowMessages;
+        QFile::remove(temp);
+        make();
+        start(settingsWith(true));
+        EXPECT_EQ(rowMessages.texts(),
+                  QStringList{" # 75 - Path/File access error: " + temp + " (" + reason + ") - frmMain_Load"});
+        EXPECT_NEAR(clientHeightTwips(*window), 10500 - 780, 15);
+        EXPECT_EQ(control<QComboBox>("cboGender")->count(), 3);
+        EXPECT_FALSE(importTimerActive());
+        fillFields();
+        window->cmdCreate_Click();
+        EXPECT_EQ(requestFiles().size(), 1);
+        QFile::remove(target.filePath(requestFiles().value(0)));
+        EXPECT_EQ(QDir(elsewhere.path()).entryList(QDir::Files), QStringList{"victim.TXT"});
+        window.reset();
+    }
 }
 
 TEST_F(MainWindowTest, SettingsLoadedUpToABadSwitchStillTakeRequests)
