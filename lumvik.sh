@@ -10,7 +10,7 @@ command=${1:-start}
 jobs=$(nproc)
 
 packages=(cmake make g++ pkg-config qt6-base-dev mdbtools-dev mdbtools libgtest-dev libbenchmark-dev
-          python3 locales libqt6svg6 xvfb xauth xdotool xclip x11-utils x11-xkb-utils imagemagick clang-format fonts-liberation clang libclang-rt-14-dev)
+          python3 locales libqt6svg6 qt6-translations-l10n xvfb xauth xdotool xclip x11-utils x11-xkb-utils imagemagick clang-format fonts-liberation clang libclang-rt-14-dev)
 command -v npm >/dev/null 2>&1 || packages+=(nodejs npm)
 if [ "$command" = windows ]; then
     # Qt's sources (dpkg-dev unpacks them), the cross compiler, Wine with ODBC and the Access

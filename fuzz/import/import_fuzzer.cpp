@@ -1,9 +1,10 @@
 // Feeds arbitrary bytes through the import timer tick and checks the import's promises: nothing
 // escapes the tick, a failure is exactly one reported run-time error (5, 6 or 62) that says in
 // plain words what was wrong, under the name of the procedure the file's deciding line selects,
-// a failure leaves no import file behind, and a success sets all six fields and deletes the file
-// it took. The first byte chooses how the rest arrives: as the text of the import box (staged by
-// the tick) or, bit 0 set, as an import file left in the folder that sorts before the staged one.
+// a failure leaves no import file behind and every imported field empty, and a success sets the
+// six fields to what the reader cuts from the staged text and deletes that file. The first byte
+// chooses whether an import file of another patient is left in the folder, sorting before the
+// staged one: it is never taken.
 
 #include "errors/runtime_error.h"
 #include "import/import_folder.h"
@@ -13,6 +14,7 @@
 #include "platform/clock.h"
 #include "platform/message_boxes.h"
 #include "platform/program_folder.h"
+#include "platform/regional.h"
 #include "support/recording_messages.h"
 
 #include <QDir>
@@ -33,6 +35,8 @@ struct Environment
     testsupport::RecordingMessages messages;
     platform::ScopedMessagePresenter useMessages{messages};
 };
+
+const QByteArray kLeftover = "Appointment: Left, Over (M) #LEFTOVER 01/02/1970 10:00\r\n";
 
 void require(bool condition, const char* promise)
 {
@@ -60,30 +64,34 @@ Reader readerSelectedBy(const QString& decidingLine)
     return {QStringLiteral("ImportData_1"), import::Layout::ThreeLine, import::cutThreeLine};
 }
 
-// The procedure a failure of this file must be reported under, or empty when it imports.
-QString expectedFailure(const QByteArray& fileBytes)
+struct Expected
+{
+    QString failure; // the procedure a failure is reported under; empty when the text imports
+    import::ImportedRecord record;
+};
+
+Expected expectedImport(const QByteArray& fileBytes, const QString& today)
 {
     const import::ImportLines lines = import::ImportLines::fromFileBytes(fileBytes);
     QString procedure = QStringLiteral("CreateTextfile");
     try {
         const Reader reader = readerSelectedBy(lines.line(1).isEmpty() ? lines.line(2) : lines.line(1));
         require(import::chooseLayout(lines) == reader.layout, "the deciding line selects the reader");
+        import::refuseSeveralPatients(lines);
         procedure = reader.procedure;
-        reader.cut(lines, QString());
-        return {};
+        return {QString(), reader.cut(lines, today)};
     } catch (const errors::RuntimeError&) {
-        return procedure;
+        return {procedure, {}};
     }
 }
 
 // What the tick will stage for text, staged the same way into a scratch folder.
 QByteArray stagedBytes(const QString& scratchFolder, const QString& text)
 {
-    QDir().mkpath(scratchFolder);
-    QFile staged(import::stageImportText(scratchFolder, text));
-    require(staged.open(QIODevice::ReadOnly), "the staged copy can be read");
-    const QByteArray bytes = staged.readAll();
-    staged.remove();
+    platform::StagingFolder scratch = platform::StagingFolder::open(scratchFolder);
+    const QString name = QFileInfo(import::stageImportText(scratch, text)).fileName();
+    const QByteArray bytes = scratch.readFile(name);
+    scratch.removeFile(name);
     return bytes;
 }
 
@@ -107,24 +115,20 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     static Environment environment;
     if (size == 0)
         return 0;
-    const bool asLeftover = data[0] & 1;
-    const QByteArray payload(reinterpret_cast<const char*>(data) + 1, qsizetype(size) - 1);
+    const bool withLeftover = data[0] & 1;
     const QString folder = import::importFolder();
+    const QString leftover = folder + QStringLiteral("/0.txt");
     environment.messages.texts.clear();
 
     testsupport::RecordingImportWindow window;
+    window.text = QString::fromUtf8(QByteArray(reinterpret_cast<const char*>(data) + 1, qsizetype(size) - 1));
     QByteArray taken;
-    if (asLeftover) {
+    if (!window.text.isEmpty())
+        taken = stagedBytes(environment.programFolder.filePath(QStringLiteral("Scratch")), window.text);
+    if (withLeftover) {
         QDir().mkpath(folder);
-        QFile leftover(folder + QStringLiteral("/0.txt"));
-        require(leftover.open(QIODevice::WriteOnly) && leftover.write(payload) == payload.size(), "leftover written");
-        leftover.close();
-        window.text = QStringLiteral("x");
-        taken = payload;
-    } else {
-        window.text = QString::fromUtf8(payload);
-        if (!window.text.isEmpty())
-            taken = stagedBytes(environment.programFolder.filePath(QStringLiteral("Scratch")), window.text);
+        QFile file(leftover);
+        require(file.open(QIODevice::WriteOnly) && file.write(kLeftover) == kLeftover.size(), "leftover written");
     }
 
     import::tmrTxtTimer_Timer(window);
@@ -133,20 +137,31 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         require(window.timerEnabled && environment.messages.texts.isEmpty(), "an empty box re-arms the timer");
     } else {
         require(!window.timerEnabled, "the timer stays off after an import or a failure");
-        const QString failure = expectedFailure(taken);
-        if (failure.isEmpty()) {
+        const Expected expected =
+            expectedImport(taken, platform::RegionalFormats::current().shortDate(platform::now().date()));
+        if (expected.failure.isEmpty()) {
             require(environment.messages.texts.isEmpty(), "an import reports nothing");
-            require(window.fields.size() == 6, "an import sets all six fields");
-            const QString takenName = asLeftover ? QStringLiteral("0.txt") : import::stagedFileName(platform::now());
-            require(!QFileInfo::exists(folder + u'/' + takenName), "an import deletes the file it took");
+            const import::ImportedRecord& r = expected.record;
+            require(window.fields.size() == 6 && window.current(import::ImportField::ID) == r.id &&
+                        window.current(import::ImportField::Name) == r.name &&
+                        window.current(import::ImportField::Surname) == r.surname &&
+                        window.current(import::ImportField::Birthday) == r.birthday &&
+                        window.current(import::ImportField::Gender) == r.gender &&
+                        window.current(import::ImportField::Date) == r.date,
+                    "an import sets the six fields from the text in the box");
+            require(!QFileInfo::exists(folder + u'/' + import::stagedFileName(platform::now())),
+                    "an import deletes the file it took");
+            require(QFileInfo::exists(leftover) == withLeftover, "an import leaves an older file alone");
         } else {
-            checkFailure(environment.messages.texts, failure);
-            require(window.fields.isEmpty(), "a failed cut sets no field");
-            require(import::importFilePaths(folder).isEmpty(), "a failure leaves no import file");
+            checkFailure(environment.messages.texts, expected.failure);
+            require(window.fieldsEmptied(), "a failure empties the six fields");
+            require(import::importFileNames(platform::StagingFolder::open(folder)).isEmpty(),
+                    "a failure leaves no import file");
         }
     }
 
-    import::deleteImportFiles(folder);
+    if (auto staging = platform::StagingFolder::openExisting(folder))
+        import::deleteImportFiles(*staging);
     QFile::remove(environment.programFolder.filePath(QStringLiteral("Logs/ErrorLog.log")));
     return 0;
 }

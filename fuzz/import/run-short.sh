@@ -11,7 +11,7 @@ trap 'rm -rf "$corpus"' EXIT
 
 cp "$here"/seeds/* "$corpus"/
 { printf '\001H\r\nGiven Surname,\r\nSex F 12/24/1960 '; head -c 32800 /dev/zero | tr '\0' x; printf '#1\r\n'; } \
-    > "$corpus/file-long-line"
+    > "$corpus/leftover-long-line"
 
 "$build_dir/fuzz/import/import_fuzzer" "$corpus" -dict="$here/import.dict" -max_len=40000 \
     -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -print_final_stats=1

@@ -2,9 +2,11 @@
 // Input: one byte choosing the key, the value (UTF-8, up to the first NUL), then the file's bytes.
 // Checks what the settings rely on: an untouched document comes out byte for byte; a set changes
 // bytes within one line of the file only, reads back (in memory and after re-parsing), and leaves
-// the other keys as they were; a byte-order mark in front changes nothing but itself. A crash,
+// the other keys as they were; a UTF-8 byte-order mark in front changes nothing but itself; bytes
+// that are no INI text are refused with an error, never half read. A crash,
 // hang or sanitizer report is a finding as well.
 
+#include "errors/runtime_error.h"
 #include "platform/ini_document.h"
 
 #include <array>
@@ -22,6 +24,7 @@ const std::array<QString, 6> kKeys = {QStringLiteral("Path"),      QStringLitera
                                       QStringLiteral("RunOrvane"), QStringLiteral("TxtImport"),
                                       QStringLiteral("Language"),  QStringLiteral("Modality")};
 const QByteArray kUtf8Mark = QByteArrayLiteral("\xEF\xBB\xBF");
+const QString kFileName = QStringLiteral("Settings.ini");
 
 void require(bool condition, const char* promise)
 {
@@ -73,7 +76,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     value.remove(QLatin1Char('\r')).remove(QLatin1Char('\n'));
     const QByteArray file = split < 0 ? QByteArray() : rest.mid(split + 1);
 
-    IniDocument document(file);
+    std::optional<IniDocument> parsed;
+    try {
+        parsed.emplace(file, kFileName);
+    } catch (const errors::RuntimeError&) {
+        return 0; // no INI text: refused whole, and nothing is written over it
+    }
+    IniDocument& document = *parsed;
     require(document.bytes() == file, "an untouched document comes out byte for byte");
     auto valuesBefore = allValues(document);
 
@@ -86,14 +95,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (!value.startsWith(QChar(0xFEFF)))
         require(*inMemory == value, "a value that was set reads back");
 
-    const IniDocument reread(written);
+    const IniDocument reread(written, kFileName);
     const auto valuesAfter = allValues(reread);
     require(valuesAfter[keyIndex] == inMemory, "the written file reads as the document did");
     valuesBefore[keyIndex] = inMemory;
     require(valuesAfter == valuesBefore, "a set leaves the other keys as they were");
 
-    if (!file.startsWith(kUtf8Mark)) {
-        IniDocument marked(kUtf8Mark + file);
+    if (!file.startsWith(kUtf8Mark) && !file.startsWith("\xFF\xFE") && !file.startsWith("\xFE\xFF")) {
+        IniDocument marked(kUtf8Mark + file, kFileName);
         marked.setValue(kSection, kKeys[keyIndex], value);
         require(marked.bytes() == kUtf8Mark + written, "a byte-order mark changes nothing but itself");
     }

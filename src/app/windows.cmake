@@ -1,7 +1,7 @@
 # The Windows program: a window program (no console) with its icon and version resource, and a
-# program folder that runs on a Windows without Qt or the compiler: Qt's libraries and plugins,
-# the compiler's runtime libraries and Qt's German texts lie beside Lumvik.exe, in the build's
-# bin/ (where the tests run too) as in the installed folder.
+# program folder that runs on a Windows without Qt or the compiler: Qt's libraries and plugins and
+# the compiler's runtime libraries lie beside Lumvik.exe, in the build's bin/ (where the tests run
+# too) as in the installed folder, and so do Qt's German texts.
 set_target_properties(lumvik PROPERTIES WIN32_EXECUTABLE ON)
 
 set(LUMVIK_ICO ${CMAKE_CURRENT_BINARY_DIR}/generated/lumvik.ico)
@@ -36,8 +36,6 @@ set(runtime_files ${qt_bin}/Qt6Core.dll ${qt_bin}/Qt6Gui.dll ${qt_bin}/Qt6Widget
                   ${libwinpthread})
 set(platform_files ${qt_plugins}/platforms/qwindows.dll)
 set(style_files ${qt_plugins}/styles/qwindowsvistastyle.dll)
-# Standard buttons and dialogs in German when Lumvik speaks German (Debian's qt6-translations-l10n).
-set(translation_files /usr/share/qt6/translations/qtbase_de.qm)
 
 set(bin ${CMAKE_BINARY_DIR}/bin)
 add_custom_target(windows_runtime ALL
@@ -46,11 +44,10 @@ add_custom_target(windows_runtime ALL
     COMMAND ${CMAKE_COMMAND} -E copy_if_different ${platform_files} ${qt_plugins}/platforms/qoffscreen.dll
             ${bin}/platforms
     COMMAND ${CMAKE_COMMAND} -E copy_if_different ${style_files} ${bin}/styles
-    COMMAND ${CMAKE_COMMAND} -E copy_if_different ${translation_files} ${bin}/translations
+    COMMAND ${CMAKE_COMMAND} -E copy_if_different ${LUMVIK_QTBASE_DE} ${bin}/translations
     COMMENT "Putting Qt's and the compiler's libraries into bin/"
     VERBATIM)
 
 install(FILES ${runtime_files} DESTINATION .)
 install(FILES ${platform_files} DESTINATION platforms)
 install(FILES ${style_files} DESTINATION styles)
-install(FILES ${translation_files} DESTINATION translations)

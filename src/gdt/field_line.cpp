@@ -1,6 +1,6 @@
 #include "gdt/field_line.h"
 
-#include "errors/error_handler.h"
+#include "platform/codepage.h"
 
 namespace gdt {
 
@@ -27,6 +27,10 @@ QString whyNotCarriable(const QString& content)
     }
     if (writtenLength(content) > kMaxContentLength)
         return QStringLiteral("is longer than %1 characters").arg(kMaxContentLength);
+    // The device would read a "?" where the name had a letter.
+    if (const QStringList missing = platform::missingFromCodePage437(content); !missing.isEmpty())
+        return QStringLiteral("contains characters the request's character set (code page 437) cannot hold: %1")
+            .arg(missing.join(QStringLiteral(" ")));
     return {};
 }
 
@@ -39,18 +43,14 @@ errors::RuntimeError uncarriableField(const QString& fieldLabel, const QString& 
 
 QString CreateGDTLine(const QString& fieldId, const QString& content)
 {
+    if (content.isEmpty())
+        return {};
+    const int length = writtenLength(content) + 9;
+    const char16_t digits[3] = {char16_t(u'0' + length / 100), char16_t(u'0' + length / 10 % 10),
+                                char16_t(u'0' + length % 10)};
     QString line;
-    errors::trap(QStringLiteral("CreateGDTLine"), [&] {
-        if (content.isEmpty())
-            return;
-        if (const QString why = whyNotCarriable(content); !why.isEmpty())
-            throw uncarriableField(QStringLiteral("content"), fieldId, why);
-        const int length = writtenLength(content) + 9;
-        const char16_t digits[3] = {char16_t(u'0' + length / 100), char16_t(u'0' + length / 10 % 10),
-                                    char16_t(u'0' + length % 10)};
-        line.reserve(length + 1);
-        line.append(QStringView(digits, 3)).append(fieldId).append(content).append(QStringLiteral("\r\n"));
-    });
+    line.reserve(length + 1);
+    line.append(QStringView(digits, 3)).append(fieldId).append(content).append(QStringLiteral("\r\n"));
     return line;
 }
 

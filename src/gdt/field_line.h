@@ -14,12 +14,13 @@ inline constexpr int kMaxContentLength = 990;
 int writtenLength(const QString& text);
 
 // "<length:3><fieldId><content>\r\n", or "" for empty content. The length counts the whole line
-// including itself and the CR LF. Content the line cannot carry (over 990 characters, or a control
-// character: CR, LF, tab, any other below blank, DEL) is reported under "CreateGDTLine" and gives "".
+// including itself and the CR LF. The content must be carriable (whyNotCarriable): the request
+// builder checks every field before it encodes any, so that a request is refused whole.
 QString CreateGDTLine(const QString& fieldId, const QString& content);
 
-// Why content cannot be carried by one line ("contains a line break", "contains a tab", ...);
-// empty when it can.
+// Why content cannot be carried by one line: a control character (CR, LF, tab, any other below
+// blank, DEL), over 990 characters, or characters code page 437 holds neither as themselves nor
+// as a base letter (the message names them); empty when it can.
 QString whyNotCarriable(const QString& content);
 
 // The error that refuses a request because of one field.

@@ -6,8 +6,6 @@
 #include "platform/files.h"
 #include "settings/config.h"
 
-#include <QDir>
-
 #include <array>
 
 namespace gdt {
@@ -104,21 +102,13 @@ QString requestFileStem(const QDateTime& when)
     return when.toString(QStringLiteral("ddMMyyyy_HHmmss"));
 }
 
-QString requestFolder(const QString& configuredPath)
-{
-    if (configuredPath.isEmpty() || configuredPath.endsWith(QLatin1Char('/')) ||
-        configuredPath.endsWith(QDir::separator()))
-        return configuredPath;
-    return configuredPath + QDir::separator();
-}
-
 QString CreateGDTFile(const RequestFields& fields)
 {
     const QByteArray record =
         buildRequestRecord(fields, modGlobal::Config.Modality, platform::RegionalFormats::current());
     const QString stem = requestFileStem(platform::now());
-    return platform::writeNewFileAtomically(requestFolder(modGlobal::Config.Path), stem, QStringLiteral(".gdt"),
-                                            record);
+    return platform::writeNewFileAtomically(platform::folderWithFinalSeparator(modGlobal::Config.Path), stem,
+                                            QStringLiteral(".gdt"), record);
 }
 
 } // namespace gdt

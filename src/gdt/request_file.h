@@ -33,10 +33,6 @@ QByteArray buildRequestRecord(const RequestFields& fields, bool withModality,
 // "ddMMyyyy_HHmmss": the request file's name without ".gdt".
 QString requestFileStem(const QDateTime& when);
 
-// The folder as the user configured it, with the platform's separator added when it lacks one,
-// so the file lands inside it. An empty folder stays empty (the working folder).
-QString requestFolder(const QString& configuredPath);
-
 // Builds the record from the fields and Config, then writes it as a new file in Config.Path,
 // never replacing an existing request. Returns the path written. Throws errors::RuntimeError.
 QString CreateGDTFile(const RequestFields& fields);

@@ -3,23 +3,27 @@
 #include "errors/runtime_error.h"
 #include "platform/clock.h"
 #include "platform/codepage.h"
-#include "platform/files.h"
 #include "platform/program_folder.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 
 namespace import {
 namespace {
-
-constexpr QFileDevice::Permissions kOwnerOnly = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
 
 QByteArray stagedFileContent(QString text)
 {
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     text.replace(QStringLiteral("\n"), QStringLiteral("\r\n"));
     return platform::toSystemCodePage(text + QStringLiteral("\r\n"));
+}
+
+platform::StagingFolder folderOf(const QFileInfo& file)
+{
+    if (auto folder = platform::StagingFolder::openExisting(file.path()))
+        return std::move(*folder);
+    throw errors::RuntimeError(errors::kPathNotFound,
+                               QStringLiteral("Path not found: %1").arg(QDir::toNativeSeparators(file.path())));
 }
 
 } // namespace
@@ -29,13 +33,9 @@ QString importFolder()
     return platform::programFolder() + QStringLiteral("/Temp");
 }
 
-void ensureImportFolder()
+platform::StagingFolder openImportFolder()
 {
-    const QString folder = importFolder();
-    if (QFileInfo(folder).isDir())
-        return;
-    if (!QDir().mkdir(folder, kOwnerOnly | QFileDevice::ExeOwner))
-        throw errors::pathFileAccessError(folder, QStringLiteral("cannot create the folder"));
+    return platform::StagingFolder::open(importFolder());
 }
 
 bool isImportFileName(const QString& fileName)
@@ -43,51 +43,41 @@ bool isImportFileName(const QString& fileName)
     return fileName.right(3).toUpper() == QStringLiteral("TXT");
 }
 
-QStringList importFilePaths(const QString& folder)
+QStringList importFileNames(const platform::StagingFolder& folder)
 {
-    const QDir dir(folder);
-    QStringList paths;
-    for (const QString& name : dir.entryList(QDir::Files | QDir::Hidden, QDir::Name)) {
-        if (isImportFileName(name))
-            paths.append(dir.filePath(name));
-    }
-    return paths;
+    QStringList names = folder.ownFileNames();
+    names.removeIf([](const QString& name) { return !isImportFileName(name); });
+    return names;
 }
 
-void deleteImportFile(const QString& path)
+void deleteImportFiles(platform::StagingFolder& folder)
 {
-    const QFileInfo info(path);
-    if (info.exists() && !info.permissions().testFlag(QFileDevice::WriteOwner))
-        throw errors::pathFileAccessError(path, QStringLiteral("read-only file"));
-    QFile file(path);
-    if (!file.remove())
-        throw platform::fileError(file, path);
-}
-
-void deleteImportFiles(const QString& folder)
-{
-    for (const QString& path : importFilePaths(folder))
-        deleteImportFile(path);
+    for (const QString& name : importFileNames(folder))
+        folder.removeFile(name);
 }
 
 QString stagedFileName(const QDateTime& when)
 {
-    return when.toString(QStringLiteral("ddMMyyyyHHmm")) + QStringLiteral(".txt");
+    return when.toString(QStringLiteral("ddMMyyyyHHmm_")) + platform::StagingFolder::userTag() + QStringLiteral(".txt");
 }
 
-QString stageImportText(const QString& folder, const QString& text)
+QString stageImportText(platform::StagingFolder& folder, const QString& text)
 {
-    const QString path = folder + QLatin1Char('/') + stagedFileName(platform::now());
-    if (QFileInfo(path).isSymLink() || QFileInfo::exists(path))
-        deleteImportFile(path);
-    // NewOnly: the owner-only permissions apply only to a file this call creates.
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly, kOwnerOnly))
-        throw platform::fileError(file, path);
-    const QByteArray bytes = stagedFileContent(text);
-    if (file.write(bytes) != bytes.size() || !file.flush())
-        throw platform::fileError(file, path);
-    return path;
+    const QString name = stagedFileName(platform::now());
+    folder.replaceOwnFile(name, stagedFileContent(text));
+    return folder.filePath(name);
+}
+
+ImportLines readImportFile(const QString& path)
+{
+    const QFileInfo file(path);
+    return ImportLines::fromFileBytes(folderOf(file).readFile(file.fileName()));
+}
+
+void deleteImportFile(const QString& path)
+{
+    const QFileInfo file(path);
+    folderOf(file).removeFile(file.fileName());
 }
 
 } // namespace import

@@ -2,9 +2,6 @@
 
 #include "errors/runtime_error.h"
 #include "platform/codepage.h"
-#include "platform/files.h"
-
-#include <QFile>
 
 namespace import {
 
@@ -32,17 +29,6 @@ const QString& ImportLines::line(int number) const
     if (number < 1 || number > m_lines.size())
         throw errors::inputPastEndOfFile();
     return m_lines.at(number - 1);
-}
-
-ImportLines readImportFile(const QString& path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw platform::fileError(file, path);
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        throw platform::fileError(file, path);
-    return ImportLines::fromFileBytes(bytes);
 }
 
 } // namespace import

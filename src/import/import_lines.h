@@ -25,7 +25,4 @@ private:
     QStringList m_lines;
 };
 
-// Reads the whole file at path. Throws errors::RuntimeError when it cannot be opened or read.
-ImportLines readImportFile(const QString& path);
-
 } // namespace import

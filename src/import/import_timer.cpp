@@ -6,20 +6,52 @@
 #include "platform/clock.h"
 #include "platform/regional.h"
 
+#include <optional>
+
 namespace import {
 namespace {
 
-// Runs body as the import procedure named procedure. A failure first removes every import
-// file, since they hold patient data and a half-taken file must not be imported again, and is
-// then reported under that name.
-template <typename Body> void importTrap(const QString& procedure, Body&& body)
+void emptyImportedFields(ImportWindow& window)
+{
+    for (const ImportField field : {ImportField::ID, ImportField::Name, ImportField::Surname, ImportField::Birthday,
+                                    ImportField::Gender, ImportField::Date})
+        window.setImportedField(field, QString());
+}
+
+// A folder that cannot be opened is itself what failed, and that failure is the one reported.
+std::optional<platform::StagingFolder> folderToCleanUp()
+{
+    try {
+        return platform::StagingFolder::openExisting(importFolder());
+    } catch (const errors::RuntimeError&) {
+        return std::nullopt;
+    }
+}
+
+// Import files hold patient data, and a half-taken one must not be imported again: a failure
+// removes the user's import files. It also empties the fields an import fills, so that no request
+// goes out with an earlier patient while the box shows this text. Each step that fails is
+// reported, and the next one still runs.
+void cleanUpAfterFailure(ImportWindow& window, const QString& procedure)
+{
+    if (std::optional<platform::StagingFolder> folder = folderToCleanUp()) {
+        QStringList names;
+        errors::trap(procedure, [&] { names = importFileNames(*folder); });
+        for (const QString& name : names)
+            errors::trap(procedure, [&] { folder->removeFile(name); });
+    }
+    errors::trap(procedure, [&] { emptyImportedFields(window); });
+}
+
+// Runs body as the import procedure named procedure; a failure is cleaned up after, then
+// reported under that name.
+template <typename Body> void importTrap(ImportWindow& window, const QString& procedure, Body&& body)
 {
     errors::trap(procedure, [&] {
         try {
             body();
         } catch (const errors::RuntimeError&) {
-            for (const QString& path : importFilePaths(importFolder()))
-                errors::trap(procedure, [&] { deleteImportFile(path); });
+            cleanUpAfterFailure(window, procedure);
             throw;
         }
     });
@@ -42,21 +74,17 @@ void fillFieldsAndDelete(ImportWindow& window, const ImportedRecord& record, con
     deleteImportFile(path);
 }
 
-// The file taken need not be the one just staged: a leftover that sorts first goes before it,
-// one file per tick.
+// Takes the file just staged, never an older one: a leftover may hold another patient.
 void CreateTextfile(ImportWindow& window)
 {
-    importTrap(QStringLiteral("CreateTextfile"), [&] {
+    importTrap(window, QStringLiteral("CreateTextfile"), [&] {
         const QString text = window.importText();
-        ensureImportFolder();
-        stageImportText(importFolder(), text);
-        const QStringList files = importFilePaths(importFolder());
-        if (files.isEmpty()) {
-            window.setImportTimerEnabled(true);
-            return;
-        }
-        const QString& file = files.first();
-        switch (chooseLayout(readImportFile(file))) {
+        platform::StagingFolder folder = openImportFolder();
+        const QString file = stageImportText(folder, text);
+        const ImportLines lines = readImportFile(file);
+        const Layout layout = chooseLayout(lines);
+        refuseSeveralPatients(lines);
+        switch (layout) {
         case Layout::ThreeLine:
             ImportData_1(window, file);
             break;
@@ -74,7 +102,7 @@ void CreateTextfile(ImportWindow& window)
 
 void tmrTxtTimer_Timer(ImportWindow& window)
 {
-    importTrap(QStringLiteral("tmrTxtTimer_Timer"), [&] {
+    importTrap(window, QStringLiteral("tmrTxtTimer_Timer"), [&] {
         window.setImportTimerEnabled(false);
         if (window.importText().isEmpty()) {
             window.setImportTimerEnabled(true);
@@ -86,19 +114,19 @@ void tmrTxtTimer_Timer(ImportWindow& window)
 
 void ImportData_1(ImportWindow& window, const QString& path)
 {
-    importTrap(QStringLiteral("ImportData_1"),
+    importTrap(window, QStringLiteral("ImportData_1"),
                [&] { fillFieldsAndDelete(window, cutThreeLine(readImportFile(path), today()), path); });
 }
 
 void ImportData_2(ImportWindow& window, const QString& path)
 {
-    importTrap(QStringLiteral("ImportData_2"),
+    importTrap(window, QStringLiteral("ImportData_2"),
                [&] { fillFieldsAndDelete(window, cutQuickview(readImportFile(path), today()), path); });
 }
 
 void ImportData_3(ImportWindow& window, const QString& path)
 {
-    importTrap(QStringLiteral("ImportData_3"),
+    importTrap(window, QStringLiteral("ImportData_3"),
                [&] { fillFieldsAndDelete(window, cutAppointment(readImportFile(path), today()), path); });
 }
 

@@ -3,7 +3,7 @@
 #include <QString>
 
 // The text import of the main window: a timer tick stages the import box's text in the import
-// folder, picks the first import file there and fills six fields from it.
+// folder and fills six fields from the staged file.
 namespace import {
 
 // In the order the fields are set: txtID, txtName, txtSurname, txtBirthday, cboGender, txtDate.
@@ -30,13 +30,13 @@ public:
 };
 
 // The handler of tmrTxtTimer (interval 5000 ms). Disables the timer first; an empty box
-// re-arms it. Otherwise stages the text (CreateTextfile), takes the first import file by name,
-// chooses its layout and hands the file to its layout reader; the timer stays disabled until the
-// window re-arms it. On any failure every import file is deleted and the failure is reported under the
-// failing procedure's name ("tmrTxtTimer_Timer", "CreateTextfile", "ImportData_1" to
-// "ImportData_3"); fields already set keep their text and the timer stays disabled. A deletion
-// that fails on that path is reported too and the clean-up goes on. Never throws
-// errors::RuntimeError.
+// re-arms it. Otherwise stages the text (CreateTextfile), reads the file just staged, never an
+// older one, refuses a text that is blank or holds more than one patient, chooses its layout and
+// hands the file to its layout reader; the timer stays disabled until the window re-arms it. On
+// any failure the user's import files are deleted, the six fields are emptied and the failure is
+// reported under the failing procedure's name ("tmrTxtTimer_Timer", "CreateTextfile",
+// "ImportData_1" to "ImportData_3"); the timer stays disabled. A step of that clean-up that fails
+// is reported too and the clean-up goes on. Never throws errors::RuntimeError.
 void tmrTxtTimer_Timer(ImportWindow& window);
 
 // The layout readers: three-line, Quickview and Appointment. Each reads the import file at path,

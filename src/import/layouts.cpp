@@ -5,6 +5,8 @@
 
 #include <QRegularExpression>
 
+#include <algorithm>
+
 namespace import {
 
 using cuts::find;
@@ -127,17 +129,34 @@ ImportedRecord cutDataLine(const QString& line, const QString& date)
 
 Layout chooseLayout(const ImportLines& lines)
 {
-    if (lines.count() == 0)
+    bool blank = true;
+    for (int number = 1; blank && number <= lines.count(); ++number)
+        blank = std::all_of(lines.line(number).begin(), lines.line(number).end(), [](QChar c) { return c.isSpace(); });
+    if (blank)
         throw errors::RuntimeError(errors::kInputPastEndOfFile, QStringLiteral("The text is empty"));
-    if (lines.count() == 1 && lines.line(1).isEmpty())
-        throw errors::RuntimeError(errors::kInputPastEndOfFile,
-                                   QStringLiteral("The text begins with an empty line and has nothing after it"));
     const QString& deciding = lines.line(1).isEmpty() ? lines.line(2) : lines.line(1);
     if (deciding.startsWith(QStringLiteral("Quickview")))
         return Layout::Quickview;
     if (deciding.startsWith(QStringLiteral("Appointment")))
         return Layout::Appointment;
     return Layout::ThreeLine;
+}
+
+void refuseSeveralPatients(const ImportLines& lines)
+{
+    static const QRegularExpression dataLine(
+        QStringLiteral("^\\s*(?:Quickview\\s+)?(?:Patient|Appointment):[^#]*#([^ ]+)"));
+    QStringList ids;
+    for (int number = 1; number <= lines.count(); ++number) {
+        const QRegularExpressionMatch match = dataLine.match(lines.line(number));
+        if (match.hasMatch() && !ids.contains(match.captured(1)))
+            ids.append(match.captured(1));
+    }
+    if (ids.size() > 1)
+        throw errors::RuntimeError(errors::kInvalidProcedureCall,
+                                   QStringLiteral("The text holds more than one patient (#%1); paste one patient at "
+                                                  "a time")
+                                       .arg(ids.join(QStringLiteral(", #"))));
 }
 
 // Line 2: "Given Surname,". Line 3: "Sex F 12/24/1960 #4711".

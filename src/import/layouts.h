@@ -29,8 +29,14 @@ enum class Layout {
 
 // Chooses the layout from the deciding line: line 1, or line 2 when line 1 is empty. The
 // keywords "Quickview" and "Appointment" are matched case-sensitively at the start of the line;
-// anything else is ThreeLine. Throws errors::RuntimeError 62 when the deciding line is missing.
+// anything else is ThreeLine. Throws errors::RuntimeError 62 "The text is empty" when the text
+// holds nothing but blanks and line breaks.
 Layout chooseLayout(const ImportLines& lines);
+
+// One patient per text: throws errors::RuntimeError 5 when two data lines (beginning with
+// "Patient:" or "Appointment:") carry different patient IDs after their first "#". A patient's
+// data line that comes twice is one patient.
+void refuseSeveralPatients(const ImportLines& lines);
 
 // The cuts of the three layouts. date is today's date text, passed through. Lines are counted
 // from the top of the file, including an empty line 1 that chooseLayout skipped. A failed cut

@@ -36,7 +36,7 @@ void applyTexts(QObject& window, const QList<language::ControlText>& texts, cons
 {
     for (const language::ControlText& text : texts) {
         QObject* control = findControl(window, text.control);
-        const char* property = control ? textProperty(*control) : nullptr;
+        const char* property = control ? (text.property ? text.property : textProperty(*control)) : nullptr;
         const QString current = property ? control->property(property).toString() : QString();
         const QString translated = modGlobal::Language(rows, text.key, current);
         if (property)

@@ -39,7 +39,8 @@ QString msg2ToShow();
 // ChangeLanguage after the rows were fetched: works through the key table of formKey (compared
 // exactly, letter case included) and sets each control's text to Language(rows, key, its
 // current text). A control is the object named in the table inside window's object tree, or
-// window itself when window carries that name; its text is its "text" property, else "title"
+// window itself when window carries that name; its text is the property the table names
+// ("accessibleName" for a control without a label), else its "text" property, else "title"
 // (group boxes, menus), else "windowTitle" (the settings window). A control that is missing
 // is left out, but its key is still looked up, so a NULL row is reported all the same. For
 // "Main" it then sets Msg_1 and Msg_2.

@@ -21,6 +21,7 @@ const QList<ControlText>& mainWindowTexts()
         {QStringLiteral("cmdClear"), QStringLiteral("cmdClear")},
         {QStringLiteral("cmdCreateGDT"), QStringLiteral("cmdCreate")},
         {QStringLiteral("lblModality"), QStringLiteral("lblModality")},
+        {QStringLiteral("txtContentAccessibleName"), QStringLiteral("txtContent"), "accessibleName"},
     };
     return texts;
 }
@@ -38,6 +39,8 @@ const QList<ControlText>& settingsWindowTexts()
         {QStringLiteral("cmdSave"), QStringLiteral("cmdSave")},
         {QStringLiteral("cmdCancel"), QStringLiteral("cmdCancel")},
         {QStringLiteral("chkModality"), QStringLiteral("chkModality")},
+        {QStringLiteral("cmdPathAccessibleName"), QStringLiteral("cmdPath"), "accessibleName"},
+        {QStringLiteral("cmdOrvanePathAccessibleName"), QStringLiteral("cmdOrvanePath"), "accessibleName"},
     };
     return texts;
 }

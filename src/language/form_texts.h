@@ -5,12 +5,15 @@
 
 namespace language {
 
-// One row of a window's key table: the key in tblComponents and the objectName of the control
-// that shows the text. The designed (German) texts stand in the windows themselves.
+// One row of a window's key table: the key in tblComponents, the objectName of the control that
+// shows the text, and the property it goes into (by default the control's visible text; a control
+// without a label of its own has an "accessibleName" for screen readers). The designed (German)
+// texts stand in the windows themselves.
 struct ControlText
 {
     QString key;
     QString control;
+    const char* property = nullptr;
 };
 
 // Form key "Main", in the order the texts are applied. Two keys differ from their control's name

@@ -1,7 +1,9 @@
 #include "mainwindow/frm_main.h"
 
 #include "mainwindow/import_text_box.h"
+#include "widgets/accessible_names.h"
 #include "widgets/frame_look.h"
+#include "widgets/return_key.h"
 #include "widgets/text_boxes.h"
 #include "widgets/twips.h"
 
@@ -42,6 +44,8 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent)
     buildCommands(central);
     setFocusOrder();
     widgets::liftTextLengthLimits(*this);
+    widgets::pressFocusedButtonOnReturn(*this);
+    widgets::nameComboBoxesAfterTheirLabels(*this);
     central->setFixedWidth(widgets::twipsToPixels(kClientWidthTwips, this));
     central->setMinimumHeight(0);
     resize(central->width(), menuBar()->sizeHint().height() + widgets::twipsToPixels(kDesignClientHeightTwips, this));
@@ -130,12 +134,20 @@ void frmMain::buildCommands(QWidget* central)
     connect(cmdCreate, &QPushButton::clicked, this, &frmMain::cmdCreate_Click);
 
     txtContent = widgets::placeControl<ImportTextBox>(central, "txtContent", {240, 4320, 8175, 5175});
+    // It has no label; the language texts replace this name.
+    txtContent->setAccessibleName(QStringLiteral("Importtext"));
 
     tmrTxtTimer = new QTimer(this);
     tmrTxtTimer->setObjectName(QStringLiteral("tmrTxtTimer"));
     tmrTxtTimer->setInterval(5000);
     connect(tmrTxtTimer, &QTimer::timeout, this, &frmMain::tmrTxtTimer_Timer);
     tmrTxtTimer->start(); // enabled as designed; start-up switches it after the settings
+    // Text still coming in, typed key by key, is not imported half-done: each change starts the
+    // interval anew, so a tick reads only a text that has stood still for a whole interval.
+    connect(txtContent, &QPlainTextEdit::textChanged, this, [this] {
+        if (tmrTxtTimer->isActive())
+            tmrTxtTimer->start();
+    });
 }
 
 void frmMain::setFocusOrder()

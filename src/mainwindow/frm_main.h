@@ -25,12 +25,12 @@ public:
     explicit frmMain(QWidget* parent = nullptr);
 
     // Start-up after the single-instance check: caption, Temp folder, settings, language, size,
-    // example labels, gender list, modality field, leftover import files. A failure is reported
-    // under "frmMain_Load" and leaves the window in the state reached.
+    // example labels, gender list, modality field, leftover import files. A Temp folder that
+    // cannot be used is reported and keeps the import timer off; the rest goes on. Any other
+    // failure is reported under "frmMain_Load" and leaves the window in the state reached.
     void Form_Load();
 
-    // Refused while the settings were not loaded at start-up. A viewer that cannot be started is
-    // reported, and the written request still counts as done.
+    // A viewer that cannot be started is reported, and the written request still counts as done.
     void cmdCreate_Click();
     void cmdClear_Click();
     void mnuClose_Click();
@@ -56,8 +56,9 @@ private:
     void setOuterHeight(int twips);
     bool readWaitingImportText();
 
-    // The start-up error that came before LoadConfig could run; requests would go to the start
-    // folder with empty settings, so none is written while it is set.
+    // Why the settings are not loaded: a Settings.ini LoadConfig could not read at all, or a
+    // start-up that never ran. Requests would go to the start folder with empty settings, so none
+    // is written while it is set.
     std::optional<errors::RuntimeError> m_settingsNotLoaded =
         errors::RuntimeError(errors::kInvalidProcedureCall, QStringLiteral("the start-up has not run"));
 

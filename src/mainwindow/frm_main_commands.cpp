@@ -4,6 +4,7 @@
 #include "gdt/request_file.h"
 #include "import/import_folder.h"
 #include "language/change_language.h"
+#include "language/qt_texts.h"
 #include "mainwindow/import_text_box.h"
 #include "platform/clock.h"
 #include "platform/message_boxes.h"
@@ -13,12 +14,15 @@
 #include "settings/frm_settings.h"
 #include "settings/settings_file.h"
 #include "version.h"
+#include "widgets/accessible_names.h"
 
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTimer>
+
+#include <optional>
 
 using modGlobal::Config;
 
@@ -29,19 +33,23 @@ void frmMain::Form_Load()
                            .arg(app::kVersionMajor)
                            .arg(app::kVersionMinor)
                            .arg(app::kVersionRevision));
-        try {
-            import::ensureImportFolder();
-        } catch (const errors::RuntimeError& error) {
-            m_settingsNotLoaded = error;
-            throw;
+        // Temp serves the import alone: when it cannot be used, that is reported, the import stays
+        // off, and requests are written all the same.
+        std::optional<platform::StagingFolder> importFolder;
+        errors::trap(QStringLiteral("frmMain_Load"), [&] { importFolder.emplace(import::openImportFolder()); });
+        // LoadConfig reports its own failures; what it read stays in force. From a file it could
+        // not read at all it took nothing, not even the language: the window keeps its built-in
+        // texts, and no request goes to a target folder that was never read.
+        m_settingsNotLoaded = modGlobal::LoadConfig();
+        if (!m_settingsNotLoaded) {
+            language::useQtTexts(Config.Language);
+            modGlobal::ChangeLanguage(QStringLiteral("Main"), *this);
+            widgets::nameComboBoxesAfterTheirLabels(*this);
         }
-        modGlobal::LoadConfig(); // reports its own failures; what it read stays in force
-        m_settingsNotLoaded.reset();
-        modGlobal::ChangeLanguage(QStringLiteral("Main"), *this);
 
         setOuterHeight(Config.TxtImport ? 10500 : 4890);
         txtContent->setVisible(Config.TxtImport);
-        setImportTimerEnabled(Config.TxtImport);
+        setImportTimerEnabled(Config.TxtImport && importFolder);
 
         const auto regional = platform::RegionalFormats::current();
         const QDateTime started = platform::now();
@@ -55,7 +63,8 @@ void frmMain::Form_Load()
         lblModality->setVisible(Config.Modality);
         txtModality->setVisible(Config.Modality);
 
-        import::deleteImportFiles(import::importFolder());
+        if (importFolder)
+            import::deleteImportFiles(*importFolder);
     });
 }
 

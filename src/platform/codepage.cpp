@@ -32,38 +32,57 @@ int codePage437Byte(char32_t codePoint)
     return -1;
 }
 
-char baseLetterOr437Fallback(char32_t codePoint)
+// The code page's byte for the character, or for its base letter when Unicode decomposition
+// gives one that the code page holds (Č -> C); -1 when neither exists.
+int byteOrBaseLetter(char32_t codePoint)
 {
+    if (const int byte = codePage437Byte(codePoint); byte >= 0)
+        return byte;
     const QString decomposed = QString::fromUcs4(&codePoint, 1).normalized(QString::NormalizationForm_D);
     const QList<uint> parts = decomposed.toUcs4();
-    if (parts.size() > 1) {
-        const int base = codePage437Byte(parts.first());
-        if (base >= 0)
-            return char(base);
+    return parts.size() > 1 ? codePage437Byte(parts.first()) : -1;
+}
+
+// Walks text by code point; a surrogate without its partner comes as itself.
+template <typename Visit> void forEachCodePoint(const QString& text, Visit&& visit)
+{
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
+            visit(QChar::surrogateToUcs4(text[i], text[i + 1]));
+            ++i;
+        } else {
+            visit(char32_t(text[i].unicode()));
+        }
     }
-    return '?';
 }
 
 } // namespace
 
 QByteArray toCodePage437(const QString& text)
 {
-    QByteArray bytes(text.size(), Qt::Uninitialized);
-    char* out = bytes.data();
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        char32_t codePoint = text[i].unicode();
-        if (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
-            codePoint = QChar::surrogateToUcs4(text[i], text[i + 1]);
-            ++i;
-        } else if (text[i].isSurrogate()) {
-            *out++ = '?'; // half a character names none
-            continue;
-        }
-        const int byte = codePage437Byte(codePoint);
-        *out++ = byte >= 0 ? char(byte) : baseLetterOr437Fallback(codePoint);
-    }
-    bytes.truncate(out - bytes.constData());
+    QByteArray bytes;
+    bytes.reserve(text.size());
+    forEachCodePoint(text, [&](char32_t codePoint) {
+        // Half a surrogate pair names no character.
+        const int byte = QChar::isSurrogate(codePoint) ? -1 : byteOrBaseLetter(codePoint);
+        bytes.append(byte >= 0 ? char(byte) : '?');
+    });
     return bytes;
+}
+
+QStringList missingFromCodePage437(const QString& text)
+{
+    QStringList missing;
+    forEachCodePoint(text, [&](char32_t codePoint) {
+        if (!QChar::isSurrogate(codePoint) && byteOrBaseLetter(codePoint) >= 0)
+            return;
+        const QString shown = QChar::isSurrogate(codePoint)
+                                  ? QStringLiteral("U+%1").arg(uint(codePoint), 4, 16, QLatin1Char('0')).toUpper()
+                                  : QString::fromUcs4(&codePoint, 1);
+        if (!missing.contains(shown))
+            missing.append(shown);
+    });
+    return missing;
 }
 
 } // namespace platform

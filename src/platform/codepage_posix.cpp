@@ -1,5 +1,7 @@
 #include "platform/codepage.h"
 
+#include <QStringDecoder>
+
 #include <langinfo.h>
 
 namespace platform {
@@ -26,6 +28,18 @@ QString fromSystemCodePage(const QByteArray& bytes)
     if (systemCodePageIsLatin1())
         return QString::fromLatin1(bytes);
     return QString::fromUtf8(bytes);
+}
+
+std::optional<QString> decodeSystemCodePage(const QByteArray& bytes)
+{
+    if (systemCodePageIsLatin1())
+        return QString::fromLatin1(bytes); // every byte is a character
+    QStringDecoder decoder(QStringConverter::Utf8,
+                           QStringConverter::Flag::Stateless | QStringConverter::Flag::ConvertInitialBom);
+    QString text = decoder.decode(bytes);
+    if (decoder.hasError())
+        return std::nullopt;
+    return text;
 }
 
 } // namespace platform

@@ -30,4 +30,18 @@ QString fromSystemCodePage(const QByteArray& bytes)
     return text;
 }
 
+std::optional<QString> decodeSystemCodePage(const QByteArray& bytes)
+{
+    if (bytes.isEmpty())
+        return QString();
+    const int size =
+        ::MultiByteToWideChar(CP_ACP, MB_ERR_INVALID_CHARS, bytes.constData(), int(bytes.size()), nullptr, 0);
+    if (size == 0)
+        return std::nullopt;
+    QString text(size, Qt::Uninitialized);
+    ::MultiByteToWideChar(CP_ACP, MB_ERR_INVALID_CHARS, bytes.constData(), int(bytes.size()),
+                          reinterpret_cast<wchar_t*>(text.data()), size);
+    return text;
+}
+
 } // namespace platform

@@ -7,7 +7,7 @@ namespace {
 class CancellingDialogs : public DialogPresenter
 {
 public:
-    std::optional<QString> chooseFolder(const QString&) override { return std::nullopt; }
+    std::optional<QString> chooseFolder(const QString&, const QString&) override { return std::nullopt; }
     std::optional<QString> chooseFileToOpen(const QStringList&) override { return std::nullopt; }
 };
 

@@ -15,8 +15,9 @@ class DialogPresenter
 {
 public:
     virtual ~DialogPresenter() = default;
-    // A file-system folder, without a trailing separator except at a root.
-    virtual std::optional<QString> chooseFolder(const QString& title) = 0;
+    // A file-system folder, without a trailing separator except at a root. The chooser opens at
+    // startFolder (the working folder when it is empty).
+    virtual std::optional<QString> chooseFolder(const QString& title, const QString& startFolder) = 0;
     // Full path of an existing file; nameFilters as the toolkit writes them ("Text (*.txt)").
     virtual std::optional<QString> chooseFileToOpen(const QStringList& nameFilters) = 0;
 };

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "errors/runtime_error.h"
 #include "platform/scoped_override.h"
 
 #include <QByteArrayView>
@@ -92,6 +93,10 @@ public:
     // Whether any entry stands at path: file, folder or link, a dangling link included.
     virtual bool entryExists(const QString& path) = 0;
 };
+
+// The error a failed operation on path gives the user: 61 for a full disk, 70 for a refusal, else
+// 75 with the system's reason.
+errors::RuntimeError errorOf(const FileStatus& status, const QString& path);
 
 // The file system in use: the system's own unless a test has put another in place.
 FileSystem& fileSystem();

@@ -19,20 +19,19 @@ errors::RuntimeError fileError(const QFileDevice& file, const QString& path)
     }
 }
 
+QString folderWithFinalSeparator(const QString& folder)
+{
+    if (folder.isEmpty() || folder.endsWith(QLatin1Char('/')) || folder.endsWith(QDir::separator()))
+        return folder;
+    return folder + QDir::separator();
+}
+
 namespace {
 
 void check(const FileStatus& status, const QString& path)
 {
-    switch (status.kind) {
-    case FileStatus::Kind::Ok:
-        return;
-    case FileStatus::Kind::DiskFull:
-        throw errors::diskFull(path);
-    case FileStatus::Kind::PermissionDenied:
-        throw errors::permissionDenied(path);
-    default:
-        throw errors::pathFileAccessError(path, status.reason);
-    }
+    if (!status.ok())
+        throw errorOf(status, path);
 }
 
 // A new file beside its final name that is removed again unless it is given that name: what a

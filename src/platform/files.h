@@ -26,6 +26,11 @@ QString writeNewFileAtomically(const QString& folder, const QString& stem, const
 // errors::RuntimeError (61 disk full, 70 permission denied, else 75 with the system's reason).
 void replaceFileAtomically(const QString& path, const QByteArray& bytes);
 
+// folder as a prefix that file names are appended to: with a final separator ("/" or the
+// system's own, added when missing). An empty folder stays empty: a lone separator would be the
+// root.
+QString folderWithFinalSeparator(const QString& folder);
+
 // The run-time error for a failed file operation on path. System error texts in it are English
 // whatever the user's locale.
 errors::RuntimeError fileError(const QFileDevice& file, const QString& path);

@@ -8,16 +8,18 @@
 
 namespace platform {
 
-// An INI file held as its raw lines, so that a write changes only the line it must and every
-// other byte (comments, blank lines, indentation, foreign sections, LF-only line ends) stays.
+// An INI file held as its lines, so that a write changes only the line it must and every other
+// line (comments, blank lines, indentation, foreign sections, LF-only or CR-only line ends) stays.
 // Names match case-blind after trimming blanks, the first of duplicate sections or keys counts,
-// and a line without "=" is kept but is no key. A file that starts with the UTF-8 byte-order
-// mark (as Windows editors save it) is UTF-8 throughout and keeps its mark; any other file is in
-// the system code page.
+// and a line without "=" is kept but is no key. The file's encoding is kept as found: UTF-8 or
+// UTF-16 (either byte order) with a byte-order mark, as Windows editors save them, or else the
+// system code page.
 class IniDocument
 {
 public:
-    explicit IniDocument(const QByteArray& bytes);
+    // Throws errors::RuntimeError (5) naming fileName when the bytes are no INI text: NUL bytes
+    // without a UTF-16 byte-order mark, or bytes that are invalid in the file's encoding.
+    IniDocument(const QByteArray& bytes, const QString& fileName);
 
     // The value with blanks around it and one pair of matching outer quotes removed;
     // nullopt when the section or key is missing.
@@ -29,23 +31,26 @@ public:
     // whole.
     void setValue(const QString& section, const QString& key, const QString& value);
 
+    // The whole file in its own encoding, byte-order mark included.
     QByteArray bytes() const;
 
 private:
+    enum class Encoding { SystemCodePage, Utf8, Utf16LittleEndian, Utf16BigEndian };
+
     struct Line
     {
-        QByteArray text;   // without its line end
-        QByteArray ending; // "\r\n", "\n" or "" for a last line without one
+        QString text;   // without its line end
+        QString ending; // "\r\n", "\n", "\r" or "" for a last line without one
     };
 
+    QString decode(const QByteArray& bytes, const QString& fileName);
     int findSection(const QString& section) const;
     int sectionEnd(int sectionLine) const; // index of the next section header, or the line count
     int findKey(int sectionLine, const QString& key) const;
-    void insertLine(int index, const QByteArray& text);
-    QString decode(const QByteArray& bytes) const;
-    QByteArray encode(const QString& text) const;
+    void insertLine(int index, const QString& text);
 
-    bool m_utf8Mark = false;
+    Encoding m_encoding = Encoding::SystemCodePage;
+    QString m_newLineEnding; // for lines this document adds
     QList<Line> m_lines;
 };
 

@@ -25,7 +25,7 @@ QByteArray readExisting(const QString& fileName)
 qsizetype GetPrivateProfileString(const QString& section, const QString& key, const QString& defaultValue,
                                   QString& buffer, qsizetype bufferSize, const QString& fileName)
 {
-    const IniDocument document(readExisting(fileName));
+    const IniDocument document(readExisting(fileName), fileName);
     buffer = document.value(section, key).value_or(defaultValue).left(qMax<qsizetype>(0, bufferSize - 1));
     return buffer.size();
 }
@@ -38,7 +38,8 @@ void WritePrivateProfileString(const QString& section, const QString& key, const
         throw errors::RuntimeError(
             errors::kInvalidProcedureCall,
             QStringLiteral("The value of %1 contains a line break and cannot be stored").arg(key));
-    IniDocument document(readExisting(fileName));
+    // A file that is no INI text throws here, before anything is written over it.
+    IniDocument document(readExisting(fileName), fileName);
     document.setValue(section, key, value);
     replaceFileAtomically(fileName, document.bytes());
 }

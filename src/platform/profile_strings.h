@@ -6,7 +6,8 @@ namespace platform {
 
 // The profile-string calls INI files are read and written with, in the manner practices'
 // hand-edited INI files rely on (see IniDocument). Both throw errors::RuntimeError when an
-// existing file cannot be read; a missing file, section or key simply gives the default.
+// existing file cannot be read or is no INI text; a missing file, section or key simply gives the
+// default.
 
 // Copies at most bufferSize - 1 characters of the value (or of defaultValue) into buffer and
 // returns how many it copied; bufferSize - 1 means the value may have been cut.

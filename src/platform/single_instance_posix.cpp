@@ -16,21 +16,38 @@
 namespace platform {
 namespace {
 
+// A symbolic link standing at the lock's name is never followed (ELOOP), and anything else that
+// is no regular file (a FIFO would block the start) is refused as kNotRegularFile.
+constexpr int kNoFollow = O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC;
+constexpr int kNotRegularFile = -1; // no errno is negative
+
 int openLockFile(const QByteArray& path, int& error)
 {
     // Read-write where possible: on network file systems an exclusive lock needs a writable file.
-    int fd = ::open(path.constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+    int fd = ::open(path.constData(), O_RDWR | O_CREAT | kNoFollow, 0644);
     if (fd < 0 && (errno == EACCES || errno == EROFS)) {
         error = errno;
         // Another user's lock file, or one in a folder that has become read-only: reading it is
         // enough to lock it locally.
-        fd = ::open(path.constData(), O_RDONLY | O_CLOEXEC);
+        fd = ::open(path.constData(), O_RDONLY | kNoFollow);
         if (fd < 0 && errno != ENOENT)
             error = errno;
     } else if (fd < 0) {
         error = errno;
     }
+    struct stat opened;
+    if (fd >= 0 && (::fstat(fd, &opened) != 0 || !S_ISREG(opened.st_mode))) {
+        ::close(fd);
+        error = kNotRegularFile;
+        return -1;
+    }
     return fd;
+}
+
+bool entryExists(const QByteArray& path)
+{
+    struct stat entry;
+    return ::lstat(path.constData(), &entry) == 0;
 }
 
 enum class Named { Same, Gone, Unknown };
@@ -45,7 +62,7 @@ Named stillNamed(int fd, const QByteArray& path, int& error)
         error = errno;
         return Named::Unknown;
     }
-    if (::stat(path.constData(), &named) != 0) {
+    if (::lstat(path.constData(), &named) != 0) {
         error = errno;
         return errno == ENOENT ? Named::Gone : Named::Unknown;
     }
@@ -75,7 +92,7 @@ SingleInstance::Outcome SingleInstance::acquire()
         if (fd < 0) {
             // A lock file that exists but that this user may not even read belongs to another
             // user's Lumvik: the folder is not free.
-            if (error == EACCES && ::access(path.constData(), F_OK) == 0)
+            if (error == EACCES && entryExists(path))
                 return Outcome::AnotherRuns;
             m_systemError = error;
             return Outcome::Unavailable;
@@ -106,6 +123,9 @@ errors::RuntimeError SingleInstance::unavailableError() const
     const QString consequence = QStringLiteral("a second Lumvik started from this folder is not stopped");
     if (m_systemError == EACCES || m_systemError == EROFS)
         return errors::permissionDenied(m_path, consequence);
+    if (m_errno == ELOOP || m_errno == kNotRegularFile)
+        return errors::pathFileAccessError(m_path,
+                                           QStringLiteral("not a regular file, never followed; ") + consequence);
     return errors::pathFileAccessError(m_path, consequence);
 }
 

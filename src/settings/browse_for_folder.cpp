@@ -4,9 +4,9 @@
 
 namespace settings {
 
-QString BrowseForFolder(const QString& title)
+QString BrowseForFolder(const QString& title, const QString& startFolder)
 {
-    return platform::dialogs().chooseFolder(title).value_or(QString());
+    return platform::dialogs().chooseFolder(title, startFolder).value_or(QString());
 }
 
 } // namespace settings

@@ -3,15 +3,17 @@
 #include "errors/error_handler.h"
 #include "language/change_language.h"
 #include "platform/dialogs.h"
+#include "platform/files.h"
 #include "platform/message_boxes.h"
 #include "settings/browse_for_folder.h"
 #include "settings/config.h"
 #include "settings/settings_file.h"
+#include "widgets/accessible_names.h"
+#include "widgets/return_key.h"
 #include "widgets/text_boxes.h"
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDir>
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -44,6 +46,8 @@ frmSettings::frmSettings(QWidget* owner)
 {
     createControls();
     widgets::liftTextLengthLimits(*this);
+    widgets::pressFocusedButtonOnReturn(*this);
+    widgets::nameComboBoxesAfterTheirLabels(*this);
     arrangeTabOrder();
     connectReactions();
     frmSettings_Load();
@@ -82,6 +86,7 @@ void frmSettings::frmSettings_Load()
 {
     errors::trap(QStringLiteral("frmSettings_Load"), [this] {
         modGlobal::ChangeLanguage(QStringLiteral("Settings"), *this);
+        widgets::nameComboBoxesAfterTheirLabels(*this);
         txtPath->setText(Config.Path);
         // When on, the check box's reaction fills the path row; when off, the row stays empty and
         // OrvanePath keeps its value.
@@ -98,13 +103,13 @@ void frmSettings::frmSettings_Load()
 void frmSettings::cmdPath_Click()
 {
     errors::trap(QStringLiteral("cmdPath_Click"), [this] {
-        const QString chosen = settings::BrowseForFolder(QStringLiteral("Bitte wählen Sie einen Ordner..."));
+        // Opened at the folder in force, so that a change starts from where the requests go now.
+        const QString chosen =
+            settings::BrowseForFolder(QStringLiteral("Bitte wählen Sie einen Ordner..."), Config.Path);
         if (!chosen.isEmpty())
             Config.Path = chosen;
-        // Request file names are appended to the folder directly. An empty folder stays empty:
-        // a lone separator would send the files to the root.
-        if (!Config.Path.isEmpty() && !Config.Path.endsWith(QDir::separator()))
-            Config.Path += QDir::separator();
+        // Request file names are appended to the folder directly.
+        Config.Path = platform::folderWithFinalSeparator(Config.Path);
         txtPath->setText(Config.Path);
     });
 }
@@ -168,8 +173,10 @@ void frmSettings::cmdSave_Click()
         // The box's text counts whether it was typed or chosen from the list.
         Config.Language = cboLanguage->currentText();
         Config.Modality = chkModality->isChecked();
-        modGlobal::SaveConfig(); // reports its own failures; the window closes all the same
-        accept();
+        // A failed save is reported by SaveConfig; the window stays open, so that the user can
+        // mend the cause and save again, or cancel.
+        if (modGlobal::SaveConfig())
+            accept();
     });
 }
 

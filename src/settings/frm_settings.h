@@ -15,10 +15,11 @@ class QLineEdit;
 class QPushButton;
 
 // The settings window. Every edit goes into modGlobal::Config at once; "Speichern" writes the
-// whole record to Settings.ini and closes, "Abbrechen" and the close box close without writing
-// and put Config back to what it held when the window opened. Each control carries its name as
-// objectName. The window loads (texts of the current language, controls filled from Config) when
-// it is built, so it is meant to be built anew for each opening.
+// whole record to Settings.ini and closes (a failed save is reported and keeps it open);
+// "Abbrechen" and the close box close without writing and put Config back to what it held when
+// the window opened. Each control carries its name as objectName. The window loads (texts of the
+// current language, controls filled from Config) when it is built, so it is meant to be built
+// anew for each opening.
 class frmSettings : public QDialog
 {
     Q_OBJECT

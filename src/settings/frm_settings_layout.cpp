@@ -68,10 +68,13 @@ void frmSettings::createControls()
     chkImport =
         place<QCheckBox>(fraOptionen, "chkImport", QStringLiteral("Textdatei importieren"), {120, 1680, 2535, 375});
     cmdPath = placeButton(fraOptionen, "cmdPath", QStringLiteral("..."), {7800, 240, 375, 375});
+    // Both choosers show "..."; their names tell them apart. The language texts replace them.
+    cmdPath->setAccessibleName(QStringLiteral("Zielpfad wählen"));
     chkRunOrvane = place<QCheckBox>(fraOptionen, "chkRunOrvane",
                                     QStringLiteral("Orvane nach dem GDT erstellen starten"), {120, 720, 4215, 375});
     txtOrvanePath = widgets::placeControl<QLineEdit>(fraOptionen, "txtOrvanePath", {1920, 1080, 5775, 375});
     cmdOrvanePath = placeButton(fraOptionen, "cmdOrvanePath", QStringLiteral("..."), {7800, 1080, 375, 375});
+    cmdOrvanePath->setAccessibleName(QStringLiteral("Orvane.exe wählen"));
     lblLanguage =
         placeLabel(fraOptionen, "lblLanguage", QStringLiteral("Sprache:"), cboLanguage, {120, 2400, 975, 255});
     lblPath = placeLabel(fraOptionen, "lblPath", QStringLiteral("Zielpfad:"), txtPath, {120, 360, 1215, 255});

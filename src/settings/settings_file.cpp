@@ -70,21 +70,29 @@ bool toSwitch(const QString& text)
 
 namespace modGlobal {
 
-void LoadConfig()
+std::optional<errors::RuntimeError> LoadConfig()
 {
-    errors::trap(QStringLiteral("LoadConfig"), [] {
-        Config.Path = read(QStringLiteral("Path"), QString());
+    std::optional<errors::RuntimeError> unreadable;
+    errors::trap(QStringLiteral("LoadConfig"), [&] {
+        // The first read is the one that finds a file that cannot be read at all.
+        try {
+            Config.Path = read(QStringLiteral("Path"), QString());
+        } catch (const errors::RuntimeError& error) {
+            unreadable = error;
+            throw;
+        }
         Config.OrvanePath = read(QStringLiteral("OrvanePath"), QString());
         Config.RunOrvane = settings::toSwitch(read(QStringLiteral("RunOrvane"), QStringLiteral("0")));
         Config.TxtImport = settings::toSwitch(read(QStringLiteral("TxtImport"), QStringLiteral("0")));
         Config.Language = read(QStringLiteral("Language"), QStringLiteral("English"));
         Config.Modality = settings::toSwitch(read(QStringLiteral("Modality"), QStringLiteral("0")));
     });
+    return unreadable;
 }
 
-void SaveConfig()
+bool SaveConfig()
 {
-    errors::trap(QStringLiteral("SaveConfig"), [] {
+    return errors::trap(QStringLiteral("SaveConfig"), [] {
         write(QStringLiteral("Path"), Config.Path);
         write(QStringLiteral("OrvanePath"), Config.OrvanePath);
         write(QStringLiteral("RunOrvane"), switchText(Config.RunOrvane));

@@ -1,17 +1,23 @@
 #pragma once
 
+#include "errors/runtime_error.h"
+
 #include <QString>
+
+#include <optional>
 
 namespace modGlobal {
 
 // Fills Config from Settings.ini in key order, every value whole. A switch that is neither a
 // number nor True/False is reported under "LoadConfig" and ends the load there: the fields before
-// it keep their new values, the rest keep what they held (at start-up: empty and off).
-void LoadConfig();
+// it keep their new values, the rest keep what they held (at start-up: empty and off). Returns the
+// error, already reported, when Settings.ini exists but cannot be read at all (no INI text, not
+// readable): then nothing was taken from it.
+std::optional<errors::RuntimeError> LoadConfig();
 
 // Writes all six keys of section [Lumvik] in place; a refused write is reported under
-// "SaveConfig" and the keys after it are not written.
-void SaveConfig();
+// "SaveConfig" and the keys after it are not written. True when every key was written.
+bool SaveConfig();
 
 } // namespace modGlobal
 

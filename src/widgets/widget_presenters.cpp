@@ -39,10 +39,10 @@ platform::MessageAnswer WidgetMessagePresenter::present(const platform::MessageR
     }
 }
 
-std::optional<QString> WidgetDialogPresenter::chooseFolder(const QString& title)
+std::optional<QString> WidgetDialogPresenter::chooseFolder(const QString& title, const QString& startFolder)
 {
     const QString folder =
-        QFileDialog::getExistingDirectory(QApplication::activeWindow(), title, QString(), QFileDialog::ShowDirsOnly);
+        QFileDialog::getExistingDirectory(QApplication::activeWindow(), title, startFolder, QFileDialog::ShowDirsOnly);
     if (folder.isEmpty())
         return std::nullopt;
     return QDir::toNativeSeparators(folder);

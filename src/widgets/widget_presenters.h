@@ -16,7 +16,7 @@ public:
 class WidgetDialogPresenter : public platform::DialogPresenter
 {
 public:
-    std::optional<QString> chooseFolder(const QString& title) override;
+    std::optional<QString> chooseFolder(const QString& title, const QString& startFolder) override;
     std::optional<QString> chooseFileToOpen(const QStringList& nameFilters) override;
 };
 

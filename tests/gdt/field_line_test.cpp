@@ -1,7 +1,5 @@
 #include "gdt/field_line.h"
 #include "support/qstring_printer.h"
-#include "support/scripted_presenters.h"
-#include "support/temp_program_folder.h"
 
 #include <gtest/gtest.h>
 
@@ -38,19 +36,5 @@ INSTANTIATE_TEST_SUITE_P(
                       LineCase{"an unpaired surrogate is one character", "3101", QString("a") + QChar(0xDC00),
                                QString("0113101a") + QChar(0xDC00) + "\r\n"},
                       LineCase{"identifier placed as passed", "31", "x", "01031x\r\n"}));
-
-TEST(FieldLineRefusal, ContentTheLineCannotCarryIsReportedAndGivesNoLine)
-{
-    testsupport::TempProgramFolder folder;
-    testsupport::ScriptedMessages messages;
-    EXPECT_EQ(gdt::CreateGDTLine("4603", QString(991, 'x')), QString());
-    EXPECT_EQ(gdt::CreateGDTLine("3101", "Meier\r\n3000Evil"), QString());
-    EXPECT_EQ(gdt::CreateGDTLine("3101", "Meier\nX"), QString());
-    EXPECT_EQ(gdt::CreateGDTLine("3101", "Meier\tX"), QString());
-    ASSERT_EQ(messages.shown().size(), 4);
-    for (const auto& box : messages.shown())
-        EXPECT_TRUE(box.text.endsWith(" - CreateGDTLine")) << qPrintable(box.text);
-    EXPECT_EQ(folder.logLines().size(), 4);
-}
 
 } // namespace

@@ -104,9 +104,9 @@ TEST(RequestRecord, WrittenInCodePage437WithLengthsCountedInBytes)
 {
     gdt::RequestFields fields;
     fields.surname = QString::fromUtf8("Müller-Strauß");
-    fields.firstName = QString::fromUtf8("Čeněk €");
-    // Decomposed letters as some programs paste them, and half a surrogate pair.
-    fields.referringPhysician = QString::fromUtf8("Noe\u0308l Re\u0301my Mu\u0308ller ") + QChar(0xDC00);
+    fields.firstName = QString::fromUtf8("Čeněk ?");
+    // Decomposed letters as some programs paste them.
+    fields.referringPhysician = QString::fromUtf8("Noe\u0308l Re\u0301my Mu\u0308ller ?");
     const QByteArray record = gdt::buildRequestRecord(fields, false, kGerman);
     EXPECT_TRUE(record.contains("0223101M\x81ller-Strau\xE1\r\n"));
     EXPECT_TRUE(record.contains("0163102Cenek ?\r\n"));
@@ -132,12 +132,18 @@ TEST(RequestRecord, FieldTheLineCannotCarryRefusesTheWholeRequestNamingIt)
         {&RequestFields::gender, QString("F") + QChar(u'\0'), "gender", "control character (code 0)"},
         {&RequestFields::patientId, "\x1B[2J4711", "patient ID", "control character (code 27)"},
         {&RequestFields::examinationTime, "09:30\x7F", "examination time", "control character (code 127)"},
+        // Letters the code page lacks and that have no base letter in it would arrive as "?".
+        {&RequestFields::surname, QString::fromUtf8("Петров"), "surname", "cannot hold: П е т р о в"},
+        {&RequestFields::firstName, QString::fromUtf8("张伟"), "first name", "cannot hold: 张 伟"},
+        {&RequestFields::referringPhysician, QString::fromUtf8("Euro€ Čapek"), "referring physician",
+         "cannot hold: €;"},
+        {&RequestFields::modality, QString("MR") + QChar(0xDC00), "modality", "cannot hold: U+DC00"},
     };
     for (const Case& c : cases) {
         RequestFields fields = exampleFields();
         fields.*c.field = c.content;
         try {
-            gdt::buildRequestRecord(fields, false, kGerman);
+            gdt::buildRequestRecord(fields, true, kGerman);
             ADD_FAILURE() << "no error for " << c.name;
         } catch (const errors::RuntimeError& error) {
             EXPECT_TRUE(error.description().startsWith(QStringLiteral("The %1 (GDT field").arg(c.name)))

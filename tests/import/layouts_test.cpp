@@ -22,7 +22,9 @@ QString importOf(const QString& file)
     QString procedure = QStringLiteral("CreateTextfile");
     try {
         ImportedRecord (*cut)(const ImportLines&, const QString&) = nullptr;
-        switch (chooseLayout(lines)) {
+        const Layout layout = chooseLayout(lines);
+        refuseSeveralPatients(lines);
+        switch (layout) {
         case Layout::ThreeLine:
             procedure = QStringLiteral("ImportData_1"), cut = cutThreeLine;
             break;
@@ -62,8 +64,10 @@ TEST(LayoutChoice, KeywordsAreCaseSensitiveOnTheDecidingLine)
         {"keyword cut short", QStringLiteral("Appointmen") + threeLine,
          "ImportData_1: 4711|Given|Surname|24.12.1960|F"},
         {"empty file", QString(), "CreateTextfile: #62 The text is empty"},
-        {"one empty line", QStringLiteral("\r\n"),
-         "CreateTextfile: #62 The text begins with an empty line and has nothing after it"},
+        {"one empty line", QStringLiteral("\r\n"), "CreateTextfile: #62 The text is empty"},
+        {"only line breaks", QStringLiteral("\r\n\r\n\r\n"), "CreateTextfile: #62 The text is empty"},
+        {"only blanks, tabs and non-breaking spaces", QStringLiteral(" \t\r\n\u00A0\r\n"),
+         "CreateTextfile: #62 The text is empty"},
     });
 }
 
@@ -133,10 +137,10 @@ TEST(ImportFailures, SayInPlainWordsWhatIsWrong)
     const QString head = QStringLiteral("Header\r\nGiven Surname,\r\n");
     expectImports({
         {"two lines", head, "ImportData_1: #62 The text has only 2 of the 3 lines the three-line layout needs"},
-        {"only line breaks", QStringLiteral("\r\n\r\n\r\n"),
+        {"an empty line and a blank one", QStringLiteral("\r\n \r\nSex F 12/24/1960 #4711"),
          "ImportData_1: #5 The name line has no space between first name and surname; the text begins with an "
          "empty line, which counts as line 1"},
-        {"two line breaks", QStringLiteral("\r\n\r\n"),
+        {"empty first line, two lines", QStringLiteral("\r\nGiven Surname,\r\n"),
          "ImportData_1: #62 The text has only 2 of the 3 lines the three-line layout needs; the text begins with "
          "an empty line, which counts as line 1"},
         {"empty first line moves the names to line 3",
@@ -165,6 +169,30 @@ TEST(ImportFailures, SayInPlainWordsWhatIsWrong)
          "ImportData_2: #5 The data line has no date of birth (month/day/year) after its second character"},
         {"Quickview: one line", QStringLiteral("Quickview\r\n"),
          "ImportData_2: #62 The text has only 1 of the 2 lines the Quickview layout needs"},
+    });
+}
+
+// Two data lines with different IDs are two patients; anything else keeps importing as it did.
+TEST(OnePatientPerText, TextsWithTwoPatientsAreRefused)
+{
+    const QString appointment = QStringLiteral("Appointment: Surname, Given (F) #4711 12/24/1960 10:30\r\n");
+    expectImports({
+        {"two appointments", appointment + QStringLiteral("Appointment: Berg, Max (M) #42 01/02/1970 10:00"),
+         "CreateTextfile: #5 The text holds more than one patient (#4711, #42); paste one patient at a time"},
+        {"Quickview with two patients",
+         QStringLiteral("Quickview\r\nPatient: ") + kDataLine + QStringLiteral("\r\n  Patient: Berg, Max (M) #42 x"),
+         "CreateTextfile: #5 The text holds more than one patient (#4711, #42); paste one patient at a time"},
+        {"an appointment after a three-line patient",
+         QStringLiteral("H\r\nGiven Surname,\r\nSex F 12/24/1960 #1\r\nAppointment: B, M (M) #2 1/2/1970 x\r\n") +
+             appointment,
+         "CreateTextfile: #5 The text holds more than one patient (#2, #4711); paste one patient at a time"},
+        {"the same patient twice", appointment + appointment, "ImportData_3: 4711|Given|Surname|24.12.1960|F"},
+        {"a second data line without #", appointment + QStringLiteral("Patient: Berg, Max (M) 01/02/1970 x"),
+         "ImportData_3: 4711|Given|Surname|24.12.1960|F"},
+        {"a second line that is no data line", appointment + QStringLiteral("Next: Berg, Max (M) #42 01/02/1970 x"),
+         "ImportData_3: 4711|Given|Surname|24.12.1960|F"},
+        {"lower-case keyword", appointment + QStringLiteral("appointment: Berg, Max (M) #42 01/02/1970 x"),
+         "ImportData_3: 4711|Given|Surname|24.12.1960|F"},
     });
 }
 

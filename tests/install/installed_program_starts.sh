@@ -7,7 +7,7 @@ prefix=$(mktemp -d)
 trap 'kill "$pid" 2>/dev/null || true; rm -rf "$prefix"' EXIT
 
 cmake --install "$build_dir" --prefix "$prefix" >/dev/null
-for file in Lumvik Language.mdb share/applications/lumvik.desktop share/icons/hicolor/scalable/apps/lumvik.svg; do
+for file in Lumvik Language.mdb translations/qtbase_de.qm share/applications/lumvik.desktop share/icons/hicolor/scalable/apps/lumvik.svg; do
     [ -e "$prefix/$file" ] || { echo "not installed: $file"; exit 1; }
 done
 grep -qx "Exec=$prefix/Lumvik" "$prefix/share/applications/lumvik.desktop" || { echo "desktop entry names the wrong program"; exit 1; }

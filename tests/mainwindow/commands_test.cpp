@@ -3,9 +3,12 @@
 #include "settings/config.h"
 
 #include <QDeadlineTimer>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
 #include <QThread>
 #include <QTimer>
 
@@ -54,7 +57,9 @@ TEST_F(MainWindowTest, ViewerThatCannotBeStartedIsReportedAndTheRequestCountsAsD
     EXPECT_EQ(requestFiles().size(), 1);
     ASSERT_EQ(messages.shown().size(), 2);
     EXPECT_EQ(messages.shown()[0].icon, platform::MessageIcon::Information);
-    EXPECT_EQ(messages.texts()[1], " # 53 - File not found: " + target.path() + "/no such viewer - cmdCreate_Click");
+    EXPECT_EQ(messages.texts()[1],
+              " # 53 - File not found: " + QDir::toNativeSeparators(target.path() + "/no such viewer") +
+                  " - cmdCreate_Click");
     EXPECT_EQ(fieldsAtEachBox, QStringList(2, kFilled.join('|'))) << "both boxes come before the re-arm";
     EXPECT_EQ(fieldTexts(), kEmptied);
     EXPECT_TRUE(importTimerActive());
@@ -99,7 +104,9 @@ TEST_F(MainWindowTest, FailingTargetFolderMeansNoConfirmationNoViewerAndFieldsKe
     window->findChild<QTimer*>("tmrTxtTimer")->stop();
     window->cmdCreate_Click();
     ASSERT_EQ(messages.shown().size(), 1);
-    EXPECT_EQ(messages.texts().first(), " # 76 - Path not found: " + target.path() + "/vanished/ - cmdCreate_Click");
+    EXPECT_EQ(messages.texts().first(),
+              " # 76 - Path not found: " + QDir::toNativeSeparators(target.path() + "/vanished/") +
+                  " - cmdCreate_Click");
     EXPECT_EQ(fieldTexts(), kFilled);
     EXPECT_FALSE(importTimerActive());
     EXPECT_TRUE(requestFiles().isEmpty());
@@ -143,6 +150,19 @@ TEST_F(MainWindowTest, ClearWithImportOnEmptiesTheBoxAndReArms)
     window->cmdClear_Click();
     EXPECT_EQ(control<QPlainTextEdit>("txtContent")->toPlainText(), "");
     EXPECT_TRUE(importTimerActive());
+}
+
+TEST_F(MainWindowTest, ReturnAndEnterPressTheFocusedButtonAsSpaceDoes)
+{
+    start(settingsWith(false, true));
+    for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter}) {
+        fillFields();
+        QTest::keyClick(control<QPushButton>("cmdCreate"), key);
+        QTest::keyClick(control<QPushButton>("cmdClear"), key);
+        EXPECT_EQ(fieldTexts(), kEmptied);
+    }
+    EXPECT_EQ(requestFiles().size(), 2);
+    EXPECT_EQ(messages.texts(), QStringList(2, "GDT-file has been created."));
 }
 
 TEST_F(MainWindowTest, CloseMenuClosesTheWindowWithoutAQuestion)

@@ -6,7 +6,9 @@
 #include <QFocusEvent>
 #include <QMimeData>
 #include <QPlainTextEdit>
+#include <QTest>
 #include <QTextCursor>
+#include <QTimer>
 
 namespace {
 
@@ -51,6 +53,61 @@ TEST_F(ImportBoxTest, CreateReadsTextPutInWhileAnEarlierImportIsHeld)
     ASSERT_EQ(field("txtID")->text(), "B-2");
     box()->setPlainText(kPasted);
     expectCreateReadsThePastedPatientFirst();
+}
+
+// A text that fails over an imported patient leaves nothing of that patient to write: the fields
+// the import fills are emptied, and only what the user types afterwards goes out.
+TEST_F(ImportBoxTest, FailedImportLeavesNoEarlierPatientReadyToGo)
+{
+    start(settingsWith(true));
+    box()->setPlainText("Header\nEva Berg,\nSex F 01/02/1970 #B-2");
+    window->tmrTxtTimer_Timer();
+    ASSERT_EQ(field("txtID")->text(), "B-2");
+    field("txtTime")->setText("09:30");
+    box()->setPlainText("Appointment: Roth, Ida (F) #F-1 05/17/1990");
+    window->cmdCreate_Click();
+    ASSERT_EQ(messages.texts().size(), 1);
+    EXPECT_TRUE(messages.texts().first().endsWith(" - ImportData_3"));
+    EXPECT_EQ(fieldTexts(), (QStringList{"", "", "", "", "", "", "09:30", "", ""}));
+
+    window->cmdCreate_Click();
+    EXPECT_TRUE(requestFiles().isEmpty());
+    ASSERT_EQ(messages.texts().size(), 2);
+    EXPECT_TRUE(messages.texts().last().contains("The request names no patient"));
+
+    field("txtID")->setText("F-1");
+    window->cmdCreate_Click();
+    EXPECT_TRUE(requestBytes().contains("0123000F-1\r\n"));
+}
+
+// Typing is never cut by a tick that reads a half-typed line: every change starts the interval
+// anew (shortened here to one second, the keys coming faster than that). A change while an import
+// is held does not arm it.
+TEST_F(ImportBoxTest, TypedTextIsReadOnlyOnceItStandsStill)
+{
+    start(settingsWith(true));
+    auto* timer = window->findChild<QTimer*>("tmrTxtTimer");
+    timer->start(1000);
+    for (const QChar key : kPasted) {
+        QTest::keyClicks(box(), QString(key));
+        QTest::qWait(40);
+    }
+    EXPECT_TRUE(messages.shown().isEmpty()) << qPrintable(messages.texts().join('\n'));
+    EXPECT_EQ(field("txtID")->text(), "");
+    EXPECT_TRUE(importTimerActive());
+    QTRY_COMPARE_WITH_TIMEOUT(field("txtID")->text(), QString("F-1"), 5000);
+
+    ASSERT_FALSE(importTimerActive());
+    QTest::keyClicks(box(), "x");
+    EXPECT_FALSE(importTimerActive());
+}
+
+TEST_F(ImportBoxTest, NonBreakingSpacesAreReadAsSpaces)
+{
+    start(settingsWith(true));
+    box()->setPlainText(QString(kPasted).replace(' ', QChar(0x00A0)));
+    window->tmrTxtTimer_Timer();
+    EXPECT_EQ(fieldTexts().mid(0, 5), (QStringList{"F-1", "Ida", "Roth", "17.05.1990", "F"}));
 }
 
 // A megabyte paste stays quick only in a font that skips shaping; the box takes it on before the

@@ -1,6 +1,7 @@
 #include "main_window_fixture.h"
 
 #include "language/change_language.h"
+#include "language/qt_texts.h"
 #include "settings/config.h"
 
 #include <QDir>
@@ -13,6 +14,7 @@ void MainWindowTest::TearDown()
     modGlobal::Config = {};
     modGlobal::Msg_1.clear();
     modGlobal::Msg_2.clear();
+    language::useQtTexts({}); // no test leaves Qt's texts in another language
 }
 
 QByteArray MainWindowTest::settingsWith(bool txtImport, bool modality) const

@@ -5,14 +5,20 @@
 #include "settings/frm_settings.h"
 #include "widgets/twips.h"
 
+#include <QAccessible>
 #include <QApplication>
+#include <QFileDialog>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+
+#include <functional>
+#include <tuple>
 
 namespace {
 
@@ -112,34 +118,54 @@ TEST_F(MainWindowTest, LanguageOfTheSettingsIsApplied)
     EXPECT_EQ(control<QGroupBox>("fraData")->title(), "GDT-Daten");
 }
 
-TEST_F(MainWindowTest, FailedStartUpKeepsTheDesignedWindowAndReportsIt)
+TEST_F(MainWindowTest, QtsOwnButtonsAndDialogsFollowTheWindowLanguage)
 {
-    // The Temp folder cannot be created there: everything after the caption is skipped.
-    platform::ScopedProgramFolder unwritable("/proc/self");
-    window = std::make_unique<frmMain>();
-    window->Form_Load();
-    ASSERT_EQ(messages.shown().size(), 1);
-    EXPECT_TRUE(messages.texts().first().startsWith(" # 75 - ")) << qPrintable(messages.texts().first());
-    EXPECT_TRUE(messages.texts().first().split('\n').first().endsWith(" - frmMain_Load"));
-    EXPECT_EQ(window->windowTitle(), "Lumvik Version 1.0.4");
-    EXPECT_NEAR(clientHeightTwips(*window), 9720, 15);
-    EXPECT_TRUE(control<QPlainTextEdit>("txtContent")->isVisibleTo(window.get()));
-    EXPECT_TRUE(field("txtModality")->isVisibleTo(window.get()));
-    EXPECT_TRUE(importTimerActive());
-    EXPECT_EQ(control<QComboBox>("cboGender")->count(), 0);
-    EXPECT_EQ(control<QPushButton>("cmdCreate")->text(), "Erstelle GDT");
-    EXPECT_EQ(modGlobal::Config.Language, "");
+    const auto yesNo = [] {
+        QMessageBox box;
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        return box.button(QMessageBox::Yes)->text() + '/' + box.button(QMessageBox::No)->text();
+    };
+    const std::tuple<QByteArray, QString, QString> cases[] = {{"Deutsch", "&Ja/&Nein", "Öffnen"},
+                                                              {"Klingonisch", "&Yes/&No", "Open"},
+                                                              {"German", "&Ja/&Nein", "Öffnen"},
+                                                              {"English", "&Yes/&No", "Open"}};
+    for (const auto& [language, buttons, fileChooser] : cases) {
+        window.reset();
+        start(settingsWith(false) + "Language=" + language + "\r\n");
+        EXPECT_EQ(yesNo(), buttons) << language.constData();
+        EXPECT_EQ(QFileDialog::tr("Open"), fileChooser) << language.constData();
+    }
+}
 
-    // Without settings the request would go to the start folder: none is written.
-    const QStringList inStartFolder = QDir::current().entryList({"*.gdt"});
-    fillFields();
-    window->cmdCreate_Click();
-    ASSERT_EQ(messages.shown().size(), 2);
-    EXPECT_EQ(messages.texts()[1].split('\n').first(),
-              " # 75 - The settings could not be loaded at start-up (Path/File access error: "
-              "/proc/self/Temp (cannot create the folder)); the request was not written - "
-              "cmdCreate_Click");
-    EXPECT_EQ(QDir::current().entryList({"*.gdt"}), inStartFolder);
+// Temp serves the import alone: one that is in the way or a link is reported, nothing behind it
+// is touched, the import stays off, and the rest of the start-up runs, so requests are written.
+TEST_F(MainWindowTest, TempThatCannotBeUsedKeepsTheImportOffAndRequestsGoOut)
+{
+    QTemporaryDir elsewhere;
+    QFile(elsewhere.filePath("victim.TXT")).open(QIODevice::WriteOnly);
+    const QString temp = folder.filePath("Temp");
+    const std::pair<std::function<void()>, QString> rows[] = {
+        {[&] { folder.write("Temp", "a file where the folder belongs"); }, "not a folder"},
+        {[&] { QFile::link(elsewhere.path(), temp); }, "a symbolic link, not a folder"},
+    };
+    for (const auto& [make, reason] : rows) {
+        SCOPED_TRACE(reason.toStdString());
+        testsupport::ScriptedMessages rowMessages;
+        QFile::remove(temp);
+        make();
+        start(settingsWith(true));
+        EXPECT_EQ(rowMessages.texts(),
+                  QStringList{" # 75 - Path/File access error: " + temp + " (" + reason + ") - frmMain_Load"});
+        EXPECT_NEAR(clientHeightTwips(*window), 10500 - 780, 15);
+        EXPECT_EQ(control<QComboBox>("cboGender")->count(), 3);
+        EXPECT_FALSE(importTimerActive());
+        fillFields();
+        window->cmdCreate_Click();
+        EXPECT_EQ(requestFiles().size(), 1);
+        QFile::remove(target.filePath(requestFiles().value(0)));
+        EXPECT_EQ(QDir(elsewhere.path()).entryList(QDir::Files), QStringList{"victim.TXT"});
+        window.reset();
+    }
 }
 
 TEST_F(MainWindowTest, SettingsLoadedUpToABadSwitchStillTakeRequests)
@@ -149,6 +175,27 @@ TEST_F(MainWindowTest, SettingsLoadedUpToABadSwitchStillTakeRequests)
     fillFields();
     window->cmdCreate_Click();
     EXPECT_EQ(requestFiles().size(), 1);
+}
+
+TEST_F(MainWindowTest, SettingsFileThatIsNoIniTextIsReportedOnceAndTakesNoRequests)
+{
+    // UTF-16 saved without its byte-order mark.
+    folder.write("Settings.ini", QByteArray("[\0L\0u\0m\0v\0i\0k\0]\0\r\0\n\0", 20));
+    window = std::make_unique<frmMain>();
+    window->Form_Load();
+    ASSERT_EQ(messages.shown().size(), 1) << qPrintable(messages.texts().join('\n'));
+    EXPECT_TRUE(messages.texts()[0].contains("Settings.ini cannot be read as INI text: it holds NUL bytes"))
+        << qPrintable(messages.texts()[0]);
+    EXPECT_TRUE(messages.texts()[0].endsWith(" - LoadConfig"));
+    EXPECT_EQ(control<QPushButton>("cmdCreate")->text(), "Erstelle GDT") << "the built-in texts";
+
+    const QStringList inStartFolder = QDir::current().entryList({"*.gdt"});
+    fillFields();
+    window->cmdCreate_Click();
+    ASSERT_EQ(messages.shown().size(), 2);
+    EXPECT_TRUE(messages.texts()[1].contains("The settings could not be loaded at start-up"));
+    EXPECT_TRUE(messages.texts()[1].endsWith("the request was not written - cmdCreate_Click"));
+    EXPECT_EQ(QDir::current().entryList({"*.gdt"}), inStartFolder);
 }
 
 TEST_F(MainWindowTest, ControlsStandWhereDesignedInTheDesignedFont)
@@ -203,6 +250,44 @@ TEST_F(MainWindowTest, EveryLabelIsTheBuddyOfItsField)
                                                          {"lblSchedPhysician", "txtSchedPhysician"}};
     for (const auto& [label, buddy] : pairs)
         EXPECT_EQ(control<QLabel>(label)->buddy(), control<QWidget>(buddy)) << label;
+}
+
+TEST_F(MainWindowTest, EveryControlOfBothWindowsHasANameInTheWindowLanguage)
+{
+    const auto nameOf = [](QWidget* widget) {
+        return QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name);
+    };
+    const std::tuple<QByteArray, QString, QString, QString, QString> cases[] = {
+        {"English", "Import text", "Gender:", "Choose the target path", "Language:"},
+        {"Deutsch", "Importtext", "Geschlecht:", QString::fromUtf8("Zielpfad wählen"), "Sprache:"}};
+    for (const auto& [language, importBox, gender, targetChooser, languageBox] : cases) {
+        window.reset();
+        start(settingsWith(true, true) + "Language=" + language + "\r\n");
+        frmSettings settingsWindow;
+        for (QWidget* each : {static_cast<QWidget*>(window.get()), static_cast<QWidget*>(&settingsWindow)}) {
+            for (QWidget* control : each->findChildren<QWidget*>()) {
+                // A drop-down list lives in a popup window of its own.
+                if (!(control->focusPolicy() & Qt::TabFocus) || control->window() != each)
+                    continue;
+                EXPECT_FALSE(nameOf(control).isEmpty())
+                    << language.constData() << ": " << control->metaObject()->className() << ' '
+                    << qPrintable(control->objectName() + u'@' + control->parentWidget()->objectName());
+            }
+        }
+        auto* genderBox = control<QComboBox>("cboGender");
+        genderBox->setCurrentIndex(1);
+        EXPECT_EQ(nameOf(control("txtContent")), importBox) << language.constData();
+        EXPECT_EQ(nameOf(genderBox), gender) << "not its value";
+        EXPECT_EQ(nameOf(genderBox->lineEdit()), gender);
+        auto* languageCombo = settingsWindow.findChild<QComboBox*>("cboLanguage");
+        EXPECT_EQ(nameOf(languageCombo), languageBox) << "not its value";
+        EXPECT_EQ(nameOf(languageCombo->lineEdit()), languageBox);
+        EXPECT_EQ(QAccessible::queryAccessibleInterface(languageCombo)->text(QAccessible::Value), language);
+        auto* pathChooser = settingsWindow.findChild<QPushButton*>("cmdPath");
+        EXPECT_EQ(nameOf(pathChooser), targetChooser);
+        EXPECT_NE(nameOf(settingsWindow.findChild<QPushButton*>("cmdOrvanePath")), targetChooser);
+        EXPECT_EQ(pathChooser->text(), "...") << "the screen shows what it did";
+    }
 }
 
 TEST_F(MainWindowTest, TabKeyFollowsTheDesignedOrder)

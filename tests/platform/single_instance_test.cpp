@@ -1,6 +1,8 @@
 #include "platform/single_instance.h"
 
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 
@@ -85,6 +87,25 @@ TEST(SingleInstance, FolderWhereNoLockCanBeMadeIsUnavailableNotTaken)
     const errors::RuntimeError error = instance.unavailableError();
     EXPECT_TRUE(error.number() == errors::kPermissionDenied || error.number() == errors::kPathFileAccessError);
     EXPECT_TRUE(error.description().contains("/proc/self/Lumvik.lock")) << qPrintable(error.description());
+}
+
+// A link at the lock's name, planted by someone who may write the program folder, must not make
+// Lumvik create or lock a file elsewhere; Lumvik then starts unguarded and says so.
+TEST(SingleInstance, LinkAtTheLocksNameIsNeverFollowed)
+{
+    QTemporaryDir folder;
+    QTemporaryDir elsewhere;
+    const QString existing = elsewhere.filePath("existing");
+    QFile(existing).open(QIODevice::WriteOnly);
+    for (const QString& target : {existing, elsewhere.filePath("created")}) {
+        QFile::remove(folder.filePath("Lumvik.lock"));
+        ASSERT_TRUE(QFile::link(target, folder.filePath("Lumvik.lock")));
+        platform::SingleInstance instance(folder.path());
+        EXPECT_EQ(instance.acquire(), Outcome::Unavailable) << qPrintable(target);
+        EXPECT_TRUE(instance.unavailableError().description().contains("not a regular file, never followed"));
+    }
+    EXPECT_EQ(QDir(elsewhere.path()).entryList(QDir::Files), QStringList{"existing"});
+    EXPECT_EQ(QFileInfo(existing).size(), 0);
 }
 
 } // namespace

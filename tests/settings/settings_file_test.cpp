@@ -9,6 +9,9 @@
 
 #include <QDir>
 #include <QFile>
+#include <QStringEncoder>
+
+#include <tuple>
 
 #include <gtest/gtest.h>
 
@@ -54,7 +57,7 @@ TEST_F(SettingsFileTest, BadSwitchStopsTheLoadThereAndIsReported)
     modGlobal::Config.Language = "before";
     folder.write("Settings.ini", "[Lumvik]\r\nPath=/srv/gdt/\r\nOrvanePath=/opt/o\r\nRunOrvane=\r\n"
                                  "TxtImport=1\r\nLanguage=Deutsch\r\nModality=1\r\n");
-    modGlobal::LoadConfig();
+    EXPECT_FALSE(modGlobal::LoadConfig().has_value()) << "the file was read; its keys before the bad one count";
     EXPECT_EQ(modGlobal::Config.Path, "/srv/gdt/");
     EXPECT_EQ(modGlobal::Config.OrvanePath, "/opt/o");
     EXPECT_FALSE(modGlobal::Config.TxtImport);
@@ -92,6 +95,71 @@ TEST_F(SettingsFileTest, ByteOrderMarkIsNoPartOfTheFileWhichIsUtf8AndKeepsItsMar
     EXPECT_EQ(folder.read("Settings.ini"), mark + "[Lumvik]\r\nPath=/srv/\xC3\x9C"
                                                   "berweisungen/\r\nLanguage=Espa\xC3\xB1ol\r\nOrvanePath=\r\n"
                                                   "RunOrvane=0\r\nTxtImport=0\r\nModality=0\r\n");
+}
+
+// The file's text in the encoding a Windows editor may have saved it in, mark included.
+QByteArray encoded(const QString& text, QStringConverter::Encoding encoding)
+{
+    QStringEncoder encoder(encoding, QStringConverter::Flag::WriteBom);
+    return encoder.encode(text);
+}
+
+TEST_F(SettingsFileTest, Utf16AndCrOnlyFilesAreReadAndSavedInTheirOwnEncoding)
+{
+    const QString before = QString::fromUtf8("; von Hand\r\n[Lumvik]\r\nPath=/srv/Überweisungen/\r\nTxtImport=1\r\n"
+                                             "Language=Deutsch\r\n[Gerät]\r\nPort=3\r\n");
+    const QString after = QString::fromUtf8("; von Hand\r\n[Lumvik]\r\nPath=/srv/Überweisungen/\r\nTxtImport=1\r\n"
+                                            "Language=Español\r\nOrvanePath=\r\nRunOrvane=0\r\nModality=0\r\n"
+                                            "[Gerät]\r\nPort=3\r\n");
+    const auto crOnly = [](QString text) {
+        return platform::toSystemCodePage(text.replace(QStringLiteral("\r\n"), QStringLiteral("\r")));
+    };
+    const std::tuple<const char*, QByteArray, QByteArray> files[] = {
+        {"UTF-16 LE", encoded(before, QStringConverter::Utf16LE), encoded(after, QStringConverter::Utf16LE)},
+        {"UTF-16 BE", encoded(before, QStringConverter::Utf16BE), encoded(after, QStringConverter::Utf16BE)},
+        {"CR only", crOnly(before), crOnly(after)},
+    };
+    for (const auto& [name, bytes, saved] : files) {
+        folder.write("Settings.ini", bytes);
+        modGlobal::Config = {};
+        modGlobal::LoadConfig();
+        EXPECT_EQ(modGlobal::Config.Path, QString::fromUtf8("/srv/Überweisungen/")) << name;
+        EXPECT_TRUE(modGlobal::Config.TxtImport) << name;
+        EXPECT_EQ(modGlobal::Config.Language, "Deutsch") << name;
+        modGlobal::Config.Language = QString::fromUtf8("Español");
+        modGlobal::SaveConfig();
+        EXPECT_EQ(folder.read("Settings.ini"), saved) << name;
+    }
+    EXPECT_TRUE(messages.shown().isEmpty()) << qPrintable(messages.texts().join('\n'));
+}
+
+TEST_F(SettingsFileTest, FileThatIsNoIniTextIsReportedOnLoadAndNeverWrittenOver)
+{
+    const std::pair<const char*, QByteArray> files[] = {
+        {"UTF-16 without its mark", QByteArray("[\0L\0u\0m\0v\0i\0k\0]\0\r\0\n\0", 20)},
+        {"a binary file", QByteArray("\x7F"
+                                     "ELF\x02\x01\x01\0\0\0",
+                                     10)},
+        {"Latin-1 on a UTF-8 system", "[Lumvik]\r\nPath=/srv/\xDC"
+                                      "berweisungen/\r\n"},
+        {"invalid UTF-8 after its mark", "\xEF\xBB\xBF[Lumvik]\r\nPath=/srv/\xC3(\r\n"},
+        {"UTF-16 cut inside a character", QByteArray("\xFF\xFE[\0]\0P", 7)},
+    };
+    for (const auto& [name, bytes] : files) {
+        folder.write("Settings.ini", bytes);
+        modGlobal::Config = {};
+        const qsizetype before = messages.shown().size();
+        EXPECT_TRUE(modGlobal::LoadConfig().has_value()) << name;
+        modGlobal::SaveConfig();
+        EXPECT_EQ(folder.read("Settings.ini"), bytes) << name;
+        const QStringList reports = messages.texts().mid(before);
+        ASSERT_EQ(reports.size(), 2) << name;
+        for (const QString& text : reports)
+            EXPECT_TRUE(text.contains("Settings.ini cannot be read as INI text")) << name << ": " << qPrintable(text);
+        EXPECT_TRUE(reports[0].endsWith(" - LoadConfig")) << name;
+        EXPECT_TRUE(reports[1].endsWith(" - SaveConfig")) << name;
+        EXPECT_TRUE(modGlobal::Config.Language.isEmpty()) << name << ": nothing was read";
+    }
 }
 
 TEST_F(SettingsFileTest, FirstSaveWritesTheWholeFileFromScratch)

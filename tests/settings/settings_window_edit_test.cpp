@@ -4,6 +4,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -37,17 +38,18 @@ TEST_P(FolderChooserTest, StoresAndShowsTheFolderWithOneFinalSeparator)
     EXPECT_EQ(Config.Path, GetParam().pathAfter);
     EXPECT_EQ(find<QLineEdit>("txtPath")->text(), GetParam().pathAfter);
     EXPECT_EQ(dialogs.folderTitles, QStringList{QStringLiteral("Bitte wählen Sie einen Ordner...")});
+    EXPECT_EQ(dialogs.folderStarts, QStringList{GetParam().pathBefore}) << "opens at the folder in force";
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Answers, FolderChooserTest,
-    ::testing::Values(FolderCase{"PlainFolder", {}, QStringLiteral("/data/gdt"), QStringLiteral("/data/gdt/")},
-                      FolderCase{"Root", QStringLiteral("/old/"), QStringLiteral("/"), QStringLiteral("/")},
-                      FolderCase{"CancelAddsMissingSeparator", QStringLiteral("/data/gdt"), std::nullopt,
-                                 QStringLiteral("/data/gdt/")},
-                      FolderCase{"CancelLeavesEmptyFolderEmpty", {}, std::nullopt, {}},
-                      FolderCase{"NoFileSystemPathIsACancel", QStringLiteral("/data/gdt/"), QString(),
-                                 QStringLiteral("/data/gdt/")}),
+    ::testing::Values(
+        FolderCase{"PlainFolder", {}, QStringLiteral("/data/gdt"), QStringLiteral("/data/gdt") + QDir::separator()},
+        FolderCase{"Root", QStringLiteral("/old/"), QStringLiteral("/"), QStringLiteral("/")},
+        FolderCase{"CancelAddsMissingSeparator", QStringLiteral("/data/gdt"), std::nullopt,
+                   QStringLiteral("/data/gdt") + QDir::separator()},
+        FolderCase{"CancelLeavesEmptyFolderEmpty", {}, std::nullopt, {}},
+        FolderCase{"NoFileSystemPathIsACancel", QStringLiteral("/data/gdt/"), QString(), QStringLiteral("/data/gdt/")}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(SettingsWindowTest, TypedFolderIsStoredAsTyped)

@@ -4,6 +4,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -116,6 +117,23 @@ TEST_F(SettingsWindowTest, EnterAndEscapeLeaveTheWindowOpen)
     QTest::keyClick(window.get(), Qt::Key_Escape);
     EXPECT_TRUE(window->isVisible());
     EXPECT_FALSE(iniValue(QStringLiteral("Path")).has_value());
+}
+
+TEST_F(SettingsWindowTest, ReturnAndEnterPressTheFocusedButton)
+{
+    dialogs.answerFolder(QStringLiteral("/data/gdt"));
+    open();
+    QTest::keyClick(find<QPushButton>("cmdPath"), Qt::Key_Enter);
+    EXPECT_EQ(Config.Path, QStringLiteral("/data/gdt") + QDir::separator());
+    QTest::keyClick(find<QPushButton>("cmdSave"), Qt::Key_Return);
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_EQ(iniValue(QStringLiteral("Path")), QStringLiteral("/data/gdt/"));
+
+    open();
+    QTest::keyClick(find<QLineEdit>("txtPath"), Qt::Key_Backspace);
+    QTest::keyClick(find<QPushButton>("cmdCancel"), Qt::Key_Return);
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_EQ(Config.Path, QStringLiteral("/data/gdt/"));
 }
 
 TEST_F(SettingsWindowTest, MenuCommandBuildsAModalWindowAnewForEachOpening)

@@ -3,6 +3,7 @@
 #include "settings_window_fixture.h"
 
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QLineEdit>
 
@@ -107,6 +108,36 @@ TEST_F(SettingsWindowTest, SavesEveryKeyWithLanguageFromTheBox)
     EXPECT_EQ(iniValue(QStringLiteral("TxtImport")), QStringLiteral("1"));
     EXPECT_EQ(iniValue(QStringLiteral("Language")), QStringLiteral("Deutsch"));
     EXPECT_EQ(iniValue(QStringLiteral("Modality")), QStringLiteral("1"));
+}
+
+TEST_F(SettingsWindowTest, FailedSaveKeepsTheWindowOpenForARetryOrACancel)
+{
+    QDir(folder.path()).mkdir(QStringLiteral("Settings.ini")); // a folder where the file belongs
+    allowedWarning = QStringLiteral(" - SaveConfig");
+    open();
+    QTest::keyClicks(find<QLineEdit>("txtPath"), QStringLiteral("/data/gdt/"));
+    click("cmdSave");
+    ASSERT_EQ(messages.shown().size(), 1);
+    EXPECT_TRUE(window->isVisible()) << "the user can retry or cancel";
+    EXPECT_EQ(Config.Path, QStringLiteral("/data/gdt/"));
+
+    // The cause mended, the same window saves and closes.
+    QDir(folder.path()).rmdir(QStringLiteral("Settings.ini"));
+    click("cmdSave");
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_EQ(iniValue(QStringLiteral("Path")), QStringLiteral("/data/gdt/"));
+}
+
+TEST_F(SettingsWindowTest, CancelAfterAFailedSaveTakesTheEditsBack)
+{
+    QDir(folder.path()).mkdir(QStringLiteral("Settings.ini"));
+    allowedWarning = QStringLiteral(" - SaveConfig");
+    open();
+    QTest::keyClicks(find<QLineEdit>("txtPath"), QStringLiteral("/data/gdt/"));
+    click("cmdSave");
+    click("cmdCancel");
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_TRUE(Config.Path.isEmpty()) << "a folder that was never saved is not used";
 }
 
 class CloseWithoutSavingTest : public SettingsWindowTest, public ::testing::WithParamInterface<bool>

@@ -54,9 +54,10 @@ ScriptedDialogs::~ScriptedDialogs()
     EXPECT_TRUE(m_folders.empty() && m_files.empty()) << "queued dialog answers were never used";
 }
 
-std::optional<QString> ScriptedDialogs::chooseFolder(const QString& title)
+std::optional<QString> ScriptedDialogs::chooseFolder(const QString& title, const QString& startFolder)
 {
     folderTitles.append(title);
+    folderStarts.append(startFolder);
     EXPECT_FALSE(m_folders.empty()) << "unexpected folder chooser";
     return takeFirst(m_folders);
 }

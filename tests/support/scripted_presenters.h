@@ -43,10 +43,11 @@ public:
     void answerFolder(std::optional<QString> folder) { m_folders.push_back(std::move(folder)); }
     void answerFile(std::optional<QString> file) { m_files.push_back(std::move(file)); }
 
-    std::optional<QString> chooseFolder(const QString& title) override;
+    std::optional<QString> chooseFolder(const QString& title, const QString& startFolder) override;
     std::optional<QString> chooseFileToOpen(const QStringList& nameFilters) override;
 
     QStringList folderTitles;
+    QStringList folderStarts;
     QList<QStringList> fileFilters;
 
 private:

@@ -1,6 +1,6 @@
 #!/usr/bin/env python3
 """The failure road: a vanished and a read-only target folder, a corrupt Language.mdb, a missing
-Settings.ini, a file in the way of the Temp folder, an import text that cannot be taken apart, a
+Settings.ini, a file or a link in the way of the Temp folder, an empty import text, a
 viewer that cannot be started and a read-only program folder. Each ends in the right box (and log
 line, where the log can be written), leaves no partial file, loses nothing the person typed and
 writes no request twice.
@@ -123,25 +123,37 @@ def missing_settings_file(context):
 
 
 def temp_folder_in_the_way(context):
-    """The start-up stops before the settings are loaded: no request goes anywhere, least of all into
-    the folder Lumvik was started from."""
-    target = context.folder("target")
-    start_folder = context.folder("start")
-    folder = context.program_folder(dict(Path=f"{target}/", Language="English", TxtImport=0, Modality=0))
-    (folder.path / "Temp").write_bytes(b"a file, not a folder")
-    # The window keeps its designed height, which is the one with the import box.
-    with Lumvik(context.display, folder, import_on=True, cwd=start_folder, startup_boxes=["Warning"]) as app:
-        app.type_in_focus_order(TYPED)
-        app.click("cmdCreate")
-        app.answer("Warning", screenshot=context.screenshot_path("warning-settings-not-loaded"))
-        app.expect_no_dialog()
-        app.close()
-    expect_equal(files_in(target) + files_in(start_folder), [], "request files")
-    temp = f"Path/File access error: {folder.path}/Temp (cannot create the folder)"
-    expect_equal(folder.logged_errors(), [
-        (75, temp, "frmMain_Load"),
-        (75, f"The settings could not be loaded at start-up ({temp}); the request was not written", "cmdCreate_Click"),
-    ], "error log")
+    """Temp serves the import alone: a file in its place, or a symbolic link, is reported at start
+    and whenever an import is tried, nothing behind the link is deleted, and requests are written
+    all the same. A link in place of Lumvik.lock is not followed either."""
+    elsewhere = context.folder("elsewhere")
+    (elsewhere / "victim.TXT").write_bytes(b"not Lumvik's")
+    for in_the_way in ["file", "link"]:
+        target = context.folder("target")
+        folder = context.program_folder(dict(Path=f"{target}/", Language="English", TxtImport=1, Modality=0))
+        temp = folder.path / "Temp"
+        startup_boxes = ["Warning"]
+        if in_the_way == "file":
+            temp.write_bytes(b"a file, not a folder")
+        else:
+            temp.symlink_to(elsewhere)
+            (folder.path / "Lumvik.lock").symlink_to(elsewhere / "lock")
+            startup_boxes.append("Warning")
+        with Lumvik(context.display, folder, import_on=True, startup_boxes=startup_boxes) as app:
+            app.type_in_focus_order(TYPED)
+            app.create()
+            expect_equal(the_request_in(target), WRITTEN, f"request with Temp a {in_the_way}")
+            # Create reads the pasted text first; the import says why it cannot.
+            app.paste_into_import_box("Appointment: Roth, Ida (F) #F-1 05/17/1990 09:00")
+            app.click("cmdCreate")
+            app.answer("Warning")
+            app.expect_no_dialog()
+            app.close()
+        expect_equal(files_in(elsewhere), ["victim.TXT"], f"folder behind the link, Temp a {in_the_way}")
+        reason = "not a folder" if in_the_way == "file" else "a symbolic link, not a folder"
+        temp_error = (75, f"Path/File access error: {temp} ({reason})")
+        expect_equal([error for error in folder.logged_errors() if error[0] == 75][-2:],
+                     [temp_error + ("frmMain_Load",), temp_error + ("CreateTextfile",)], "error log")
 
 
 def import_text_that_cannot_be_cut(context):
@@ -153,7 +165,7 @@ def import_text_that_cannot_be_cut(context):
                                          RunOrvane=1, OrvanePath=viewer))
     with Lumvik(context.display, folder, import_on=True) as app:
         context.screenshot(app.main, "main-german-import-on")
-        # Only line breaks: the three-line layout finds no first name.
+        # Only line breaks: an empty text.
         app.paste_into_import_box("\n\n\n")
         app.answer("Warning", screenshot=context.screenshot_path("warning-import"))
         expect_equal(folder.import_files(), [], "import files left in Temp after the failure")
@@ -175,25 +187,25 @@ def import_text_that_cannot_be_cut(context):
                      "request after the viewer failed")
         app.close()
     expect_equal(folder.logged_errors()[1:], [(53, f"File not found: {viewer}", "cmdCreate_Click")] * 2, "error log")
-    expect_equal(folder.logged_errors()[0][::2], (5, "ImportData_1"), "error log")
+    expect_equal(folder.logged_errors()[0], (62, "The text is empty", "CreateTextfile"), "error log")
 
 
 def read_only_program_folder(context):
-    """No Lumvik.lock can be made: Lumvik starts all the same, warns once, and writes requests."""
+    """No Lumvik.lock and no Temp can be made: Lumvik starts all the same, warns of both, and
+    writes requests."""
     target = context.folder("target")
     folder = context.program_folder(dict(Path=f"{target}/", Language="Deutsch", TxtImport=0, Modality=0))
-    (folder.path / "Temp").mkdir()
     with read_only_view(folder.path) as read_only:
         if not read_only:
             print("read_only_program_folder: mounting is not allowed here, nothing to check")
             return
-        with Lumvik(context.display, folder, startup_boxes=["Warning"]) as app:
+        with Lumvik(context.display, folder, startup_boxes=["Warning", "Warning"]) as app:
             app.expect_no_dialog()
             app.type_in_focus_order(TYPED)
             app.create()
             expect_equal(the_request_in(target), WRITTEN, "request from a read-only program folder")
             app.close()
-    expect_equal(files_in(folder.path), ["Language.mdb", "Lumvik", "Settings.ini", "Temp"], "program folder")
+    expect_equal(files_in(folder.path), ["Language.mdb", "Lumvik", "Settings.ini"], "program folder")
 
 
 if __name__ == "__main__":

@@ -94,6 +94,69 @@ def pasted_patient_is_never_lost(context):
     expect_equal(folder.log_lines(), [], "error log")
 
 
+def leftover_is_never_imported(context):
+    """A leftover import file that start-up could not delete (read-only) holds another patient: it
+    is reported and left, and the pasted patient is the one imported and written."""
+    target = context.folder("target")
+    folder = context.program_folder(dict(Path=f"{target}/", Language="English", TxtImport=1, Modality=0))
+    (folder.path / "Temp").mkdir(mode=0o700)
+    leftover = folder.path / "Temp" / "0000.txt"
+    leftover.write_bytes(b"Appointment: Left, Over (M) #OLD-1 01/02/1950 10:00\r\n")
+    leftover.chmod(0o400)
+    with Lumvik(context.display, folder, import_on=True, startup_boxes=["Warning"]) as app:
+        app.wait_for_import(app.paste_into_import_box(LAYOUTS[2][1]))
+        app.create()
+        expect_equal(the_only_request_in(target), LAYOUTS[2][2], "request after a leftover")
+        app.close()
+    expect_equal(folder.import_files(), ["0000.txt"], "Temp")
+    expect_equal(folder.logged_errors(), [(75, f"Path/File access error: {leftover} (read-only file)", "frmMain_Load")],
+                 "error log")
+
+
+def failed_import_leaves_no_patient_to_write(context):
+    """A text that cannot be read, pasted over an imported patient, empties the fields that patient
+    filled: Create then writes nothing until the person types the patient in."""
+    target = context.folder("target")
+    folder = context.program_folder(dict(Path=f"{target}/", Language="English", TxtImport=1, Modality=0))
+    with Lumvik(context.display, folder, import_on=True) as app:
+        app.wait_for_import(app.paste_into_import_box("Appointment: Berg, Eva (F) #B-22 12/5/1960 09:00"))
+        app.paste_into_import_box("Appointment: Roth, Ida (F) #F-1 05/17/1990", replace=True)
+        app.click("cmdCreate")  # reads the new text at once: it fails
+        app.answer("Warning")
+        app.click("cmdCreate")  # nothing of Eva Berg is left to write
+        app.answer("Warning")
+        app.expect_no_dialog()
+        expect_equal(files_in(target), [], "requests after the failed import")
+        app.type_in_focus_order(["F-1"])
+        app.create()
+        expect_equal(the_only_request_in(target), [("3000", "F-1")], "request of the typed patient")
+        app.close()
+    expect_equal([(number, procedure) for number, _, procedure in folder.logged_errors()],
+                 [(5, "ImportData_3"), (5, "cmdCreate_Click")], "error log")
+
+
+def typing_is_never_cut(context):
+    """A line typed into the import box with pauses shorter than the 5 s interval is read only once
+    it stands still: no box comes up mid-typing and no key is lost."""
+    target = context.folder("target")
+    folder = context.program_folder(dict(Path=f"{target}/", Language="English", TxtImport=1, Modality=0))
+    with Lumvik(context.display, folder, import_on=True) as app:
+        app.click("cmdClear")  # restarts the 5 s import timer
+        app.click("txtContent")
+        blank_id_field = app.capture("txtID")
+        # Pauses of 2 s: a tick of the old fixed 5 s beat would fall into the third.
+        for part in ["Appointment: Schmidt, A", "nna (F) ", "#T-3 ", "01/31/2001 08:00"]:
+            app.display.type(part)
+            app.expect_no_dialog(settle=2)
+        app.wait_for_import(blank_id_field)
+        app.create()
+        expect_equal(the_only_request_in(target), [("3000", "T-3"), ("3101", "Schmidt"), ("3102", "Anna"),
+                                                   ("3103", "31.01.2001"), ("3110", "F"), ("8781", TODAY)],
+                     "request of the typed text")
+        app.close()
+    expect_equal(folder.log_lines(), [], "error log")
+
+
 FIVE_MB = 5 * 1024 * 1024
 # Far beyond the one second the paste may take; the 5 s import tick after Clear comes later.
 ANSWER_LIMIT = 4
@@ -138,4 +201,5 @@ def huge_pastes(context):
 
 
 if __name__ == "__main__":
-    sys.exit(run([import_road, pasted_patient_is_never_lost, huge_pastes]))
+    sys.exit(run([import_road, pasted_patient_is_never_lost, leftover_is_never_imported,
+                  failed_import_leaves_no_patient_to_write, typing_is_never_cut, huge_pastes]))
