@@ -4,7 +4,8 @@
 ; keeps its settings; the uninstaller keeps Settings.ini and Logs\.
 ; makensis -DVERSION=x.y.z -DPROGRAM_FOLDER=<installed program folder> -DICON=<lumvik.ico>
 ;          -DOUTFILE=<setup.exe> installer.nsi
-Unicode true
+; A 64-bit installer for a 64-bit program: it also runs where no 32-bit Windows subsystem is.
+Target amd64-unicode
 SetCompressor /SOLID lzma
 RequestExecutionLevel user
 
@@ -54,7 +55,7 @@ Section "Lumvik"
     WriteRegDWORD HKCU "${UNINSTALL_KEY}" "NoModify" 1
     WriteRegDWORD HKCU "${UNINSTALL_KEY}" "NoRepair" 1
 
-    ; The 64-bit ODBC drivers, as a 64-bit Lumvik sees them.
+    ; The 64-bit ODBC drivers, as Lumvik sees them.
     SetRegView 64
     ReadRegStr $0 HKLM "SOFTWARE\ODBC\ODBCINST.INI\ODBC Drivers" "Microsoft Access Driver (*.mdb)"
     ReadRegStr $1 HKLM "SOFTWARE\ODBC\ODBCINST.INI\ODBC Drivers" "Microsoft Access Driver (*.mdb, *.accdb)"

@@ -22,6 +22,7 @@ HERE = Path(__file__).resolve().parent
 MAIN_TITLE = "Lumvik Version 1.0.4"
 # Where the per-user installer puts Lumvik for Wine's user root.
 INSTALL_FOLDER = "C:\\users\\root\\AppData\\Local\\Programs\\Lumvik"
+START_MENU_ENTRY = "C:\\users\\root\\AppData\\Roaming\\Microsoft\\Windows\\Start Menu\\Programs\\Lumvik.lnk"
 TYPED = ["4711", "Anna", "Meier", "12.03.1980", "F", "06.12.2026", "09:30", "Dr. Berg"]
 # The README's example record, byte for byte.
 EXPECTED = b"".join(line + b"\r\n" for line in [
@@ -125,7 +126,7 @@ def missing_target_road(wine, folder, root):
 
 
 def road(args):
-    state = Path(args.state)
+    state = Path(args.state).resolve()
     subprocess.run([str(HERE / "wine-prefix.sh"), str(state)], check=True)
     screenshots = Path(args.screenshots)
     screenshots.mkdir(parents=True, exist_ok=True)
@@ -139,6 +140,7 @@ def road(args):
             folder = wine.unix_path(INSTALL_FOLDER)
             for name in ("Lumvik.exe", "Language.mdb", "Uninstall.exe", "platforms/qwindows.dll"):
                 assert (folder / name).is_file(), f"not installed: {name}"
+            assert wine.unix_path(START_MENU_ENTRY).is_file(), "no Start-menu entry"
             target = root / "target"
             target.mkdir()
             write_settings(folder, target)
@@ -150,10 +152,13 @@ def road(args):
             settings = (folder / "Settings.ini").read_bytes()
             expect_equal(wine.run(str(Path(args.setup).resolve()), "/S").returncode, 0, "exit code of the update")
             expect_equal((folder / "Settings.ini").read_bytes(), settings, "Settings.ini after the update")
-            uninstalled = wine.run(str(folder / "Uninstall.exe"), "/S", f"_?={INSTALL_FOLDER}")
+            # The uninstaller runs on from a copy of itself, so that it can remove the original.
+            uninstalled = wine.run(str(folder / "Uninstall.exe"), "/S")
             expect_equal(uninstalled.returncode, 0, "exit code of the uninstaller")
-            expect_equal(sorted(path.name for path in folder.iterdir()), ["Logs", "Settings.ini"],
-                         "what the uninstaller leaves")
+            left = lambda: sorted(path.name for path in folder.iterdir())
+            wait_until(lambda: left() == ["Logs", "Settings.ini"], 60, f"the uninstaller to finish ({left()})",
+                       interval=0.5)
+            assert not (wine.unix_path(START_MENU_ENTRY)).exists(), "the Start-menu entry outlives the program"
         except Exception:
             display.screenshot(str(screenshots / "FAILED-windows-road.png"))
             raise
