@@ -46,24 +46,6 @@ void require(bool condition, const char* promise)
     }
 }
 
-struct Reader
-{
-    QString procedure;
-    import::Layout layout;
-    import::ImportedRecord (*cut)(const import::ImportLines&, const QString&);
-};
-
-// The reader the deciding line selects, written out here again so that a wrong choice or a wrong
-// name in the library shows up as a disagreement.
-Reader readerSelectedBy(const QString& decidingLine)
-{
-    if (decidingLine.startsWith(QStringLiteral("Quickview")))
-        return {QStringLiteral("ImportData_2"), import::Layout::Quickview, import::cutQuickview};
-    if (decidingLine.startsWith(QStringLiteral("Appointment")))
-        return {QStringLiteral("ImportData_3"), import::Layout::Appointment, import::cutAppointment};
-    return {QStringLiteral("ImportData_1"), import::Layout::ThreeLine, import::cutThreeLine};
-}
-
 struct Expected
 {
     QString failure; // the procedure a failure is reported under; empty when the text imports
@@ -75,8 +57,9 @@ Expected expectedImport(const QByteArray& fileBytes, const QString& today)
     const import::ImportLines lines = import::ImportLines::fromFileBytes(fileBytes);
     QString procedure = QStringLiteral("CreateTextfile");
     try {
-        const Reader reader = readerSelectedBy(lines.line(1).isEmpty() ? lines.line(2) : lines.line(1));
-        require(import::chooseLayout(lines) == reader.layout, "the deciding line selects the reader");
+        const import::LayoutReader& reader = import::chooseLayout(lines);
+        const QString& deciding = lines.line(1).isEmpty() ? lines.line(2) : lines.line(1);
+        require(deciding.startsWith(reader.keyword), "the deciding line starts with the chosen layout's keyword");
         import::refuseSeveralPatients(lines);
         procedure = reader.procedure;
         return {QString(), reader.cut(lines, today)};

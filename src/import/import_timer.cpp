@@ -74,6 +74,13 @@ void fillFieldsAndDelete(ImportWindow& window, const ImportedRecord& record, con
     deleteImportFile(path);
 }
 
+// The import procedure of a layout: reads the import file at path with the layout's cut.
+void readLayout(ImportWindow& window, const LayoutReader& layout, const QString& path)
+{
+    importTrap(window, layout.procedure,
+               [&] { fillFieldsAndDelete(window, layout.cut(readImportFile(path), today()), path); });
+}
+
 // Takes the file just staged, never an older one: a leftover may hold another patient.
 void CreateTextfile(ImportWindow& window)
 {
@@ -82,19 +89,9 @@ void CreateTextfile(ImportWindow& window)
         platform::StagingFolder folder = openImportFolder();
         const QString file = stageImportText(folder, text);
         const ImportLines lines = readImportFile(file);
-        const Layout layout = chooseLayout(lines);
+        const LayoutReader& layout = chooseLayout(lines);
         refuseSeveralPatients(lines);
-        switch (layout) {
-        case Layout::ThreeLine:
-            ImportData_1(window, file);
-            break;
-        case Layout::Quickview:
-            ImportData_2(window, file);
-            break;
-        case Layout::Appointment:
-            ImportData_3(window, file);
-            break;
-        }
+        readLayout(window, layout, file);
     });
 }
 
@@ -114,20 +111,17 @@ void tmrTxtTimer_Timer(ImportWindow& window)
 
 void ImportData_1(ImportWindow& window, const QString& path)
 {
-    importTrap(window, QStringLiteral("ImportData_1"),
-               [&] { fillFieldsAndDelete(window, cutThreeLine(readImportFile(path), today()), path); });
+    readLayout(window, layoutReadBy(QStringLiteral("ImportData_1")), path);
 }
 
 void ImportData_2(ImportWindow& window, const QString& path)
 {
-    importTrap(window, QStringLiteral("ImportData_2"),
-               [&] { fillFieldsAndDelete(window, cutQuickview(readImportFile(path), today()), path); });
+    readLayout(window, layoutReadBy(QStringLiteral("ImportData_2")), path);
 }
 
 void ImportData_3(ImportWindow& window, const QString& path)
 {
-    importTrap(window, QStringLiteral("ImportData_3"),
-               [&] { fillFieldsAndDelete(window, cutAppointment(readImportFile(path), today()), path); });
+    readLayout(window, layoutReadBy(QStringLiteral("ImportData_3")), path);
 }
 
 } // namespace import
