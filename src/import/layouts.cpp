@@ -156,8 +156,9 @@ const LayoutReader& chooseLayout(const ImportLines& lines)
         throw errors::RuntimeError(errors::kInputPastEndOfFile, QStringLiteral("The text is empty"));
     const QString& deciding = lines.line(1).isEmpty() ? lines.line(2) : lines.line(1);
     const QList<LayoutReader>& readers = layoutReaders();
-    return *std::find_if(readers.begin(), readers.end(),
-                         [&](const LayoutReader& reader) { return reader.keyword.isEmpty() || deciding.startsWith(reader.keyword); });
+    return *std::find_if(readers.begin(), readers.end(), [&](const LayoutReader& reader) {
+        return reader.keyword.isEmpty() || deciding.startsWith(reader.keyword);
+    });
 }
 
 void refuseSeveralPatients(const ImportLines& lines)

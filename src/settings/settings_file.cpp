@@ -118,7 +118,7 @@ void load(const SettingKey& setting)
 {
     const QString value = read(setting.key, setting.defaultValue);
     if (const auto text = std::get_if<QString ConfigRecord::*>(&setting.member))
-        Config.**text = value;
+        Config.** text = value;
     else
         Config.*std::get<bool ConfigRecord::*>(setting.member) = settings::toSwitch(value);
 }
