@@ -6,6 +6,8 @@
 
 #include <QDir>
 #include <QFile>
+#include <QPushButton>
+#include <QTest>
 #include <QTimer>
 
 void MainWindowTest::TearDown()
@@ -29,6 +31,11 @@ void MainWindowTest::start(const QByteArray& settingsLines)
     QFile::copy(LUMVIK_BINARY_DIR "/bin/Language.mdb", folder.filePath("Language.mdb"));
     window = std::make_unique<frmMain>();
     window->Form_Load();
+}
+
+void MainWindowTest::press(const char* button) const
+{
+    QTest::mouseClick(control<QPushButton>(button), Qt::LeftButton);
 }
 
 bool MainWindowTest::importTimerActive() const

@@ -31,6 +31,8 @@ protected:
         return found;
     }
     QLineEdit* field(const char* name) const { return control<QLineEdit>(name); }
+    // Clicks the named button with the mouse, so that its connection is part of what is tested.
+    void press(const char* button) const;
     bool importTimerActive() const;
     QStringList requestFiles() const;
     QByteArray requestBytes() const; // of the only request file
