@@ -4,6 +4,7 @@
 #include "language/change_language.h"
 #include "language_files.h"
 #include "language_windows.h"
+#include "support/fresh_globals.h"
 #include "support/scripted_presenters.h"
 #include "support/temp_program_folder.h"
 
@@ -79,6 +80,7 @@ protected:
         modGlobal::Msg_2 = QStringLiteral("old message 2");
     }
 
+    testsupport::FreshGlobals globals;
     testsupport::TempProgramFolder folder;
     testsupport::ScriptedMessages messages;
     std::unique_ptr<frmMain> mainWindow = testsupport::makeMainWindow();

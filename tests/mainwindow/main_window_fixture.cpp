@@ -13,9 +13,6 @@
 void MainWindowTest::TearDown()
 {
     window.reset();
-    modGlobal::Config = {};
-    modGlobal::Msg_1.clear();
-    modGlobal::Msg_2.clear();
     language::useQtTexts({}); // no test leaves Qt's texts in another language
 }
 

@@ -2,6 +2,7 @@
 
 #include "mainwindow/frm_main.h"
 #include "support/qstring_printer.h"
+#include "support/fresh_globals.h"
 #include "support/scripted_presenters.h"
 #include "support/temp_program_folder.h"
 
@@ -39,6 +40,7 @@ protected:
     QStringList fieldTexts() const;  // the nine data fields
     void fillFields();
 
+    testsupport::FreshGlobals globals;
     testsupport::TempProgramFolder folder;
     testsupport::ScriptedMessages messages;
     QTemporaryDir target;
