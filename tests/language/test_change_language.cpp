@@ -19,10 +19,7 @@ namespace {
 class ChangeLanguageTest : public ::testing::Test
 {
 protected:
-    void SetUp() override
-    {
-        modGlobal::Config.Language = QStringLiteral("English");
-    }
+    void SetUp() override { modGlobal::Config.Language = QStringLiteral("English"); }
 
     void installShippedFile() const
     {

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "mainwindow/frm_main.h"
-#include "support/qstring_printer.h"
 #include "support/fresh_globals.h"
+#include "support/qstring_printer.h"
 #include "support/scripted_presenters.h"
 #include "support/temp_program_folder.h"
 
