@@ -2,10 +2,9 @@
 
 #include "mainwindow/import_text_box.h"
 #include "widgets/accessible_names.h"
+#include "widgets/controls.h"
 #include "widgets/frame_look.h"
 #include "widgets/return_key.h"
-#include "widgets/text_boxes.h"
-#include "widgets/twips.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -63,13 +62,6 @@ void frmMain::buildMenus()
     mnuSettings->setObjectName(QStringLiteral("mnuSettings"));
 }
 
-QLabel* frmMain::addLabel(QWidget* parent, const char* name, const QString& text, QRect twips)
-{
-    auto* label = widgets::placeControl<QLabel>(parent, name, twips);
-    label->setText(text);
-    return label;
-}
-
 QWidget* frmMain::addRequestField(const gdt::RequestField& field)
 {
     QWidget* control = nullptr;
@@ -78,7 +70,7 @@ QWidget* frmMain::addRequestField(const gdt::RequestField& field)
     else
         control = widgets::placeControl<QLineEdit>(fraData, field.control, field.twips);
     // Each label is its field's buddy, so screen readers announce the field by the label's text.
-    addLabel(fraData, field.label, field.labelText, field.labelTwips)->setBuddy(control);
+    widgets::placeControl<QLabel>(fraData, field.label, field.labelText, field.labelTwips)->setBuddy(control);
     return control;
 }
 
@@ -105,8 +97,8 @@ void frmMain::buildDataFrame(QWidget* central)
     txtModality = fraData->findChild<QLineEdit*>(QStringLiteral("txtModality"));
 
     // Examples of the regional date and time formats, under their fields.
-    lblExample = addLabel(fraData, "lblExample", QString(), {6240, 600, 1815, 255});
-    lblExample2 = addLabel(fraData, "lblExample2", QString(), {6240, 1560, 1815, 255});
+    lblExample = widgets::placeControl<QLabel>(fraData, "lblExample", {6240, 600, 1815, 255});
+    lblExample2 = widgets::placeControl<QLabel>(fraData, "lblExample2", {6240, 1560, 1815, 255});
     for (QLabel* example : {lblExample, lblExample2}) {
         QFont italic = example->font();
         italic.setItalic(true);
@@ -118,8 +110,7 @@ void frmMain::buildDataFrame(QWidget* central)
 void frmMain::buildCommands(QWidget* central)
 {
     const auto addButton = [&](const char* name, const QString& text, int left) {
-        auto* button = widgets::placeControl<QPushButton>(central, name, {left, 3480, 1695, 615});
-        button->setText(text);
+        auto* button = widgets::placeControl<QPushButton>(central, name, text, {left, 3480, 1695, 615});
         QFont bold = button->font();
         bold.setBold(true);
         button->setFont(bold);

@@ -52,7 +52,6 @@ private:
     void buildDataFrame(QWidget* central);
     void buildCommands(QWidget* central);
     void setFocusOrder();
-    QLabel* addLabel(QWidget* parent, const char* name, const QString& text, QRect twips);
     QWidget* addRequestField(const gdt::RequestField& field);
     QWidget* requestFieldControl(const char* name) const;
     // Empties the fields rank puts in order, in that order (gdt::requestFieldsBy).
