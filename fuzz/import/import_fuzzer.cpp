@@ -2,7 +2,7 @@
 // escapes the tick, a failure is exactly one reported run-time error (5, 6 or 62) that says in
 // plain words what was wrong, under the name of the procedure the file's deciding line selects,
 // a failure leaves no import file behind and every imported field empty, and a success sets the
-// six fields to what the reader cuts from the staged text and deletes that file. The first byte
+// imported fields to what the reader cuts from the staged text and deletes that file. The first byte
 // chooses whether an import file of another patient is left in the folder, sorting before the
 // staged one: it is never taken.
 
@@ -131,13 +131,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
                         window.current(import::ImportField::Birthday) == r.birthday &&
                         window.current(import::ImportField::Gender) == r.gender &&
                         window.current(import::ImportField::Date) == r.date,
-                    "an import sets the six fields from the text in the box");
+                    "an import sets the imported fields from the text in the box");
             require(!QFileInfo::exists(folder + u'/' + import::stagedFileName(platform::now())),
                     "an import deletes the file it took");
             require(QFileInfo::exists(leftover) == withLeftover, "an import leaves an older file alone");
         } else {
             checkFailure(environment.messages.texts, expected.failure);
-            require(window.fieldsEmptied(), "a failure empties the six fields");
+            require(window.fieldsEmptied(), "a failure empties the imported fields");
             require(import::importFileNames(platform::StagingFolder::open(folder)).isEmpty(),
                     "a failure leaves no import file");
         }

@@ -7,14 +7,21 @@
 #include "platform/regional.h"
 
 #include <optional>
+#include <utility>
 
 namespace import {
 namespace {
 
+// The fields an import fills, in the order it sets them, with the piece each one takes.
+constexpr std::pair<ImportField, QString ImportedRecord::*> kImportedFields[] = {
+    {ImportField::ID, &ImportedRecord::id},           {ImportField::Name, &ImportedRecord::name},
+    {ImportField::Surname, &ImportedRecord::surname}, {ImportField::Birthday, &ImportedRecord::birthday},
+    {ImportField::Gender, &ImportedRecord::gender},   {ImportField::Date, &ImportedRecord::date},
+};
+
 void emptyImportedFields(ImportWindow& window)
 {
-    for (const ImportField field : {ImportField::ID, ImportField::Name, ImportField::Surname, ImportField::Birthday,
-                                    ImportField::Gender, ImportField::Date})
+    for (const auto& [field, piece] : kImportedFields)
         window.setImportedField(field, QString());
 }
 
@@ -65,12 +72,8 @@ QString today()
 // What each layout reader does once every piece has been cut.
 void fillFieldsAndDelete(ImportWindow& window, const ImportedRecord& record, const QString& path)
 {
-    window.setImportedField(ImportField::ID, record.id);
-    window.setImportedField(ImportField::Name, record.name);
-    window.setImportedField(ImportField::Surname, record.surname);
-    window.setImportedField(ImportField::Birthday, record.birthday);
-    window.setImportedField(ImportField::Gender, record.gender);
-    window.setImportedField(ImportField::Date, record.date);
+    for (const auto& [field, piece] : kImportedFields)
+        window.setImportedField(field, record.*piece);
     deleteImportFile(path);
 }
 

@@ -47,7 +47,7 @@ const LayoutReader& chooseLayout(const ImportLines& lines);
 // data line that comes twice is one patient.
 void refuseSeveralPatients(const ImportLines& lines);
 
-// The cuts of the three layouts. date is today's date text, passed through. Lines are counted
+// The cuts of the layouts. date is today's date text, passed through. Lines are counted
 // from the top of the file, including an empty line 1 that chooseLayout skipped. A failed cut
 // throws errors::RuntimeError 5 (a separator is missing), 6 (a separator lies beyond position
 // 32767) or 62 (too few lines); its description says in plain words what the text lacks, and

@@ -37,7 +37,7 @@ protected:
     bool importTimerActive() const;
     QStringList requestFiles() const;
     QByteArray requestBytes() const; // of the only request file
-    QStringList fieldTexts() const;  // the nine data fields
+    QStringList fieldTexts() const;  // the request fields' texts, modality last
     void fillFields();
 
     testsupport::FreshGlobals globals;
