@@ -62,7 +62,7 @@ void frmMain::buildMenus()
     mnuSettings->setObjectName(QStringLiteral("mnuSettings"));
 }
 
-QWidget* frmMain::addRequestField(const gdt::RequestField& field)
+void frmMain::addRequestField(const gdt::RequestField& field)
 {
     QWidget* control = nullptr;
     if (field.kind == gdt::FieldControl::ComboBox)
@@ -71,7 +71,6 @@ QWidget* frmMain::addRequestField(const gdt::RequestField& field)
         control = widgets::placeControl<QLineEdit>(fraData, field.control, field.twips);
     // Each label is its field's buddy, so screen readers announce the field by the label's text.
     widgets::placeControl<QLabel>(fraData, field.label, field.labelText, field.labelTwips)->setBuddy(control);
-    return control;
 }
 
 QWidget* frmMain::requestFieldControl(const char* name) const

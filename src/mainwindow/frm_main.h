@@ -52,7 +52,7 @@ private:
     void buildDataFrame(QWidget* central);
     void buildCommands(QWidget* central);
     void setFocusOrder();
-    QWidget* addRequestField(const gdt::RequestField& field);
+    void addRequestField(const gdt::RequestField& field);
     QWidget* requestFieldControl(const char* name) const;
     // Empties the fields rank puts in order, in that order (gdt::requestFieldsBy).
     void clearRequestFields(int gdt::RequestField::*rank);
