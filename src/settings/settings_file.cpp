@@ -92,11 +92,14 @@ ConfigRecord Config;
 
 namespace {
 
-// A key of section [Lumvik] and the Config member it fills: a text, or a switch written "1"/"0".
+using TextMember = QString ConfigRecord::*;
+using SwitchMember = bool ConfigRecord::*; // written "1" or "0"
+
+// A key of section [Lumvik] and the Config member it fills.
 struct SettingKey
 {
     QString key;
-    std::variant<QString ConfigRecord::*, bool ConfigRecord::*> member;
+    std::variant<TextMember, SwitchMember> member;
     QString defaultValue;
 };
 
@@ -117,18 +120,18 @@ const QList<SettingKey>& settingKeys()
 void load(const SettingKey& setting)
 {
     const QString value = read(setting.key, setting.defaultValue);
-    if (const auto text = std::get_if<QString ConfigRecord::*>(&setting.member))
-        Config.** text = value;
+    if (std::holds_alternative<TextMember>(setting.member))
+        Config.*std::get<TextMember>(setting.member) = value;
     else
-        Config.*std::get<bool ConfigRecord::*>(setting.member) = settings::toSwitch(value);
+        Config.*std::get<SwitchMember>(setting.member) = settings::toSwitch(value);
 }
 
 void save(const SettingKey& setting)
 {
-    if (const auto text = std::get_if<QString ConfigRecord::*>(&setting.member))
-        write(setting.key, Config.**text);
+    if (std::holds_alternative<TextMember>(setting.member))
+        write(setting.key, Config.*std::get<TextMember>(setting.member));
     else
-        write(setting.key, switchText(Config.*std::get<bool ConfigRecord::*>(setting.member)));
+        write(setting.key, switchText(Config.*std::get<SwitchMember>(setting.member)));
 }
 
 } // namespace
