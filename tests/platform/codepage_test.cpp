@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <langinfo.h>
+
 namespace {
 
 TEST(CodePage437, LettersHaveTheirOwnBytes)
@@ -21,6 +23,7 @@ TEST(CodePage437, MissingCharactersBecomeTheirBaseLetterOrAQuestionMark)
 
 TEST(SystemCodePage, IsUtf8UnderAUtf8Locale)
 {
+    ASSERT_STREQ(nl_langinfo(CODESET), "UTF-8") << "the tests run under a UTF-8 locale";
     const QString text = QString::fromUtf8("Ü/ß");
     EXPECT_EQ(platform::toSystemCodePage(text), QByteArray("\xC3\x9C/\xC3\x9F"));
     EXPECT_EQ(platform::fromSystemCodePage("\xC3\x9C/\xC3\x9F"), text);
