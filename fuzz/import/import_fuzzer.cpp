@@ -2,7 +2,7 @@
 // escapes the tick, a failure is exactly one reported run-time error (5, 6 or 62) that says in
 // plain words what was wrong, under the name of the procedure the file's deciding line selects,
 // a failure leaves no import file behind and every imported field empty, and a success sets the
-// six fields to what the reader cuts from the staged text and deletes that file. The first byte
+// imported fields to what the reader cuts from the staged text and deletes that file. The first byte
 // chooses whether an import file of another patient is left in the folder, sorting before the
 // staged one: it is never taken.
 
@@ -46,24 +46,6 @@ void require(bool condition, const char* promise)
     }
 }
 
-struct Reader
-{
-    QString procedure;
-    import::Layout layout;
-    import::ImportedRecord (*cut)(const import::ImportLines&, const QString&);
-};
-
-// The reader the deciding line selects, written out here again so that a wrong choice or a wrong
-// name in the library shows up as a disagreement.
-Reader readerSelectedBy(const QString& decidingLine)
-{
-    if (decidingLine.startsWith(QStringLiteral("Quickview")))
-        return {QStringLiteral("ImportData_2"), import::Layout::Quickview, import::cutQuickview};
-    if (decidingLine.startsWith(QStringLiteral("Appointment")))
-        return {QStringLiteral("ImportData_3"), import::Layout::Appointment, import::cutAppointment};
-    return {QStringLiteral("ImportData_1"), import::Layout::ThreeLine, import::cutThreeLine};
-}
-
 struct Expected
 {
     QString failure; // the procedure a failure is reported under; empty when the text imports
@@ -75,8 +57,9 @@ Expected expectedImport(const QByteArray& fileBytes, const QString& today)
     const import::ImportLines lines = import::ImportLines::fromFileBytes(fileBytes);
     QString procedure = QStringLiteral("CreateTextfile");
     try {
-        const Reader reader = readerSelectedBy(lines.line(1).isEmpty() ? lines.line(2) : lines.line(1));
-        require(import::chooseLayout(lines) == reader.layout, "the deciding line selects the reader");
+        const import::LayoutReader& reader = import::chooseLayout(lines);
+        const QString& deciding = lines.line(1).isEmpty() ? lines.line(2) : lines.line(1);
+        require(deciding.startsWith(reader.keyword), "the deciding line starts with the chosen layout's keyword");
         import::refuseSeveralPatients(lines);
         procedure = reader.procedure;
         return {QString(), reader.cut(lines, today)};
@@ -148,13 +131,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
                         window.current(import::ImportField::Birthday) == r.birthday &&
                         window.current(import::ImportField::Gender) == r.gender &&
                         window.current(import::ImportField::Date) == r.date,
-                    "an import sets the six fields from the text in the box");
+                    "an import sets the imported fields from the text in the box");
             require(!QFileInfo::exists(folder + u'/' + import::stagedFileName(platform::now())),
                     "an import deletes the file it took");
             require(QFileInfo::exists(leftover) == withLeftover, "an import leaves an older file alone");
         } else {
             checkFailure(environment.messages.texts, expected.failure);
-            require(window.fieldsEmptied(), "a failure empties the six fields");
+            require(window.fieldsEmptied(), "a failure empties the imported fields");
             require(import::importFileNames(platform::StagingFolder::open(folder)).isEmpty(),
                     "a failure leaves no import file");
         }

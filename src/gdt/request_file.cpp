@@ -6,34 +6,8 @@
 #include "platform/files.h"
 #include "settings/config.h"
 
-#include <array>
-
 namespace gdt {
 namespace {
-
-struct FieldSpec
-{
-    QString id;
-    QString label;
-    QString RequestFields::*member;
-};
-
-// Lines 5 to 13 in the order of the record.
-const std::array<FieldSpec, 9>& fieldSpecs()
-{
-    static const std::array<FieldSpec, 9> specs = {{
-        {QStringLiteral("3000"), QStringLiteral("patient ID"), &RequestFields::patientId},
-        {QStringLiteral("3101"), QStringLiteral("surname"), &RequestFields::surname},
-        {QStringLiteral("3102"), QStringLiteral("first name"), &RequestFields::firstName},
-        {QStringLiteral("3103"), QStringLiteral("date of birth"), &RequestFields::birthDate},
-        {QStringLiteral("3110"), QStringLiteral("gender"), &RequestFields::gender},
-        {QStringLiteral("8781"), QStringLiteral("examination date"), &RequestFields::examinationDate},
-        {QStringLiteral("8782"), QStringLiteral("examination time"), &RequestFields::examinationTime},
-        {QStringLiteral("4603"), QStringLiteral("referring physician"), &RequestFields::referringPhysician},
-        {QStringLiteral("6335"), QStringLiteral("modality"), &RequestFields::modality},
-    }};
-    return specs;
-}
 
 QString asShortDate(const QString& text, const platform::RegionalFormats& regional,
                     std::optional<QDate> notAfter = std::nullopt)
@@ -69,7 +43,7 @@ QByteArray buildRequestRecord(const RequestFields& input, bool withModality, con
     RequestFields fields = input;
     // Composed form, so that a letter pasted as base letter plus combining mark is the one code
     // page 437 letter it stands for, and the lengths count what is written.
-    for (const FieldSpec& field : fieldSpecs())
+    for (const RequestField& field : requestFields())
         fields.*field.member = (fields.*field.member).normalized(QString::NormalizationForm_C);
     fields.birthDate = asShortDate(fields.birthDate, regional, platform::now().date()); // no birth ahead of today
     fields.examinationDate = asShortDate(fields.examinationDate, regional);
@@ -79,17 +53,18 @@ QByteArray buildRequestRecord(const RequestFields& input, bool withModality, con
 
     // Refuse the whole request before anything is encoded: a request with a field silently
     // missing is worse than none.
+    const QList<const RequestField*> lines = requestFieldsBy(&RequestField::recordLine);
     qsizetype bodySize = 0;
-    for (const FieldSpec& field : fieldSpecs()) {
-        if (const QString why = whyNotCarriable(fields.*field.member); !why.isEmpty())
-            throw uncarriableField(field.label, field.id, why);
-        bodySize += (fields.*field.member).size() + 9;
+    for (const RequestField* field : lines) {
+        if (const QString why = whyNotCarriable(fields.*field->member); !why.isEmpty())
+            throw uncarriableField(field->name, field->id, why);
+        bodySize += (fields.*field->member).size() + 9;
     }
 
     QString body;
     body.reserve(bodySize);
-    for (const FieldSpec& field : fieldSpecs())
-        body += CreateGDTLine(field.id, fields.*field.member);
+    for (const RequestField* field : lines)
+        body += CreateGDTLine(field->id, fields.*field->member);
 
     const QString header = QStringLiteral("01380006302\r\n") +
                            QStringLiteral("0148100%1\r\n").arg(51 + writtenLength(body), 5, 10, QLatin1Char('0')) +

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "gdt/request_fields.h"
 #include "platform/regional.h"
 
 #include <QByteArray>
@@ -7,20 +8,6 @@
 #include <QString>
 
 namespace gdt {
-
-// The nine texts of the main window's data fields, unchanged.
-struct RequestFields
-{
-    QString patientId;
-    QString surname;
-    QString firstName;
-    QString birthDate;
-    QString gender;
-    QString examinationDate;
-    QString examinationTime;
-    QString referringPhysician;
-    QString modality; // used only when Config.Modality is on
-};
 
 // The 6302 record in code page 437, header lines with the computed record length first. Text is
 // composed (NFC) first. Dates and the time are re-formatted with the regional formats when they

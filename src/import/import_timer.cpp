@@ -7,14 +7,21 @@
 #include "platform/regional.h"
 
 #include <optional>
+#include <utility>
 
 namespace import {
 namespace {
 
+// The fields an import fills, in the order it sets them, with the piece each one takes.
+constexpr std::pair<ImportField, QString ImportedRecord::*> kImportedFields[] = {
+    {ImportField::ID, &ImportedRecord::id},           {ImportField::Name, &ImportedRecord::name},
+    {ImportField::Surname, &ImportedRecord::surname}, {ImportField::Birthday, &ImportedRecord::birthday},
+    {ImportField::Gender, &ImportedRecord::gender},   {ImportField::Date, &ImportedRecord::date},
+};
+
 void emptyImportedFields(ImportWindow& window)
 {
-    for (const ImportField field : {ImportField::ID, ImportField::Name, ImportField::Surname, ImportField::Birthday,
-                                    ImportField::Gender, ImportField::Date})
+    for (const auto& [field, piece] : kImportedFields)
         window.setImportedField(field, QString());
 }
 
@@ -65,13 +72,16 @@ QString today()
 // What each layout reader does once every piece has been cut.
 void fillFieldsAndDelete(ImportWindow& window, const ImportedRecord& record, const QString& path)
 {
-    window.setImportedField(ImportField::ID, record.id);
-    window.setImportedField(ImportField::Name, record.name);
-    window.setImportedField(ImportField::Surname, record.surname);
-    window.setImportedField(ImportField::Birthday, record.birthday);
-    window.setImportedField(ImportField::Gender, record.gender);
-    window.setImportedField(ImportField::Date, record.date);
+    for (const auto& [field, piece] : kImportedFields)
+        window.setImportedField(field, record.*piece);
     deleteImportFile(path);
+}
+
+// The import procedure of a layout: reads the import file at path with the layout's cut.
+void readLayout(ImportWindow& window, const LayoutReader& layout, const QString& path)
+{
+    importTrap(window, layout.procedure,
+               [&] { fillFieldsAndDelete(window, layout.cut(readImportFile(path), today()), path); });
 }
 
 // Takes the file just staged, never an older one: a leftover may hold another patient.
@@ -82,19 +92,9 @@ void CreateTextfile(ImportWindow& window)
         platform::StagingFolder folder = openImportFolder();
         const QString file = stageImportText(folder, text);
         const ImportLines lines = readImportFile(file);
-        const Layout layout = chooseLayout(lines);
+        const LayoutReader& layout = chooseLayout(lines);
         refuseSeveralPatients(lines);
-        switch (layout) {
-        case Layout::ThreeLine:
-            ImportData_1(window, file);
-            break;
-        case Layout::Quickview:
-            ImportData_2(window, file);
-            break;
-        case Layout::Appointment:
-            ImportData_3(window, file);
-            break;
-        }
+        readLayout(window, layout, file);
     });
 }
 
@@ -114,20 +114,17 @@ void tmrTxtTimer_Timer(ImportWindow& window)
 
 void ImportData_1(ImportWindow& window, const QString& path)
 {
-    importTrap(window, QStringLiteral("ImportData_1"),
-               [&] { fillFieldsAndDelete(window, cutThreeLine(readImportFile(path), today()), path); });
+    readLayout(window, layoutReadBy(QStringLiteral("ImportData_1")), path);
 }
 
 void ImportData_2(ImportWindow& window, const QString& path)
 {
-    importTrap(window, QStringLiteral("ImportData_2"),
-               [&] { fillFieldsAndDelete(window, cutQuickview(readImportFile(path), today()), path); });
+    readLayout(window, layoutReadBy(QStringLiteral("ImportData_2")), path);
 }
 
 void ImportData_3(ImportWindow& window, const QString& path)
 {
-    importTrap(window, QStringLiteral("ImportData_3"),
-               [&] { fillFieldsAndDelete(window, cutAppointment(readImportFile(path), today()), path); });
+    readLayout(window, layoutReadBy(QStringLiteral("ImportData_3")), path);
 }
 
 } // namespace import

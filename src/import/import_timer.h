@@ -3,7 +3,7 @@
 #include <QString>
 
 // The text import of the main window: a timer tick stages the import box's text in the import
-// folder and fills six fields from the staged file.
+// folder and fills the imported fields from the staged file.
 namespace import {
 
 // In the order the fields are set: txtID, txtName, txtSurname, txtBirthday, cboGender, txtDate.
@@ -33,14 +33,14 @@ public:
 // re-arms it. Otherwise stages the text (CreateTextfile), reads the file just staged, never an
 // older one, refuses a text that is blank or holds more than one patient, chooses its layout and
 // hands the file to its layout reader; the timer stays disabled until the window re-arms it. On
-// any failure the user's import files are deleted, the six fields are emptied and the failure is
+// any failure the user's import files are deleted, the imported fields are emptied and the failure is
 // reported under the failing procedure's name ("tmrTxtTimer_Timer", "CreateTextfile",
 // "ImportData_1" to "ImportData_3"); the timer stays disabled. A step of that clean-up that fails
 // is reported too and the clean-up goes on. Never throws errors::RuntimeError.
 void tmrTxtTimer_Timer(ImportWindow& window);
 
 // The layout readers: three-line, Quickview and Appointment. Each reads the import file at path,
-// cuts its pieces, sets the six fields only after every piece has been cut, then deletes the
+// cuts its pieces, sets the imported fields only after every piece has been cut, then deletes the
 // file. A failure takes the failure path above under the reader's own name; never throws.
 void ImportData_1(ImportWindow& window, const QString& path);
 void ImportData_2(ImportWindow& window, const QString& path);

@@ -127,7 +127,27 @@ ImportedRecord cutDataLine(const QString& line, const QString& date)
 
 } // namespace
 
-Layout chooseLayout(const ImportLines& lines)
+const QList<LayoutReader>& layoutReaders()
+{
+    static const QList<LayoutReader> readers = {
+        {QStringLiteral("Quickview"), QStringLiteral("ImportData_2"), cutQuickview},
+        {QStringLiteral("Appointment"), QStringLiteral("ImportData_3"), cutAppointment},
+        {QString(), QStringLiteral("ImportData_1"), cutThreeLine},
+    };
+    return readers;
+}
+
+const LayoutReader& layoutReadBy(const QString& procedure)
+{
+    for (const LayoutReader& reader : layoutReaders()) {
+        if (reader.procedure == procedure)
+            return reader;
+    }
+    throw errors::RuntimeError(errors::kInvalidProcedureCall,
+                               QStringLiteral("No import layout is read by %1").arg(procedure));
+}
+
+const LayoutReader& chooseLayout(const ImportLines& lines)
 {
     bool blank = true;
     for (int number = 1; blank && number <= lines.count(); ++number)
@@ -135,11 +155,10 @@ Layout chooseLayout(const ImportLines& lines)
     if (blank)
         throw errors::RuntimeError(errors::kInputPastEndOfFile, QStringLiteral("The text is empty"));
     const QString& deciding = lines.line(1).isEmpty() ? lines.line(2) : lines.line(1);
-    if (deciding.startsWith(QStringLiteral("Quickview")))
-        return Layout::Quickview;
-    if (deciding.startsWith(QStringLiteral("Appointment")))
-        return Layout::Appointment;
-    return Layout::ThreeLine;
+    const QList<LayoutReader>& readers = layoutReaders();
+    return *std::find_if(readers.begin(), readers.end(), [&](const LayoutReader& reader) {
+        return reader.keyword.isEmpty() || deciding.startsWith(reader.keyword);
+    });
 }
 
 void refuseSeveralPatients(const ImportLines& lines)

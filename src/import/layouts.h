@@ -2,11 +2,12 @@
 
 #include "import/import_lines.h"
 
+#include <QList>
 #include <QString>
 
 namespace import {
 
-// The six pieces an import puts into the main window, as text, unvalidated.
+// The pieces an import puts into the main window, as text, unvalidated.
 struct ImportedRecord
 {
     QString id;
@@ -19,26 +20,34 @@ struct ImportedRecord
     friend bool operator==(const ImportedRecord&, const ImportedRecord&) = default;
 };
 
-// Quickview: data on line 2. Appointment: data on line 1. ThreeLine: names on line 2, the rest
-// on line 3.
-enum class Layout {
-    ThreeLine,
-    Quickview,
-    Appointment,
+// A layout of import text: the keyword that marks it, and the import procedure that reads it with
+// its cut. Quickview: data on line 2. Appointment: data on line 1. Three-line: names on line 2, the
+// rest on line 3.
+struct LayoutReader
+{
+    QString keyword;   // the deciding line starts with it; empty for the layout of any other text
+    QString procedure; // "ImportData_1", ...: the name its failures are reported under
+    ImportedRecord (*cut)(const ImportLines& lines, const QString& date);
 };
 
-// Chooses the layout from the deciding line: line 1, or line 2 when line 1 is empty. The
-// keywords "Quickview" and "Appointment" are matched case-sensitively at the start of the line;
-// anything else is ThreeLine. Throws errors::RuntimeError 62 "The text is empty" when the text
-// holds nothing but blanks and line breaks.
-Layout chooseLayout(const ImportLines& lines);
+// Every layout, in the order their keywords are tried; the last has no keyword and takes the rest.
+const QList<LayoutReader>& layoutReaders();
+
+// The layout read by the named import procedure. Throws errors::RuntimeError 5 for a name no
+// layout has.
+const LayoutReader& layoutReadBy(const QString& procedure);
+
+// Chooses the layout from the deciding line: line 1, or line 2 when line 1 is empty. Keywords are
+// matched case-sensitively at the start of the line. Throws errors::RuntimeError 62 "The text is
+// empty" when the text holds nothing but blanks and line breaks.
+const LayoutReader& chooseLayout(const ImportLines& lines);
 
 // One patient per text: throws errors::RuntimeError 5 when two data lines (beginning with
 // "Patient:" or "Appointment:") carry different patient IDs after their first "#". A patient's
 // data line that comes twice is one patient.
 void refuseSeveralPatients(const ImportLines& lines);
 
-// The cuts of the three layouts. date is today's date text, passed through. Lines are counted
+// The cuts of the layouts. date is today's date text, passed through. Lines are counted
 // from the top of the file, including an empty line 1 that chooseLayout skipped. A failed cut
 // throws errors::RuntimeError 5 (a separator is missing), 6 (a separator lies beyond position
 // 32767) or 62 (too few lines); its description says in plain words what the text lacks, and

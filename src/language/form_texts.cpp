@@ -1,28 +1,28 @@
 #include "language/form_texts.h"
 
+#include "gdt/request_fields.h"
+
 namespace language {
 
 const QList<ControlText>& mainWindowTexts()
 {
-    static const QList<ControlText> texts = {
-        {QStringLiteral("mnuFile"), QStringLiteral("mnuFile")},
-        {QStringLiteral("mnuClose"), QStringLiteral("mnuClose")},
-        {QStringLiteral("mnuView"), QStringLiteral("mnuView")},
-        {QStringLiteral("mnuSettings"), QStringLiteral("mnuSettings")},
-        {QStringLiteral("fraData"), QStringLiteral("fraData")},
-        {QStringLiteral("lblID"), QStringLiteral("LblID")},
-        {QStringLiteral("lblName"), QStringLiteral("lblName")},
-        {QStringLiteral("lblSurname"), QStringLiteral("lblSurname")},
-        {QStringLiteral("lblBirthday"), QStringLiteral("lblBirthday")},
-        {QStringLiteral("lblGender"), QStringLiteral("lblGender")},
-        {QStringLiteral("lblDate"), QStringLiteral("lblDate")},
-        {QStringLiteral("lblTime"), QStringLiteral("lblTime")},
-        {QStringLiteral("lblSchedPhysician"), QStringLiteral("lblSchedPhysician")},
-        {QStringLiteral("cmdClear"), QStringLiteral("cmdClear")},
-        {QStringLiteral("cmdCreateGDT"), QStringLiteral("cmdCreate")},
-        {QStringLiteral("lblModality"), QStringLiteral("lblModality")},
-        {QStringLiteral("txtContentAccessibleName"), QStringLiteral("txtContent"), "accessibleName"},
-    };
+    static const QList<ControlText> texts = [] {
+        QList<ControlText> list = {
+            {QStringLiteral("mnuFile"), QStringLiteral("mnuFile")},
+            {QStringLiteral("mnuClose"), QStringLiteral("mnuClose")},
+            {QStringLiteral("mnuView"), QStringLiteral("mnuView")},
+            {QStringLiteral("mnuSettings"), QStringLiteral("mnuSettings")},
+            {QStringLiteral("fraData"), QStringLiteral("fraData")},
+        };
+        for (const gdt::RequestField& field : gdt::requestFields())
+            list.append({field.labelKey, QLatin1String(field.label)});
+        list += {
+            {QStringLiteral("cmdClear"), QStringLiteral("cmdClear")},
+            {QStringLiteral("cmdCreateGDT"), QStringLiteral("cmdCreate")},
+            {QStringLiteral("txtContentAccessibleName"), QStringLiteral("txtContent"), "accessibleName"},
+        };
+        return list;
+    }();
     return texts;
 }
 

@@ -16,8 +16,9 @@ struct ControlText
     const char* property = nullptr;
 };
 
-// Form key "Main", in the order the texts are applied. Two keys differ from their control's name
-// ("lblID" -> LblID, "cmdCreateGDT" -> cmdCreate); "mnuSettings" also titles the settings window.
+// Form key "Main", in the order the texts are applied, the request fields' labels as
+// gdt::requestFields() declares them. Two keys differ from their control's name ("lblID" -> LblID,
+// "cmdCreateGDT" -> cmdCreate); "mnuSettings" also titles the settings window.
 const QList<ControlText>& mainWindowTexts();
 
 // Form key "Settings", in the order the texts are applied; "mnuSettings" sets the title of the window

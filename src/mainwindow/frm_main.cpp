@@ -2,10 +2,9 @@
 
 #include "mainwindow/import_text_box.h"
 #include "widgets/accessible_names.h"
+#include "widgets/controls.h"
 #include "widgets/frame_look.h"
 #include "widgets/return_key.h"
-#include "widgets/text_boxes.h"
-#include "widgets/twips.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -63,16 +62,20 @@ void frmMain::buildMenus()
     mnuSettings->setObjectName(QStringLiteral("mnuSettings"));
 }
 
-QLabel* frmMain::addLabel(QWidget* parent, const char* name, const QString& text, QRect twips)
+void frmMain::addRequestField(const gdt::RequestField& field)
 {
-    auto* label = widgets::placeControl<QLabel>(parent, name, twips);
-    label->setText(text);
-    return label;
+    QWidget* control = nullptr;
+    if (field.kind == gdt::FieldControl::ComboBox)
+        control = widgets::placeControl<QComboBox>(fraData, field.control, field.twips);
+    else
+        control = widgets::placeControl<QLineEdit>(fraData, field.control, field.twips);
+    // Each label is its field's buddy, so screen readers announce the field by the label's text.
+    widgets::placeControl<QLabel>(fraData, field.label, field.labelText, field.labelTwips)->setBuddy(control);
 }
 
-QLineEdit* frmMain::addField(QWidget* parent, const char* name, QRect twips)
+QWidget* frmMain::requestFieldControl(const char* name) const
 {
-    return widgets::placeControl<QLineEdit>(parent, name, twips);
+    return fraData->findChild<QWidget*>(QLatin1String(name), Qt::FindDirectChildrenOnly);
 }
 
 void frmMain::buildDataFrame(QWidget* central)
@@ -80,49 +83,33 @@ void frmMain::buildDataFrame(QWidget* central)
     fraData = widgets::placeControl<QGroupBox>(central, "fraData", {120, 240, 8415, 3135});
     fraData->setTitle(QStringLiteral("GDT-Daten"));
     widgets::applyDesignedFrameLook(*fraData);
+    for (const gdt::RequestField& field : gdt::requestFields())
+        addRequestField(field);
 
-    // Each label is its field's buddy, so screen readers announce the field by the label's text.
-    addLabel(fraData, "LblID", QStringLiteral("Patienten ID:"), {120, 360, 1215, 255})
-        ->setBuddy(txtID = addField(fraData, "txtID", {1440, 240, 2175, 375}));
-    addLabel(fraData, "lblName", QStringLiteral("Vorname:"), {120, 840, 1095, 255})
-        ->setBuddy(txtName = addField(fraData, "txtName", {1440, 720, 2175, 375}));
-    addLabel(fraData, "lblSurname", QStringLiteral("Nachname:"), {120, 1320, 1095, 255})
-        ->setBuddy(txtSurname = addField(fraData, "txtSurname", {1440, 1200, 2175, 375}));
-    addLabel(fraData, "lblBirthday", QStringLiteral("Geburtstag:"), {120, 1800, 1335, 255})
-        ->setBuddy(txtBirthday = addField(fraData, "txtBirthday", {1440, 1680, 2175, 375}));
-
-    cboGender = widgets::placeControl<QComboBox>(fraData, "cboGender", {1440, 2160, 2175, 360});
+    cboGender = fraData->findChild<QComboBox*>(QStringLiteral("cboGender"));
     // Editable through a line edit of its own: setEditable(true) would also build the drop-down
     // list's popup window now, before the first paint; this way it is built, the same, when the
     // list first opens.
     cboGender->setLineEdit(new QLineEdit(cboGender));
     cboGender->setInsertPolicy(QComboBox::NoInsert);
-    addLabel(fraData, "lblGender", QStringLiteral("Geschlecht:"), {120, 2280, 1095, 255})->setBuddy(cboGender);
+    lblModality = fraData->findChild<QLabel*>(QStringLiteral("lblModality"));
+    txtModality = fraData->findChild<QLineEdit*>(QStringLiteral("txtModality"));
 
-    lblModality = addLabel(fraData, "lblModality", QStringLiteral("Modalität:"), {120, 2760, 1095, 255});
-    lblModality->setBuddy(txtModality = addField(fraData, "txtModality", {1440, 2640, 2175, 375}));
-
-    addLabel(fraData, "lblDate", QStringLiteral("Untersuchungsdatum:"), {4080, 360, 1935, 255})
-        ->setBuddy(txtDate = addField(fraData, "txtDate", {6240, 240, 1815, 375}));
-    lblExample = addLabel(fraData, "lblExample", QString(), {6240, 600, 1815, 255});
-    addLabel(fraData, "lblTime", QStringLiteral("Untersuchungszeit:"), {4080, 1320, 2055, 255})
-        ->setBuddy(txtTime = addField(fraData, "txtTime", {6240, 1200, 1815, 375}));
-    lblExample2 = addLabel(fraData, "lblExample2", QString(), {6240, 1560, 1815, 255});
+    // Examples of the regional date and time formats, under their fields.
+    lblExample = widgets::placeControl<QLabel>(fraData, "lblExample", {6240, 600, 1815, 255});
+    lblExample2 = widgets::placeControl<QLabel>(fraData, "lblExample2", {6240, 1560, 1815, 255});
     for (QLabel* example : {lblExample, lblExample2}) {
         QFont italic = example->font();
         italic.setItalic(true);
         example->setFont(italic);
         example->setAlignment(Qt::AlignCenter);
     }
-    addLabel(fraData, "lblSchedPhysician", QStringLiteral("überweisender Arzt:"), {4080, 2160, 1935, 375})
-        ->setBuddy(txtSchedPhysician = addField(fraData, "txtSchedPhysician", {6240, 2040, 1815, 375}));
 }
 
 void frmMain::buildCommands(QWidget* central)
 {
     const auto addButton = [&](const char* name, const QString& text, int left) {
-        auto* button = widgets::placeControl<QPushButton>(central, name, {left, 3480, 1695, 615});
-        button->setText(text);
+        auto* button = widgets::placeControl<QPushButton>(central, name, text, {left, 3480, 1695, 615});
         QFont bold = button->font();
         bold.setBold(true);
         button->setFont(bold);
@@ -152,8 +139,10 @@ void frmMain::buildCommands(QWidget* central)
 
 void frmMain::setFocusOrder()
 {
-    const QList<QWidget*> order = {txtID,   txtName, txtSurname,        txtBirthday, cboGender, txtModality,
-                                   txtDate, txtTime, txtSchedPhysician, cmdCreate,   cmdClear,  txtContent};
+    QList<QWidget*> order;
+    for (const gdt::RequestField& field : gdt::requestFields())
+        order.append(requestFieldControl(field.control));
+    order += {cmdCreate, cmdClear, txtContent};
     for (qsizetype i = 1; i < order.size(); ++i)
         setTabOrder(order[i - 1], order[i]);
 }

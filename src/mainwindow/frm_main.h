@@ -1,6 +1,7 @@
 #pragma once
 
 #include "errors/runtime_error.h"
+#include "gdt/request_fields.h"
 #include "import/import_timer.h"
 
 #include <QMainWindow>
@@ -51,8 +52,10 @@ private:
     void buildDataFrame(QWidget* central);
     void buildCommands(QWidget* central);
     void setFocusOrder();
-    QLabel* addLabel(QWidget* parent, const char* name, const QString& text, QRect twips);
-    QLineEdit* addField(QWidget* parent, const char* name, QRect twips);
+    void addRequestField(const gdt::RequestField& field);
+    QWidget* requestFieldControl(const char* name) const;
+    // Empties the fields rank puts in order, in that order (gdt::requestFieldsBy).
+    void clearRequestFields(int gdt::RequestField::*rank);
     void setOuterHeight(int twips);
     bool readWaitingImportText();
 
@@ -63,18 +66,13 @@ private:
         errors::RuntimeError(errors::kInvalidProcedureCall, QStringLiteral("the start-up has not run"));
 
     QGroupBox* fraData = nullptr;
-    QLineEdit* txtID = nullptr;
-    QLineEdit* txtName = nullptr;
-    QLineEdit* txtSurname = nullptr;
-    QLineEdit* txtBirthday = nullptr;
+    // The request fields' controls, txtID to txtSchedPhysician, are built from gdt::requestFields()
+    // and found by their names; these have more to do than hold a text.
     QComboBox* cboGender = nullptr;
     QLabel* lblModality = nullptr;
     QLineEdit* txtModality = nullptr;
-    QLineEdit* txtDate = nullptr;
     QLabel* lblExample = nullptr;
-    QLineEdit* txtTime = nullptr;
     QLabel* lblExample2 = nullptr;
-    QLineEdit* txtSchedPhysician = nullptr;
     QPushButton* cmdClear = nullptr;
     QPushButton* cmdCreate = nullptr;
     ImportTextBox* txtContent = nullptr;

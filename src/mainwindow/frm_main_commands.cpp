@@ -79,16 +79,13 @@ void frmMain::cmdCreate_Click()
                                                       "request was not written")
                                            .arg(m_settingsNotLoaded->description()));
         gdt::RequestFields fields;
-        fields.patientId = txtID->text();
-        fields.surname = txtSurname->text();
-        fields.firstName = txtName->text();
-        fields.birthDate = txtBirthday->text();
-        fields.gender = cboGender->currentText();
-        fields.examinationDate = txtDate->text();
-        fields.examinationTime = txtTime->text();
-        fields.referringPhysician = txtSchedPhysician->text();
-        if (Config.Modality)
-            fields.modality = txtModality->text();
+        for (const gdt::RequestField& field : gdt::requestFields()) {
+            QWidget* control = requestFieldControl(field.control);
+            if (auto* box = qobject_cast<QComboBox*>(control))
+                fields.*field.member = box->currentText();
+            else
+                fields.*field.member = qobject_cast<QLineEdit*>(control)->text();
+        }
         gdt::CreateGDTFile(fields);
 
         platform::MessageRequest confirmation;
@@ -102,11 +99,7 @@ void frmMain::cmdCreate_Click()
             errors::trap(QStringLiteral("cmdCreate_Click"), [] { platform::startProgramDetached(Config.OrvanePath); });
 
         if (Config.TxtImport) {
-            for (QLineEdit* field : {txtID, txtName, txtSurname})
-                field->clear();
-            cboGender->setEditText(QString());
-            for (QLineEdit* field : {txtBirthday, txtDate, txtTime, txtSchedPhysician})
-                field->clear();
+            clearRequestFields(&gdt::RequestField::clearedByCreate);
             txtContent->clear();
             setImportTimerEnabled(true);
         }
@@ -116,17 +109,24 @@ void frmMain::cmdCreate_Click()
 void frmMain::cmdClear_Click()
 {
     errors::trap(QStringLiteral("cmdClear_Click"), [this] {
-        for (QLineEdit* field : {txtID, txtSurname, txtName, txtBirthday})
-            field->clear();
-        cboGender->setCurrentIndex(-1);
-        cboGender->setEditText(QString());
-        for (QLineEdit* field : {txtDate, txtTime, txtSchedPhysician})
-            field->clear();
+        cboGender->setCurrentIndex(-1); // nothing chosen from the list either
+        clearRequestFields(&gdt::RequestField::clearedByClear);
         if (Config.TxtImport) {
             txtContent->clear();
             setImportTimerEnabled(true);
         }
     });
+}
+
+void frmMain::clearRequestFields(int gdt::RequestField::*rank)
+{
+    for (const gdt::RequestField* field : gdt::requestFieldsBy(rank)) {
+        QWidget* control = requestFieldControl(field->control);
+        if (auto* box = qobject_cast<QComboBox*>(control))
+            box->setEditText(QString());
+        else
+            qobject_cast<QLineEdit*>(control)->clear();
+    }
 }
 
 void frmMain::mnuSettings_Click()

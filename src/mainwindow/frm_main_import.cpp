@@ -47,13 +47,13 @@ void frmMain::setImportedField(import::ImportField field, const QString& text)
         cboGender->setEditText(text);
         return;
     }
-    const std::pair<ImportField, QLineEdit*> boxes[] = {{ImportField::ID, txtID},
-                                                        {ImportField::Name, txtName},
-                                                        {ImportField::Surname, txtSurname},
-                                                        {ImportField::Birthday, txtBirthday},
-                                                        {ImportField::Date, txtDate}};
+    const std::pair<ImportField, const char*> boxes[] = {{ImportField::ID, "txtID"},
+                                                         {ImportField::Name, "txtName"},
+                                                         {ImportField::Surname, "txtSurname"},
+                                                         {ImportField::Birthday, "txtBirthday"},
+                                                         {ImportField::Date, "txtDate"}};
     for (const auto& [which, box] : boxes) {
         if (which == field)
-            box->setText(text);
+            qobject_cast<QLineEdit*>(requestFieldControl(box))->setText(text);
     }
 }

@@ -123,7 +123,7 @@ errors::RuntimeError SingleInstance::unavailableError() const
     const QString consequence = QStringLiteral("a second Lumvik started from this folder is not stopped");
     if (m_systemError == EACCES || m_systemError == EROFS)
         return errors::permissionDenied(m_path, consequence);
-    if (m_errno == ELOOP || m_errno == kNotRegularFile)
+    if (m_systemError == ELOOP || m_systemError == kNotRegularFile)
         return errors::pathFileAccessError(m_path,
                                            QStringLiteral("not a regular file, never followed; ") + consequence);
     return errors::pathFileAccessError(m_path, consequence);

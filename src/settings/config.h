@@ -7,7 +7,7 @@
 // language procedures (language/change_language.h). Only the user-interface thread touches it.
 namespace modGlobal {
 
-// The six options of the run, each named after its key in Settings.ini. Texts start empty and
+// The options of the run, each named after its key in Settings.ini. Texts start empty and
 // switches off until LoadConfig fills the record.
 struct ConfigRecord
 {
@@ -21,7 +21,7 @@ struct ConfigRecord
     bool operator==(const ConfigRecord&) const = default;
 };
 
-// The one process-wide settings record.
+// The one process-wide settings record, defined beside LoadConfig.
 extern ConfigRecord Config;
 
 } // namespace modGlobal

@@ -5,12 +5,11 @@
 #include "platform/dialogs.h"
 #include "platform/files.h"
 #include "platform/message_boxes.h"
-#include "settings/browse_for_folder.h"
 #include "settings/config.h"
 #include "settings/settings_file.h"
 #include "widgets/accessible_names.h"
+#include "widgets/controls.h"
 #include "widgets/return_key.h"
-#include "widgets/text_boxes.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -20,6 +19,20 @@
 #include <QPushButton>
 
 using modGlobal::Config;
+
+namespace settings {
+
+// Asks the user for a file-system folder through the platform's folder chooser, owned by the
+// active window, with title shown above the folder tree, opened at startFolder. Returns the folder
+// in native separators without a trailing separator, except at a root ("/", "C:\"); an empty text
+// when the user cancels or the choice has no file-system path. No error trap: failures reach the
+// caller's.
+QString BrowseForFolder(const QString& title, const QString& startFolder)
+{
+    return platform::dialogs().chooseFolder(title, startFolder).value_or(QString());
+}
+
+} // namespace settings
 
 namespace {
 

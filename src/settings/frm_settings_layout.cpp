@@ -2,8 +2,8 @@
 
 #include "settings/frm_settings.h"
 
+#include "widgets/controls.h"
 #include "widgets/frame_look.h"
-#include "widgets/twips.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -17,16 +17,9 @@ namespace {
 // A control's place in twips (1/1440 inch): left, top, width, height relative to its parent.
 using Twips = QRect;
 
-template <typename Control> Control* place(QWidget* parent, const char* name, const QString& text, const Twips& twips)
-{
-    auto* control = widgets::placeControl<Control>(parent, name, twips);
-    control->setText(text);
-    return control;
-}
-
 QLabel* placeLabel(QWidget* parent, const char* name, const QString& text, QWidget* buddy, const Twips& twips)
 {
-    auto* label = place<QLabel>(parent, name, text, twips);
+    auto* label = widgets::placeControl<QLabel>(parent, name, text, twips);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     // Screen readers announce the field by this label.
     label->setBuddy(buddy);
@@ -36,7 +29,7 @@ QLabel* placeLabel(QWidget* parent, const char* name, const QString& text, QWidg
 // Neither button answers Enter: a dialog makes push buttons default buttons unless told not to.
 QPushButton* placeButton(QWidget* parent, const char* name, const QString& text, const Twips& twips)
 {
-    auto* button = place<QPushButton>(parent, name, text, twips);
+    auto* button = widgets::placeControl<QPushButton>(parent, name, text, twips);
     button->setAutoDefault(false);
     return button;
 }
@@ -56,8 +49,8 @@ void frmSettings::createControls()
     fraOptionen = widgets::placeControl<QGroupBox>(this, "fraOptionen", {120, 120, 8415, 3015});
     widgets::applyDesignedFrameLook(*fraOptionen);
     fraOptionen->setTitle(QStringLiteral("Optionen"));
-    chkModality =
-        place<QCheckBox>(fraOptionen, "chkModality", QStringLiteral("Modalität hinzufügen"), {2760, 1680, 3015, 375});
+    chkModality = widgets::placeControl<QCheckBox>(fraOptionen, "chkModality", QStringLiteral("Modalität hinzufügen"),
+                                                   {2760, 1680, 3015, 375});
     txtPath = widgets::placeControl<QLineEdit>(fraOptionen, "txtPath", {1200, 240, 6375, 375});
     cboLanguage = widgets::placeControl<QComboBox>(fraOptionen, "cboLanguage", {1080, 2400, 1575, 360});
     cboLanguage->setEditable(true);
@@ -65,13 +58,13 @@ void frmSettings::createControls()
     cboLanguage->setCompleter(nullptr);
     cboLanguage->setInsertPolicy(QComboBox::NoInsert);
     cboLanguage->setEditText(QStringLiteral("cboLanguage"));
-    chkImport =
-        place<QCheckBox>(fraOptionen, "chkImport", QStringLiteral("Textdatei importieren"), {120, 1680, 2535, 375});
+    chkImport = widgets::placeControl<QCheckBox>(fraOptionen, "chkImport", QStringLiteral("Textdatei importieren"),
+                                                 {120, 1680, 2535, 375});
     cmdPath = placeButton(fraOptionen, "cmdPath", QStringLiteral("..."), {7800, 240, 375, 375});
     // Both choosers show "..."; their names tell them apart. The language texts replace them.
     cmdPath->setAccessibleName(QStringLiteral("Zielpfad wählen"));
-    chkRunOrvane = place<QCheckBox>(fraOptionen, "chkRunOrvane",
-                                    QStringLiteral("Orvane nach dem GDT erstellen starten"), {120, 720, 4215, 375});
+    chkRunOrvane = widgets::placeControl<QCheckBox>(
+        fraOptionen, "chkRunOrvane", QStringLiteral("Orvane nach dem GDT erstellen starten"), {120, 720, 4215, 375});
     txtOrvanePath = widgets::placeControl<QLineEdit>(fraOptionen, "txtOrvanePath", {1920, 1080, 5775, 375});
     cmdOrvanePath = placeButton(fraOptionen, "cmdOrvanePath", QStringLiteral("..."), {7800, 1080, 375, 375});
     cmdOrvanePath->setAccessibleName(QStringLiteral("Orvane.exe wählen"));

@@ -4,12 +4,30 @@
 #include "platform/profile_strings.h"
 #include "platform/program_folder.h"
 #include "settings/config.h"
-#include "settings/mod_ini.h"
 
+#include <QList>
 #include <QLocale>
 
 #include <cmath>
 #include <optional>
+#include <variant>
+
+namespace modINI {
+
+QString ReadIniString(const QString& section, const QString& key, const QString& defaultValue, const QString& fileName,
+                      qint16 size)
+{
+    // A cut target folder would name another folder: grow the buffer until the value no longer fills it.
+    for (qsizetype capacity = qMax<qsizetype>(size, 2);; capacity *= 2) {
+        QString buffer(capacity, QLatin1Char(' '));
+        const qsizetype count =
+            platform::GetPrivateProfileString(section, key, defaultValue, buffer, capacity, fileName);
+        if (count < capacity - 1)
+            return buffer.left(count);
+    }
+}
+
+} // namespace modINI
 
 namespace {
 
@@ -70,22 +88,67 @@ bool toSwitch(const QString& text)
 
 namespace modGlobal {
 
+ConfigRecord Config;
+
+namespace {
+
+using TextMember = QString ConfigRecord::*;
+using SwitchMember = bool ConfigRecord::*; // written "1" or "0"
+
+// A key of section [Lumvik] and the Config member it fills.
+struct SettingKey
+{
+    QString key;
+    std::variant<TextMember, SwitchMember> member;
+    QString defaultValue;
+};
+
+// In the order LoadConfig reads and SaveConfig writes them.
+const QList<SettingKey>& settingKeys()
+{
+    static const QList<SettingKey> keys = {
+        {QStringLiteral("Path"), &ConfigRecord::Path, QString()},
+        {QStringLiteral("OrvanePath"), &ConfigRecord::OrvanePath, QString()},
+        {QStringLiteral("RunOrvane"), &ConfigRecord::RunOrvane, QStringLiteral("0")},
+        {QStringLiteral("TxtImport"), &ConfigRecord::TxtImport, QStringLiteral("0")},
+        {QStringLiteral("Language"), &ConfigRecord::Language, QStringLiteral("English")},
+        {QStringLiteral("Modality"), &ConfigRecord::Modality, QStringLiteral("0")},
+    };
+    return keys;
+}
+
+void load(const SettingKey& setting)
+{
+    const QString value = read(setting.key, setting.defaultValue);
+    if (std::holds_alternative<TextMember>(setting.member))
+        Config.*std::get<TextMember>(setting.member) = value;
+    else
+        Config.*std::get<SwitchMember>(setting.member) = settings::toSwitch(value);
+}
+
+void save(const SettingKey& setting)
+{
+    if (std::holds_alternative<TextMember>(setting.member))
+        write(setting.key, Config.*std::get<TextMember>(setting.member));
+    else
+        write(setting.key, switchText(Config.*std::get<SwitchMember>(setting.member)));
+}
+
+} // namespace
+
 std::optional<errors::RuntimeError> LoadConfig()
 {
     std::optional<errors::RuntimeError> unreadable;
     errors::trap(QStringLiteral("LoadConfig"), [&] {
         // The first read is the one that finds a file that cannot be read at all.
         try {
-            Config.Path = read(QStringLiteral("Path"), QString());
+            load(settingKeys().first());
         } catch (const errors::RuntimeError& error) {
             unreadable = error;
             throw;
         }
-        Config.OrvanePath = read(QStringLiteral("OrvanePath"), QString());
-        Config.RunOrvane = settings::toSwitch(read(QStringLiteral("RunOrvane"), QStringLiteral("0")));
-        Config.TxtImport = settings::toSwitch(read(QStringLiteral("TxtImport"), QStringLiteral("0")));
-        Config.Language = read(QStringLiteral("Language"), QStringLiteral("English"));
-        Config.Modality = settings::toSwitch(read(QStringLiteral("Modality"), QStringLiteral("0")));
+        for (const SettingKey& setting : settingKeys().sliced(1))
+            load(setting);
     });
     return unreadable;
 }
@@ -93,12 +156,8 @@ std::optional<errors::RuntimeError> LoadConfig()
 bool SaveConfig()
 {
     return errors::trap(QStringLiteral("SaveConfig"), [] {
-        write(QStringLiteral("Path"), Config.Path);
-        write(QStringLiteral("OrvanePath"), Config.OrvanePath);
-        write(QStringLiteral("RunOrvane"), switchText(Config.RunOrvane));
-        write(QStringLiteral("TxtImport"), switchText(Config.TxtImport));
-        write(QStringLiteral("Language"), Config.Language);
-        write(QStringLiteral("Modality"), switchText(Config.Modality));
+        for (const SettingKey& setting : settingKeys())
+            save(setting);
     });
 }
 

@@ -3,6 +3,7 @@
 #include "platform/clock.h"
 #include "settings/config.h"
 #include "support/file_size_limit.h"
+#include "support/fresh_globals.h"
 #include "support/qstring_printer.h"
 
 #include <QDir>
@@ -18,14 +19,12 @@ class RequestFileTest : public ::testing::Test
 protected:
     void SetUp() override
     {
-        modGlobal::Config = {};
         modGlobal::Config.Path = target.path() + "/";
         fields.patientId = "4711";
     }
-    void TearDown() override { modGlobal::Config = {}; }
-
     QStringList files() const { return QDir(target.path()).entryList(QDir::Files | QDir::Hidden); }
 
+    testsupport::FreshGlobals globals;
     QTemporaryDir target;
     platform::ScopedFixedClock clock{QDateTime(QDate(2026, 12, 6), QTime(8, 15, 30))};
     gdt::RequestFields fields;

@@ -49,7 +49,7 @@ protected:
         program.write(QStringLiteral("Temp/") + name, bytes);
     }
 
-    // The expected outcome of a failed tick: one box, timer off, the six fields emptied, no import
+    // The expected outcome of a failed tick: one box, timer off, the imported fields emptied, no import
     // file left.
     void expectFailure(const QString& box) const
     {

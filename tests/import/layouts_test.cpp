@@ -21,21 +21,10 @@ QString importOf(const QString& file)
     const ImportLines lines(file);
     QString procedure = QStringLiteral("CreateTextfile");
     try {
-        ImportedRecord (*cut)(const ImportLines&, const QString&) = nullptr;
-        const Layout layout = chooseLayout(lines);
+        const LayoutReader& layout = chooseLayout(lines);
         refuseSeveralPatients(lines);
-        switch (layout) {
-        case Layout::ThreeLine:
-            procedure = QStringLiteral("ImportData_1"), cut = cutThreeLine;
-            break;
-        case Layout::Quickview:
-            procedure = QStringLiteral("ImportData_2"), cut = cutQuickview;
-            break;
-        case Layout::Appointment:
-            procedure = QStringLiteral("ImportData_3"), cut = cutAppointment;
-            break;
-        }
-        const ImportedRecord r = cut(lines, QStringLiteral("06.12.2026"));
+        procedure = layout.procedure;
+        const ImportedRecord r = layout.cut(lines, QStringLiteral("06.12.2026"));
         EXPECT_EQ(r.date, QStringLiteral("06.12.2026"));
         return procedure + QStringLiteral(": ") + QStringList{r.id, r.name, r.surname, r.birthday, r.gender}.join(u'|');
     } catch (const errors::RuntimeError& error) {

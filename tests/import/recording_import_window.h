@@ -42,7 +42,7 @@ public:
         return {};
     }
 
-    // Whether the last six settings emptied the six fields, in their order.
+    // Whether the last settings emptied every imported field, in their order.
     bool fieldsEmptied() const
     {
         const QList<std::pair<import::ImportField, QString>> emptied = {

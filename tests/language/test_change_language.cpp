@@ -5,6 +5,7 @@
 #include "language_files.h"
 #include "language_windows.h"
 #include "settings/config.h"
+#include "support/fresh_globals.h"
 #include "support/scripted_presenters.h"
 #include "support/temp_program_folder.h"
 
@@ -18,13 +19,7 @@ namespace {
 class ChangeLanguageTest : public ::testing::Test
 {
 protected:
-    void SetUp() override
-    {
-        modGlobal::Msg_1.clear();
-        modGlobal::Msg_2.clear();
-        modGlobal::Config.Language = QStringLiteral("English");
-    }
-    void TearDown() override { modGlobal::Config = {}; }
+    void SetUp() override { modGlobal::Config.Language = QStringLiteral("English"); }
 
     void installShippedFile() const
     {
@@ -50,6 +45,7 @@ protected:
         EXPECT_EQ(folder.logLines().size(), 2);
     }
 
+    testsupport::FreshGlobals globals;
     testsupport::TempProgramFolder folder;
     testsupport::ScriptedMessages messages;
     std::unique_ptr<frmMain> mainWindow = testsupport::makeMainWindow();

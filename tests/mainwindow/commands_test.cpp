@@ -21,7 +21,7 @@ TEST_F(MainWindowTest, CreateWithImportOffWritesConfirmsAndKeepsTheFields)
 {
     start(settingsWith(false) + "Language=English\r\n");
     fillFields();
-    window->cmdCreate_Click();
+    press("cmdCreate");
     EXPECT_TRUE(requestBytes().startsWith("01380006302\r\n014810000170\r\n"));
     ASSERT_EQ(messages.shown().size(), 1);
     const auto& box = messages.shown().first();
@@ -39,7 +39,7 @@ TEST_F(MainWindowTest, CreateWithImportOnEmptiesFieldsAndBoxButKeepsModalityAndR
     control<QPlainTextEdit>("txtContent")->setPlainText("Appointment: Roth, Ida (F) #F-1 05/17/1990 09:00");
     window->tmrTxtTimer_Timer(); // imported and held
     fillFields();
-    window->cmdCreate_Click();
+    press("cmdCreate");
     EXPECT_TRUE(requestBytes().contains("0116335US\r\n"));
     EXPECT_EQ(fieldTexts(), kEmptied);
     EXPECT_EQ(control<QPlainTextEdit>("txtContent")->toPlainText(), "");
@@ -53,7 +53,7 @@ TEST_F(MainWindowTest, ViewerThatCannotBeStartedIsReportedAndTheRequestCountsAsD
     window->findChild<QTimer*>("tmrTxtTimer")->stop();
     QStringList fieldsAtEachBox;
     messages.onShow = [&](const auto&) { fieldsAtEachBox << fieldTexts().join('|'); };
-    window->cmdCreate_Click();
+    press("cmdCreate");
     EXPECT_EQ(requestFiles().size(), 1);
     ASSERT_EQ(messages.shown().size(), 2);
     EXPECT_EQ(messages.shown()[0].icon, platform::MessageIcon::Information);
@@ -63,7 +63,7 @@ TEST_F(MainWindowTest, ViewerThatCannotBeStartedIsReportedAndTheRequestCountsAsD
     EXPECT_EQ(fieldsAtEachBox, QStringList(2, kFilled.join('|'))) << "both boxes come before the re-arm";
     EXPECT_EQ(fieldTexts(), kEmptied);
     EXPECT_TRUE(importTimerActive());
-    window->cmdCreate_Click();
+    press("cmdCreate");
     EXPECT_EQ(requestFiles().size(), 1) << "the next press writes the patient no second time";
     EXPECT_EQ(messages.texts().last(), " # 5 - The request names no patient: patient ID, surname, first name and date "
                                        "of birth are all empty; the request was not written - cmdCreate_Click");
@@ -90,7 +90,7 @@ TEST_F(MainWindowTest, ViewerStartsAfterTheConfirmationAndBeforeTheReArm)
     messages.onShow = [&](const auto&) { steps << (viewerStarted(300) ? "viewer, box" : "box"); };
     QObject::connect(field("txtID"), &QLineEdit::textChanged, window.get(),
                      [&] { steps << (viewerStarted(10000) ? "viewer, re-arm" : "re-arm"); });
-    window->cmdCreate_Click();
+    press("cmdCreate");
     EXPECT_EQ(steps, (QStringList{"box", "viewer, re-arm"}));
     EXPECT_EQ(messages.shown().size(), 1);
     EXPECT_TRUE(importTimerActive());
@@ -102,7 +102,7 @@ TEST_F(MainWindowTest, FailingTargetFolderMeansNoConfirmationNoViewerAndFieldsKe
     modGlobal::Config.Path = target.path() + "/vanished/";
     fillFields();
     window->findChild<QTimer*>("tmrTxtTimer")->stop();
-    window->cmdCreate_Click();
+    press("cmdCreate");
     ASSERT_EQ(messages.shown().size(), 1);
     EXPECT_EQ(messages.texts().first(),
               " # 76 - Path not found: " + QDir::toNativeSeparators(target.path() + "/vanished/") +
@@ -117,7 +117,7 @@ TEST_F(MainWindowTest, OverlongFieldRefusesTheRequestAndKeepsEveryField)
     start(settingsWith(false));
     fillFields();
     field("txtSurname")->setText(QString(40000, 'x')); // beyond the 32,767 Qt cuts line edits at
-    window->cmdCreate_Click();
+    press("cmdCreate");
     ASSERT_EQ(messages.shown().size(), 1);
     EXPECT_TRUE(messages.texts().first().contains("surname")) << qPrintable(messages.texts().first());
     EXPECT_TRUE(messages.texts().first().endsWith(" - cmdCreate_Click"));
@@ -132,7 +132,7 @@ TEST_F(MainWindowTest, ClearEmptiesTheFieldsButNotModalityNorTheExamples)
     fillFields();
     control<QComboBox>("cboGender")->setCurrentIndex(1);
     control<QPlainTextEdit>("txtContent")->setPlainText("kept while import is off");
-    window->cmdClear_Click();
+    press("cmdClear");
     EXPECT_EQ(fieldTexts(), kEmptied);
     auto* gender = control<QComboBox>("cboGender");
     EXPECT_EQ(gender->count(), 3) << "the list entries stay";
@@ -147,7 +147,7 @@ TEST_F(MainWindowTest, ClearWithImportOnEmptiesTheBoxAndReArms)
     start(settingsWith(true));
     control<QPlainTextEdit>("txtContent")->setPlainText("held import");
     window->findChild<QTimer*>("tmrTxtTimer")->stop();
-    window->cmdClear_Click();
+    press("cmdClear");
     EXPECT_EQ(control<QPlainTextEdit>("txtContent")->toPlainText(), "");
     EXPECT_TRUE(importTimerActive());
 }

@@ -23,7 +23,7 @@ protected:
     // for the user to check; the second writes that patient and re-arms the import.
     void expectCreateReadsThePastedPatientFirst()
     {
-        window->cmdCreate_Click();
+        press("cmdCreate");
         EXPECT_TRUE(requestFiles().isEmpty());
         EXPECT_TRUE(messages.shown().isEmpty()) << qPrintable(messages.texts().join('\n'));
         EXPECT_EQ(fieldTexts().mid(0, 5), (QStringList{"F-1", "Ida", "Roth", "17.05.1990", "F"}));
@@ -31,7 +31,7 @@ protected:
         EXPECT_FALSE(importTimerActive());
         EXPECT_EQ(QDir(folder.filePath("Temp")).entryList(QDir::Files), QStringList());
 
-        window->cmdCreate_Click();
+        press("cmdCreate");
         EXPECT_TRUE(requestBytes().contains("0123000F-1\r\n"));
         EXPECT_EQ(box()->toPlainText(), "");
         EXPECT_TRUE(importTimerActive());
@@ -65,18 +65,18 @@ TEST_F(ImportBoxTest, FailedImportLeavesNoEarlierPatientReadyToGo)
     ASSERT_EQ(field("txtID")->text(), "B-2");
     field("txtTime")->setText("09:30");
     box()->setPlainText("Appointment: Roth, Ida (F) #F-1 05/17/1990");
-    window->cmdCreate_Click();
+    press("cmdCreate");
     ASSERT_EQ(messages.texts().size(), 1);
     EXPECT_TRUE(messages.texts().first().endsWith(" - ImportData_3"));
     EXPECT_EQ(fieldTexts(), (QStringList{"", "", "", "", "", "", "09:30", "", ""}));
 
-    window->cmdCreate_Click();
+    press("cmdCreate");
     EXPECT_TRUE(requestFiles().isEmpty());
     ASSERT_EQ(messages.texts().size(), 2);
     EXPECT_TRUE(messages.texts().last().contains("The request names no patient"));
 
     field("txtID")->setText("F-1");
-    window->cmdCreate_Click();
+    press("cmdCreate");
     EXPECT_TRUE(requestBytes().contains("0123000F-1\r\n"));
 }
 

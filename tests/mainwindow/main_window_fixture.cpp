@@ -6,14 +6,13 @@
 
 #include <QDir>
 #include <QFile>
+#include <QPushButton>
+#include <QTest>
 #include <QTimer>
 
 void MainWindowTest::TearDown()
 {
     window.reset();
-    modGlobal::Config = {};
-    modGlobal::Msg_1.clear();
-    modGlobal::Msg_2.clear();
     language::useQtTexts({}); // no test leaves Qt's texts in another language
 }
 
@@ -29,6 +28,11 @@ void MainWindowTest::start(const QByteArray& settingsLines)
     QFile::copy(LUMVIK_BINARY_DIR "/bin/Language.mdb", folder.filePath("Language.mdb"));
     window = std::make_unique<frmMain>();
     window->Form_Load();
+}
+
+void MainWindowTest::press(const char* button) const
+{
+    QTest::mouseClick(control<QPushButton>(button), Qt::LeftButton);
 }
 
 bool MainWindowTest::importTimerActive() const

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "mainwindow/frm_main.h"
+#include "support/fresh_globals.h"
 #include "support/qstring_printer.h"
 #include "support/scripted_presenters.h"
 #include "support/temp_program_folder.h"
@@ -31,12 +32,15 @@ protected:
         return found;
     }
     QLineEdit* field(const char* name) const { return control<QLineEdit>(name); }
+    // Clicks the named button with the mouse, so that its connection is part of what is tested.
+    void press(const char* button) const;
     bool importTimerActive() const;
     QStringList requestFiles() const;
     QByteArray requestBytes() const; // of the only request file
-    QStringList fieldTexts() const;  // the nine data fields
+    QStringList fieldTexts() const;  // the request fields' texts, modality last
     void fillFields();
 
+    testsupport::FreshGlobals globals;
     testsupport::TempProgramFolder folder;
     testsupport::ScriptedMessages messages;
     QTemporaryDir target;

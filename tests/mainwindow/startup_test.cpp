@@ -3,7 +3,6 @@
 #include "platform/clock.h"
 #include "settings/config.h"
 #include "settings/frm_settings.h"
-#include "widgets/twips.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -76,7 +75,7 @@ TEST_F(MainWindowTest, ModalityFieldFollowsTheSettingOnlyAtStartUp)
     EXPECT_TRUE(control<QLabel>("lblModality")->isVisibleTo(window.get()));
     fillFields();
     modGlobal::Config.Modality = false; // switched off in the settings window during the run
-    window->cmdCreate_Click();
+    press("cmdCreate");
     EXPECT_FALSE(requestBytes().contains("6335")) << "the filled field is not written";
     EXPECT_TRUE(field("txtModality")->isVisibleTo(window.get()));
     window.reset();
@@ -85,6 +84,7 @@ TEST_F(MainWindowTest, ModalityFieldFollowsTheSettingOnlyAtStartUp)
     EXPECT_FALSE(field("txtModality")->isVisibleTo(window.get()));
     EXPECT_FALSE(control<QLabel>("lblModality")->isVisibleTo(window.get()));
     modGlobal::Config.Modality = true;
+    press("cmdClear");
     EXPECT_FALSE(field("txtModality")->isVisibleTo(window.get()));
 }
 
@@ -160,7 +160,7 @@ TEST_F(MainWindowTest, TempThatCannotBeUsedKeepsTheImportOffAndRequestsGoOut)
         EXPECT_EQ(control<QComboBox>("cboGender")->count(), 3);
         EXPECT_FALSE(importTimerActive());
         fillFields();
-        window->cmdCreate_Click();
+        press("cmdCreate");
         EXPECT_EQ(requestFiles().size(), 1);
         QFile::remove(target.filePath(requestFiles().value(0)));
         EXPECT_EQ(QDir(elsewhere.path()).entryList(QDir::Files), QStringList{"victim.TXT"});
@@ -173,7 +173,7 @@ TEST_F(MainWindowTest, SettingsLoadedUpToABadSwitchStillTakeRequests)
     start(settingsWith(false) + "RunOrvane=maybe\r\n");
     EXPECT_TRUE(messages.texts().value(0).endsWith(" - LoadConfig")) << qPrintable(messages.texts().join('\n'));
     fillFields();
-    window->cmdCreate_Click();
+    press("cmdCreate");
     EXPECT_EQ(requestFiles().size(), 1);
 }
 
@@ -191,7 +191,7 @@ TEST_F(MainWindowTest, SettingsFileThatIsNoIniTextIsReportedOnceAndTakesNoReques
 
     const QStringList inStartFolder = QDir::current().entryList({"*.gdt"});
     fillFields();
-    window->cmdCreate_Click();
+    press("cmdCreate");
     ASSERT_EQ(messages.shown().size(), 2);
     EXPECT_TRUE(messages.texts()[1].contains("The settings could not be loaded at start-up"));
     EXPECT_TRUE(messages.texts()[1].endsWith("the request was not written - cmdCreate_Click"));
@@ -201,17 +201,20 @@ TEST_F(MainWindowTest, SettingsFileThatIsNoIniTextIsReportedOnceAndTakesNoReques
 TEST_F(MainWindowTest, ControlsStandWhereDesignedInTheDesignedFont)
 {
     start(settingsWith(true));
-    const std::pair<const char*, QRect> places[] = {
-        {"fraData", {120, 240, 8415, 3135}},    {"txtID", {1440, 240, 2175, 375}},
-        {"cboGender", {1440, 2160, 2175, 360}}, {"txtSchedPhysician", {6240, 2040, 1815, 375}},
-        {"cmdClear", {120, 3480, 1695, 615}},   {"cmdCreate", {6840, 3480, 1695, 615}},
-        {"txtContent", {240, 4320, 8175, 5175}}};
-    for (const auto& [name, twips] : places) {
-        EXPECT_EQ(control<QWidget>(name)->geometry(),
-                  widgets::twipsRect(twips.x(), twips.y(), twips.width(), twips.height(), window.get()))
-            << name;
-    }
-    EXPECT_EQ(window->centralWidget()->width(), widgets::twipsToPixels(8610, window.get()));
+    // The designed places in pixels at 96 dpi, where 15 twips make a pixel.
+    ASSERT_EQ(window->logicalDpiX(), 96);
+    const std::pair<const char*, QRect> places[] = {{"fraData", {8, 16, 561, 209}},
+                                                    {"txtID", {96, 16, 145, 25}},
+                                                    {"LblID", {8, 24, 81, 17}},
+                                                    {"cboGender", {96, 144, 145, 24}},
+                                                    {"txtSchedPhysician", {416, 136, 121, 25}},
+                                                    {"lblSchedPhysician", {272, 144, 129, 25}},
+                                                    {"cmdClear", {8, 232, 113, 41}},
+                                                    {"cmdCreate", {456, 232, 113, 41}},
+                                                    {"txtContent", {16, 288, 545, 345}}};
+    for (const auto& [name, pixels] : places)
+        EXPECT_EQ(control<QWidget>(name)->geometry(), pixels) << name;
+    EXPECT_EQ(window->centralWidget()->width(), 574);
     const QFont font = field("txtID")->font();
     EXPECT_EQ(font.family(), "Arial");
     EXPECT_DOUBLE_EQ(font.pointSizeF(), 9.75);

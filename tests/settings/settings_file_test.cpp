@@ -3,6 +3,7 @@
 #include "settings/config.h"
 #include "settings/settings_file.h"
 #include "support/file_size_limit.h"
+#include "support/fresh_globals.h"
 #include "support/scripted_file_system.h"
 #include "support/scripted_presenters.h"
 #include "support/temp_program_folder.h"
@@ -20,9 +21,7 @@ namespace {
 class SettingsFileTest : public ::testing::Test
 {
 protected:
-    void SetUp() override { modGlobal::Config = {}; }
-    void TearDown() override { modGlobal::Config = {}; }
-
+    testsupport::FreshGlobals globals;
     testsupport::TempProgramFolder folder;
     testsupport::ScriptedMessages messages;
 };

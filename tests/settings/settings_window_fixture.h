@@ -3,6 +3,7 @@
 #include "language/change_language.h"
 #include "settings/config.h"
 #include "settings/frm_settings.h"
+#include "support/fresh_globals.h"
 #include "support/qstring_printer.h"
 #include "support/scripted_presenters.h"
 #include "support/temp_program_folder.h"
@@ -22,11 +23,11 @@
 class SettingsWindowTest : public ::testing::Test
 {
 protected:
+    testsupport::FreshGlobals globals; // first, so that it is fresh before the constructor runs
+
     SettingsWindowTest()
     {
-        modGlobal::Config = {};
         modGlobal::Config.Language = QStringLiteral("English");
-        modGlobal::Msg_2.clear();
         QFile::copy(QStringLiteral(LUMVIK_BINARY_DIR "/bin/Language.mdb"),
                     folder.filePath(QStringLiteral("Language.mdb")));
     }

@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
 # Prepares STATE (a folder of the build) for running Lumvik's Windows tests under Wine:
 #   STATE/prefix               a Wine prefix, with German Windows' short date (Wine's own locale
-#                              data give d.M.yyyy for German; Windows has dd.MM.yyyy)
+#                              data give d.M.yyyy for German; Windows has dd.MM.yyyy) and Arial
+#                              (Liberation Sans stands in for it)
 #   STATE/odbc/odbcinst.ini    mdbtools' ODBC driver registered under the Access driver's name,
 #                              through which Wine's odbc32 reads Language.mdb
+#   STATE/no-odbc/             an ODBC set-up that knows no driver
 #   STATE/wine_drive_paths.so  lets that Linux-side driver open the Windows paths it is given
 #   STATE/locales              the German C locale Wine takes its regional settings from (LOCPATH)
 # Usage: wine-prefix.sh STATE
@@ -21,6 +23,9 @@ Description=mdbtools, standing in for the Access driver
 Driver=$driver
 INI
 : >"$state/odbc/odbc.ini"
+mkdir -p "$state/no-odbc"
+: >"$state/no-odbc/odbcinst.ini"
+: >"$state/no-odbc/odbc.ini"
 cc -shared -fPIC -O2 -Wall -Wextra -Werror -o "$state/wine_drive_paths.so" "$here/wine_drive_paths.c" -ldl
 
 # Wine follows the C library's locale, so it needs one to follow; the machine's own locales stay
@@ -33,4 +38,6 @@ if [ ! -f "$state/prefix/system.reg" ]; then
     "${in_wine[@]}" wine wineboot --init >/dev/null 2>&1
 fi
 "${in_wine[@]}" wine reg add 'HKCU\Control Panel\International' /v sShortDate /d dd.MM.yyyy /f >/dev/null 2>&1
+# Windows' Arial, the windows' font, as the metric twin that Debian has (fonts-liberation).
+"${in_wine[@]}" wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v Arial /d 'Liberation Sans' /f >/dev/null 2>&1
 "${in_wine[@]}" wineserver --wait

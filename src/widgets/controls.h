@@ -1,6 +1,9 @@
 #pragma once
 
+// The helpers both windows place and set up their controls with.
+
 #include <QRect>
+#include <QString>
 #include <QWidget>
 
 namespace widgets {
@@ -19,5 +22,19 @@ template <typename Control> Control* placeControl(QWidget* parent, const char* n
     control->setGeometry(twipsRect(twips.x(), twips.y(), twips.width(), twips.height(), parent));
     return control;
 }
+
+// As above, showing text: the caption of a label, a button or a check box.
+template <typename Control>
+Control* placeControl(QWidget* parent, const char* name, const QString& text, const QRect& twips)
+{
+    auto* control = placeControl<Control>(parent, name, twips);
+    control->setText(text);
+    return control;
+}
+
+// Qt's line edits cut text at 32,767 characters; the text boxes here have no limit, so that an
+// overlong text reaches the code that refuses it by name instead of being cut without a word.
+// Lifts the limit on every line edit inside window, those of editable combo boxes included.
+void liftTextLengthLimits(QWidget& window);
 
 } // namespace widgets

@@ -1,7 +1,0 @@
-#include "settings/config.h"
-
-namespace modGlobal {
-
-ConfigRecord Config;
-
-} // namespace modGlobal
