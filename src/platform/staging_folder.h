@@ -49,6 +49,9 @@ public:
 
 private:
     StagingFolder(QString path, qintptr handle);
+    // Creates the folder at path unless something already stands there; error 75 with the
+    // system's reason otherwise.
+    static void createFolder(const QString& path);
 
     QString m_path;
     qintptr m_handle = -1; // the open folder (descriptor or handle)

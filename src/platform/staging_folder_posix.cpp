@@ -108,21 +108,11 @@ std::optional<StagingFolder> StagingFolder::openExisting(const QString& path)
     return folder;
 }
 
-StagingFolder StagingFolder::open(const QString& path)
+void StagingFolder::createFolder(const QString& path)
 {
-    if (auto existing = openExisting(path))
-        return std::move(*existing);
     if (::mkdir(QFile::encodeName(path).constData(), S_IRWXU) != 0 && errno != EEXIST)
         throw errors::pathFileAccessError(
             path, QStringLiteral("cannot create the folder: %1").arg(QString::fromLocal8Bit(std::strerror(errno))));
-    if (auto created = openExisting(path))
-        return std::move(*created);
-    throw errors::pathFileAccessError(path, QStringLiteral("the folder vanished as it was created"));
-}
-
-QString StagingFolder::filePath(const QString& name) const
-{
-    return m_path + QLatin1Char('/') + name;
 }
 
 QStringList StagingFolder::ownFileNames() const

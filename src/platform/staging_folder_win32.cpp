@@ -112,21 +112,14 @@ std::optional<StagingFolder> StagingFolder::openExisting(const QString& path)
     return StagingFolder(path, reinterpret_cast<qintptr>(folder));
 }
 
-StagingFolder StagingFolder::open(const QString& path)
+void StagingFolder::createFolder(const QString& path)
 {
-    if (auto existing = openExisting(path))
-        return std::move(*existing);
-    if (!::CreateDirectoryW(wide(native(path)), nullptr) && ::GetLastError() != ERROR_ALREADY_EXISTS)
-        throw errors::pathFileAccessError(
-            path, QStringLiteral("cannot create the folder: %1").arg(systemMessage(long(::GetLastError()))));
-    if (auto created = openExisting(path))
-        return std::move(*created);
-    throw errors::pathFileAccessError(path, QStringLiteral("the folder vanished as it was created"));
-}
-
-QString StagingFolder::filePath(const QString& name) const
-{
-    return m_path + QLatin1Char('/') + name;
+    if (!::CreateDirectoryW(wide(native(path)), nullptr)) {
+        const DWORD error = ::GetLastError();
+        if (error != ERROR_ALREADY_EXISTS)
+            throw errors::pathFileAccessError(
+                path, QStringLiteral("cannot create the folder: %1").arg(systemMessage(long(error))));
+    }
 }
 
 QStringList StagingFolder::ownFileNames() const
