@@ -29,8 +29,9 @@ echo "== Lumvik and its tests for Windows (build-windows/)"
 cmake --build build-windows -j "$jobs"
 
 echo "== Tests under Wine"
-# One at a time: Wine programs started side by side in one prefix have been seen to hang.
-ctest --test-dir build-windows --output-on-failure -j 1
+# One at a time: Wine programs started side by side in one prefix have been seen to hang. The
+# windows of the tests need a display.
+xvfb-run -a -s "-screen 0 1280x1024x24 -dpi 96" ctest --test-dir build-windows --output-on-failure -j 1
 
 echo "== Installer and portable zip (build-windows/package/)"
 package=$PWD/build-windows/package

@@ -103,8 +103,9 @@ TEST_F(MainWindowTest, LeftoverThatCannotBeDeletedStopsTheCleanUpAndIsReported)
         folder.write(name, "old");
     QFile::setPermissions(folder.filePath("Temp/b.TXT"), QFile::ReadOwner);
     start(settingsWith(false));
-    EXPECT_EQ(messages.texts(), QStringList{" # 75 - Path/File access error: " + folder.filePath("Temp/b.TXT") +
-                                            " (read-only file) - frmMain_Load"});
+    EXPECT_EQ(messages.texts(),
+              QStringList{" # 75 - Path/File access error: " + QDir::toNativeSeparators(folder.filePath("Temp/b.TXT")) +
+                          " (read-only file) - frmMain_Load"});
     EXPECT_EQ(QDir(folder.filePath("Temp")).entryList(QDir::Files), (QStringList{"b.TXT", "c.txt"}));
 }
 

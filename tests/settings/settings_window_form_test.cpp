@@ -127,13 +127,13 @@ TEST_F(SettingsWindowTest, ReturnAndEnterPressTheFocusedButton)
     EXPECT_EQ(Config.Path, QStringLiteral("/data/gdt") + QDir::separator());
     QTest::keyClick(find<QPushButton>("cmdSave"), Qt::Key_Return);
     EXPECT_FALSE(window->isVisible());
-    EXPECT_EQ(iniValue(QStringLiteral("Path")), QStringLiteral("/data/gdt/"));
+    EXPECT_EQ(iniValue(QStringLiteral("Path")), QStringLiteral("/data/gdt") + QDir::separator());
 
     open();
     QTest::keyClick(find<QLineEdit>("txtPath"), Qt::Key_Backspace);
     QTest::keyClick(find<QPushButton>("cmdCancel"), Qt::Key_Return);
     EXPECT_FALSE(window->isVisible());
-    EXPECT_EQ(Config.Path, QStringLiteral("/data/gdt/"));
+    EXPECT_EQ(Config.Path, QStringLiteral("/data/gdt") + QDir::separator());
 }
 
 TEST_F(SettingsWindowTest, MenuCommandBuildsAModalWindowAnewForEachOpening)
