@@ -1,7 +1,7 @@
 # The Windows program: a window program (no console) with its icon and version resource, and a
 # program folder that runs on a Windows without Qt or the compiler: Qt's libraries and plugins and
 # the compiler's runtime libraries lie beside Lumvik.exe, in the build's bin/ (where the tests run
-# too) as in the installed folder, and so do Qt's German texts.
+# too) as in the installed folder.
 set_target_properties(lumvik PROPERTIES WIN32_EXECUTABLE ON)
 
 set(LUMVIK_ICO ${CMAKE_CURRENT_BINARY_DIR}/generated/lumvik.ico)
@@ -39,12 +39,11 @@ set(style_files ${qt_plugins}/styles/qwindowsvistastyle.dll)
 
 set(bin ${CMAKE_BINARY_DIR}/bin)
 add_custom_target(windows_runtime ALL
-    COMMAND ${CMAKE_COMMAND} -E make_directory ${bin}/platforms ${bin}/styles ${bin}/translations
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${bin}/platforms ${bin}/styles
     COMMAND ${CMAKE_COMMAND} -E copy_if_different ${runtime_files} ${qt_bin}/Qt6Test.dll ${bin}
     COMMAND ${CMAKE_COMMAND} -E copy_if_different ${platform_files} ${qt_plugins}/platforms/qoffscreen.dll
             ${bin}/platforms
     COMMAND ${CMAKE_COMMAND} -E copy_if_different ${style_files} ${bin}/styles
-    COMMAND ${CMAKE_COMMAND} -E copy_if_different ${LUMVIK_QTBASE_DE} ${bin}/translations
     COMMENT "Putting Qt's and the compiler's libraries into bin/"
     VERBATIM)
 

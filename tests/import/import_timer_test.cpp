@@ -235,8 +235,11 @@ TEST_F(ImportTimerTest, TempThatIsNoRealFolderIsReportedAndNothingBehindItIsTouc
         const char* reason;
     } rows[] = {
         {"a file", [&] { program.write(QStringLiteral("Temp"), "a file where the folder belongs"); }, "not a folder"},
+#ifndef Q_OS_WIN
+        // Under Wine, a Windows program can make no link, and Wine follows Unix links.
         {"a link to a folder", [&] { QFile::link(elsewhere.path(), temp); }, "a symbolic link, not a folder"},
         {"a dangling link", [&] { QFile::link(elsewhere.filePath("gone"), temp); }, "a symbolic link, not a folder"},
+#endif
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.what);

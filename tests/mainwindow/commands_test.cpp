@@ -71,13 +71,20 @@ TEST_F(MainWindowTest, ViewerThatCannotBeStartedIsReportedAndTheRequestCountsAsD
 
 TEST_F(MainWindowTest, ViewerStartsAfterTheConfirmationAndBeforeTheReArm)
 {
-    const QString started = target.filePath("viewer-started");
-    QFile viewer(target.filePath("viewer"));
-    ASSERT_TRUE(viewer.open(QIODevice::WriteOnly));
-    viewer.write(QString("#!/bin/sh\ntouch '%1'\n").arg(started).toUtf8());
-    viewer.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    viewer.close();
-    start(settingsWith(true) + "RunOrvane=1\r\nOrvanePath=" + viewer.fileName().toUtf8() + "\r\n");
+    // A viewer that leaves "<its path>.started" when it runs.
+#ifdef Q_OS_WIN
+    const QString viewer = target.filePath("viewer.exe");
+    ASSERT_TRUE(QFile::copy(LUMVIK_STARTED_PROGRAM, viewer));
+#else
+    const QString viewer = target.filePath("viewer");
+    QFile script(viewer);
+    ASSERT_TRUE(script.open(QIODevice::WriteOnly));
+    script.write("#!/bin/sh\ntouch \"$0.started\"\n");
+    script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    script.close();
+#endif
+    const QString started = viewer + ".started";
+    start(settingsWith(true) + "RunOrvane=1\r\nOrvanePath=" + QDir::toNativeSeparators(viewer).toUtf8() + "\r\n");
     fillFields();
     // The viewer runs on its own, so each step gives it time to show that it has started.
     const auto viewerStarted = [&](int milliseconds) {

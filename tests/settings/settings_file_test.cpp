@@ -139,8 +139,11 @@ TEST_F(SettingsFileTest, FileThatIsNoIniTextIsReportedOnLoadAndNeverWrittenOver)
         {"a binary file", QByteArray("\x7F"
                                      "ELF\x02\x01\x01\0\0\0",
                                      10)},
+#ifndef Q_OS_WIN
+        // (Windows' code page 1252 gives every byte a character.)
         {"Latin-1 on a UTF-8 system", "[Lumvik]\r\nPath=/srv/\xDC"
                                       "berweisungen/\r\n"},
+#endif
         {"invalid UTF-8 after its mark", "\xEF\xBB\xBF[Lumvik]\r\nPath=/srv/\xC3(\r\n"},
         {"UTF-16 cut inside a character", QByteArray("\xFF\xFE[\0]\0P", 7)},
     };

@@ -1,5 +1,5 @@
-// A program for the start test: writes how it was started into "<its own path>.started": the
-// number of its arguments (its own name not counted) and the show-window state it was handed.
+// A program for the tests that start one: writes how it was started into "<its own path>.started":
+// the number of its arguments (its own name not counted) and the show-window state it was handed.
 #include <windows.h>
 
 #include <cstdio>
