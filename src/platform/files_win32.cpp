@@ -1,4 +1,4 @@
-#include "platform/file_system.h"
+#include "platform/files_win32.h"
 
 #include "platform/system_messages.h"
 
@@ -23,14 +23,8 @@
 //   since GetFileAttributesW does not follow links.
 
 namespace platform {
-namespace {
 
-const wchar_t* wide(const QString& nativePath)
-{
-    return reinterpret_cast<const wchar_t*>(nativePath.utf16());
-}
-
-FileStatus statusOf(DWORD error)
+FileStatus fileStatusOfSystemError(unsigned long error)
 {
     switch (error) {
     case ERROR_DISK_FULL:
@@ -44,9 +38,16 @@ FileStatus statusOf(DWORD error)
     }
 }
 
+namespace {
+
+const wchar_t* wide(const QString& nativePath)
+{
+    return reinterpret_cast<const wchar_t*>(nativePath.utf16());
+}
+
 FileStatus lastError()
 {
-    return statusOf(::GetLastError());
+    return fileStatusOfSystemError(::GetLastError());
 }
 
 // Windows refuses to rename over, or remove, a file another program holds open: sometimes as a
@@ -77,9 +78,9 @@ template <typename Operation> FileStatus whenReleased(const QString& nativePath,
             return {};
         const DWORD error = ::GetLastError();
         if (!heldByAnotherProgram(error, nativePath))
-            return statusOf(error);
+            return fileStatusOfSystemError(error);
         if (attempt == 20)
-            return statusOf(ERROR_SHARING_VIOLATION);
+            return fileStatusOfSystemError(ERROR_SHARING_VIOLATION);
         ::Sleep(50);
     }
 }

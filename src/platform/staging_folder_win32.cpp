@@ -1,6 +1,7 @@
 #include "platform/staging_folder.h"
 
 #include "errors/runtime_error.h"
+#include "platform/files_win32.h"
 #include "platform/system_messages.h"
 
 #include <QDir>
@@ -33,16 +34,7 @@ QString native(const QString& path)
 
 errors::RuntimeError systemError(const QString& path, DWORD error)
 {
-    switch (error) {
-    case ERROR_DISK_FULL:
-    case ERROR_HANDLE_DISK_FULL:
-        return errors::diskFull(path);
-    case ERROR_ACCESS_DENIED:
-    case ERROR_WRITE_PROTECT:
-        return errors::permissionDenied(path);
-    default:
-        return errors::pathFileAccessError(path, systemMessage(long(error)));
-    }
+    return errorOf(fileStatusOfSystemError(error), path);
 }
 
 // The attributes of the entry at path itself (a link is not followed), or INVALID_FILE_ATTRIBUTES.

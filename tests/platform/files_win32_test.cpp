@@ -2,6 +2,7 @@
 // files that another program holds open, and the English texts of Windows' errors.
 #include "errors/runtime_error.h"
 #include "platform/files.h"
+#include "platform/files_win32.h"
 #include "platform/system_messages.h"
 
 #include <QDir>
@@ -97,6 +98,24 @@ TEST_F(WindowsFilesTest, SettingsHeldOpenByAnotherProgramStayAsTheyWereAndTheRea
     }
     EXPECT_EQ(contentOf(folder() + QStringLiteral("Settings.ini")), "[Lumvik]\r\nPath=D:\\GDT\\\r\n");
     EXPECT_EQ(entries(), QStringList({"Settings.ini"}));
+}
+
+// A folder the user may not write (its access list, a write-protected medium) cannot be made under
+// Wine here, where the tests run as root: the error codes it gives are sorted here.
+TEST(FileStatusOfSystemError, FullDiskRefusalOrTheSystemsEnglishReason)
+{
+    using Kind = platform::FileStatus::Kind;
+    const std::pair<DWORD, Kind> sorted[] = {
+        {ERROR_DISK_FULL, Kind::DiskFull},
+        {ERROR_HANDLE_DISK_FULL, Kind::DiskFull},
+        {ERROR_ACCESS_DENIED, Kind::PermissionDenied},
+        {ERROR_WRITE_PROTECT, Kind::PermissionDenied},
+        {ERROR_SHARING_VIOLATION, Kind::Failed},
+    };
+    for (const auto& [error, kind] : sorted)
+        EXPECT_EQ(platform::fileStatusOfSystemError(error).kind, kind) << error;
+    EXPECT_EQ(platform::fileStatusOfSystemError(ERROR_SHARING_VIOLATION).reason,
+              platform::systemMessage(ERROR_SHARING_VIOLATION));
 }
 
 // The tests run with German regional settings: the system's own texts would be German.
