@@ -2,7 +2,7 @@
 # Builds Qt Base 6.4.2 for 64-bit Windows from Debian's source package, once, into
 #   $LUMVIK_WINDOWS_CACHE/qt-6.4.2-mingw64   (default cache: /var/cache/lumvik-windows)
 # and does nothing when that prefix is already complete. Needs the packages that
-# lumvik.sh windows installs. About an hour on two cores.
+# lumvik.sh windows installs. About 20 minutes on two cores.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 cache=${LUMVIK_WINDOWS_CACHE:-/var/cache/lumvik-windows}
