@@ -17,10 +17,10 @@
 // - No operation throws. Each reports a FileStatus, the system's error already sorted into what
 //   the user will read: DiskFull for a full disk or quota, the inodes or directory entries of
 //   the file system included (POSIX ENOSPC, EDQUOT; Windows ERROR_DISK_FULL,
-//   ERROR_HANDLE_DISK_FULL); PermissionDenied when the user may not do it (EACCES, EPERM, EROFS;
-//   ERROR_ACCESS_DENIED, ERROR_WRITE_PROTECT); NameTaken only where an operation says so; anything
-//   else is Failed with the system's own reason in English ("Input/output error"), whatever the
-//   user's locale.
+//   ERROR_HANDLE_DISK_FULL, ERROR_DISK_QUOTA_EXCEEDED); PermissionDenied when the user may not do
+//   it (EACCES, EPERM, EROFS; ERROR_ACCESS_DENIED, ERROR_WRITE_PROTECT); NameTaken only where an
+//   operation says so; anything else is Failed with the system's own reason in English
+//   ("Input/output error"), whatever the user's locale.
 // - An operation that fails leaves nothing of its own behind (no half-created file).
 namespace platform {
 

@@ -26,9 +26,12 @@ namespace platform {
 
 FileStatus fileStatusOfSystemError(unsigned long error)
 {
+    // Windows' ERROR_DISK_QUOTA_EXCEEDED, which mingw-w64's headers lack.
+    constexpr DWORD kDiskQuotaExceeded = 1295;
     switch (error) {
     case ERROR_DISK_FULL:
     case ERROR_HANDLE_DISK_FULL:
+    case kDiskQuotaExceeded:
         return FileStatus::failed(FileStatus::Kind::DiskFull);
     case ERROR_ACCESS_DENIED:
     case ERROR_WRITE_PROTECT:

@@ -108,6 +108,7 @@ TEST(FileStatusOfSystemError, FullDiskRefusalOrTheSystemsEnglishReason)
     const std::pair<DWORD, Kind> sorted[] = {
         {ERROR_DISK_FULL, Kind::DiskFull},
         {ERROR_HANDLE_DISK_FULL, Kind::DiskFull},
+        {1295, Kind::DiskFull}, // ERROR_DISK_QUOTA_EXCEEDED
         {ERROR_ACCESS_DENIED, Kind::PermissionDenied},
         {ERROR_WRITE_PROTECT, Kind::PermissionDenied},
         {ERROR_SHARING_VIOLATION, Kind::Failed},
