@@ -30,8 +30,7 @@ get_target_property(qt_core_dll Qt6::Core IMPORTED_LOCATION_RELEASE)
 get_filename_component(qt_bin ${qt_core_dll} DIRECTORY)
 get_filename_component(qt_plugins ${qt_bin}/../plugins ABSOLUTE)
 
-# What the program folder holds. Qt's test library and its offscreen platform serve the tests in
-# bin/ only.
+# What the program folder holds. Qt's test library serves the tests in bin/ only.
 set(runtime_files ${qt_bin}/Qt6Core.dll ${qt_bin}/Qt6Gui.dll ${qt_bin}/Qt6Widgets.dll ${libstdcxx} ${libgcc}
                   ${libwinpthread})
 set(platform_files ${qt_plugins}/platforms/qwindows.dll)
@@ -41,8 +40,7 @@ set(bin ${CMAKE_BINARY_DIR}/bin)
 add_custom_target(windows_runtime ALL
     COMMAND ${CMAKE_COMMAND} -E make_directory ${bin}/platforms ${bin}/styles
     COMMAND ${CMAKE_COMMAND} -E copy_if_different ${runtime_files} ${qt_bin}/Qt6Test.dll ${bin}
-    COMMAND ${CMAKE_COMMAND} -E copy_if_different ${platform_files} ${qt_plugins}/platforms/qoffscreen.dll
-            ${bin}/platforms
+    COMMAND ${CMAKE_COMMAND} -E copy_if_different ${platform_files} ${bin}/platforms
     COMMAND ${CMAKE_COMMAND} -E copy_if_different ${style_files} ${bin}/styles
     COMMENT "Putting Qt's and the compiler's libraries into bin/"
     VERBATIM)
