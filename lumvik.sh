@@ -13,9 +13,9 @@ packages=(cmake make g++ pkg-config qt6-base-dev mdbtools-dev mdbtools libgtest-
           python3 locales libqt6svg6 qt6-translations-l10n xvfb xauth xdotool xclip x11-utils x11-xkb-utils imagemagick clang-format fonts-liberation clang libclang-rt-14-dev)
 command -v npm >/dev/null 2>&1 || packages+=(nodejs npm)
 if [ "$command" = windows ]; then
-    # Qt's sources (dpkg-dev unpacks them), the cross compiler, Wine with ODBC and the Access
-    # stand-in for the tests, NSIS and zip for the installer and the portable folder.
-    packages+=(dpkg-dev g++-mingw-w64-x86-64-posix ninja-build wine wine64 unixodbc odbc-mdbtools nsis zip)
+    # Qt's and libmdb's sources (dpkg-dev unpacks Qt's), the cross compiler, Wine for the tests,
+    # NSIS and zip for the installer and the portable folder.
+    packages+=(dpkg-dev g++-mingw-w64-x86-64-posix ninja-build wine wine64 nsis zip)
 fi
 
 install_missing_packages() {

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Called by "./lumvik.sh windows" once the packages are in place:
-#   1. Qt for Windows, built once into the cache (build-qt.sh) and reused afterwards;
+#   1. Qt and libmdb for Windows, built once into the cache (build-qt.sh, build-libmdb.sh) and
+#      reused afterwards;
 #   2. the generators (Language.mdb writer, icon renderer) built for this machine in build/;
 #   3. Lumvik and its tests cross-built in build-windows/;
 #   4. the tests run under Wine;
@@ -14,10 +15,13 @@ cd "$(dirname "$0")/../.."
 jobs=$(nproc)
 cache=${LUMVIK_WINDOWS_CACHE:-/var/cache/lumvik-windows}
 qt=$cache/qt-6.4.2-mingw64
+libmdb=$cache/libmdb-1.0.1-mingw64
 version=$(sed -n 's/^project(Lumvik VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
 
 echo "== Qt for Windows ($qt)"
 scripts/windows/build-qt.sh
+echo "== libmdb for Windows ($libmdb)"
+scripts/windows/build-libmdb.sh
 
 echo "== Generators for this machine (build/)"
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
@@ -25,7 +29,7 @@ cmake --build build -j "$jobs" --target lumvik-jet4-writer lumvik-icon-renderer
 
 echo "== Lumvik and its tests for Windows (build-windows/)"
 "$qt/bin/qt-cmake" -S . -B build-windows -G Ninja -DCMAKE_BUILD_TYPE=Release \
-    -DLUMVIK_HOST_TOOLS="$PWD/build/tools" >/dev/null
+    -DLUMVIK_HOST_TOOLS="$PWD/build/tools" -DLUMVIK_LIBMDB_PREFIX="$libmdb" >/dev/null
 cmake --build build-windows -j "$jobs"
 
 echo "== Tests under Wine"

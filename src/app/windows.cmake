@@ -1,6 +1,6 @@
 # The Windows program: a window program (no console) with its icon and version resource, and a
 # program folder that runs on a Windows without Qt or the compiler: Qt's libraries and plugins and
-# the compiler's runtime libraries lie beside Lumvik.exe, in the build's bin/ (where the tests run
+# the compiler's runtime libraries and libmdb lie beside Lumvik.exe, in the build's bin/ (where the tests run
 # too) as in the installed folder.
 set_target_properties(lumvik PROPERTIES WIN32_EXECUTABLE ON)
 
@@ -32,7 +32,7 @@ get_filename_component(qt_plugins ${qt_bin}/../plugins ABSOLUTE)
 
 # What the program folder holds. Qt's test library serves the tests in bin/ only.
 set(runtime_files ${qt_bin}/Qt6Core.dll ${qt_bin}/Qt6Gui.dll ${qt_bin}/Qt6Widgets.dll ${libstdcxx} ${libgcc}
-                  ${libwinpthread})
+                  ${libwinpthread} ${LUMVIK_LIBMDB_DLL})
 set(platform_files ${qt_plugins}/platforms/qwindows.dll)
 set(style_files ${qt_plugins}/styles/qwindowsvistastyle.dll)
 

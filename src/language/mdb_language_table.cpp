@@ -1,8 +1,5 @@
 #include "language/mdb_language_table.h"
 
-#include "language/jet_file_check.h"
-#include "language/language_table_reader.h"
-
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -37,8 +34,8 @@ errors::RuntimeError languageColumnMissing(const QString& languageName)
                                .arg(languageName, kTableName, languageColumn(languageName))};
 }
 
-// The file is read whole and its outer shape checked before a database engine sees it: an
-// empty, foreign or cut-off file gets the same 3343 with a reason on every system.
+// The file is read whole, so that libmdb never opens a file by name (it would search MDBPATH, and
+// on Windows it could not open a path outside the ANSI code page).
 LanguageRows readLanguageRows(const QString& mdbPath, const QString& languageName)
 {
     const QFileInfo info(mdbPath);
@@ -50,9 +47,7 @@ LanguageRows readLanguageRows(const QString& mdbPath, const QString& languageNam
     QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
         throw errors::pathFileAccessError(mdbPath, file.errorString());
-    if (const QString problem = jetFileProblem(bytes); !problem.isEmpty())
-        throw unrecognizedDatabase(mdbPath, problem);
-    return readCheckedDatabase(mdbPath, std::move(bytes), languageName);
+    return readLanguageRowsFromBytes(std::move(bytes), languageName, mdbPath);
 }
 
 } // namespace language

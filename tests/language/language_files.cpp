@@ -19,16 +19,6 @@ void PrintTo(const LanguageRow& row, std::ostream* out)
 
 namespace testsupport {
 
-bool standInAccessDriver()
-{
-    return qEnvironmentVariableIsSet("LUMVIK_STAND_IN_ACCESS_DRIVER");
-}
-
-std::optional<QString> zeroLengthTextAsRead()
-{
-    return standInAccessDriver() ? std::nullopt : std::optional<QString>(QString());
-}
-
 language::LanguageRows rowsOfFile(const QByteArray& bytes, const QString& language)
 {
     QTemporaryDir folder;
@@ -109,7 +99,7 @@ language::LanguageRows rowsFromTsv(const QString& path, int valueColumn, const Q
         }
         const QStringList fields = line.split(QLatin1Char('\t'));
         const std::optional<QString> value = unescape(fields.at(valueColumn));
-        rows.append({*unescape(fields.at(0)), value && value->isEmpty() ? zeroLengthTextAsRead() : value});
+        rows.append({*unescape(fields.at(0)), value});
     }
     return rows;
 }

@@ -26,14 +26,6 @@ QString shippedTextTable();
 
 QByteArray readBytes(const QString& path);
 
-// Under Wine the tests read Access files through mdbtools' ODBC driver, which stands in for the
-// Access driver (tests/windows/wine-run.sh says so in LUMVIK_STAND_IN_ACCESS_DRIVER). It reads a
-// zero-length text as NULL and reads on in a file cut short, where the Access driver and libmdb
-// do neither.
-bool standInAccessDriver();
-// A zero-length text as the driver in use hands it over.
-std::optional<QString> zeroLengthTextAsRead();
-
 // readLanguageRows on bytes written as the file Language.mdb of a fresh folder.
 language::LanguageRows rowsOfFile(const QByteArray& bytes, const QString& language);
 
@@ -41,8 +33,8 @@ language::LanguageRows rowsOfFile(const QByteArray& bytes, const QString& langua
 errors::RuntimeError errorOf(const std::function<void()>& read);
 
 // Rows of a fixture's TSV (no header; \N is NULL, \r \n \t \\ are escapes) for the value
-// column at index valueColumn (1 = the first language column), in file order, as the driver in
-// use reads them (an empty field is zeroLengthTextAsRead()).
+// column at index valueColumn (1 = the first language column), in file order (an empty field is
+// a zero-length text).
 language::LanguageRows rowsFromTsv(const QString& path, int valueColumn, const QStringList& header = {});
 
 // A Jet 4 file made with the project's writer: one table named tableName with the columns

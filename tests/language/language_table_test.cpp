@@ -1,6 +1,5 @@
-// readLanguageRows on files, whichever engine reads them (libmdb, or the Access ODBC driver on
-// Windows): Access files written by an independent library, the shipped Language.mdb, files made
-// by the project's writer, and files that are no database.
+// readLanguageRows on files, on every system: Access files written by an independent library, the
+// shipped Language.mdb, files made by the project's writer, and files that are no database.
 
 #include "language/mdb_language_table.h"
 #include "language_files.h"
@@ -34,7 +33,7 @@ TEST(LanguageTable, ReadsAnAccess2000FileWithIdKeyIndexesCompressionNullAndDupli
     // The cases the fixture was made for, spelled out.
     ASSERT_EQ(deutsch.size(), 7);
     EXPECT_EQ(deutsch[1].value, std::nullopt);                                    // lblName: NULL in German
-    EXPECT_EQ(english[1].value, zeroLengthTextAsRead());                          // ... and zero-length in English
+    EXPECT_EQ(english[1].value, QString());                                       // ... and zero-length in English
     EXPECT_EQ(deutsch[2].value, QString::fromUtf8("Zeile eins\r\nZeile zwei ß")); // CR LF, ß
     EXPECT_EQ(deutsch[3].value, QString::fromUtf8("Löschen (erste)"));            // first of two cmdClear rows
     EXPECT_EQ(english[6].value, QString::fromUtf8("Modality ✓ €"));               // plain UTF-16, not Latin-1
@@ -82,11 +81,11 @@ TEST(LanguageTable, NullAndZeroLengthTextStayApart)
                       {QStringLiteral("c"), QString::fromUtf8("Größe"), QString::fromUtf8("size ✓")}});
     const LanguageRows deutsch = rowsOfFile(bytes, QStringLiteral("Deutsch"));
     const LanguageRows expected = {{QStringLiteral("a"), std::nullopt},
-                                   {QStringLiteral("b"), zeroLengthTextAsRead()},
+                                   {QStringLiteral("b"), QString()},
                                    {QStringLiteral("c"), QString::fromUtf8("Größe")}};
     EXPECT_EQ(deutsch, expected); // a row with a NULL key can never be found, so it is left out
     const LanguageRows english = rowsOfFile(bytes, QStringLiteral("English"));
-    EXPECT_EQ(english.at(0).value, zeroLengthTextAsRead());
+    EXPECT_EQ(english.at(0).value, QString());
     EXPECT_EQ(english.at(1).value, std::nullopt);
     EXPECT_EQ(english.at(2).value, QString::fromUtf8("size ✓"));
 }
@@ -134,6 +133,17 @@ TEST(LanguageTable, MissingFileIsFileNotFoundAndNoOtherFolderIsSearched)
     ASSERT_TRUE(QDir(empty.path()).mkdir(QStringLiteral("Language.mdb")));
     EXPECT_EQ(errorOf([&] { (void)readLanguageRows(missing, QStringLiteral("English")); }).number(),
               errors::kFileNotFound);
+}
+
+// A program folder under a user's profile may carry any letter; no ANSI code page holds all of these.
+TEST(LanguageTable, FolderNamedOutsideTheSystemsCodePage)
+{
+    QTemporaryDir parent;
+    const QString folder = parent.filePath(QString::fromUtf8("Łukasz Петров 李"));
+    ASSERT_TRUE(QDir().mkpath(folder));
+    const QString path = folder + QStringLiteral("/Language.mdb");
+    ASSERT_TRUE(QFile::copy(shippedLanguageMdb(), path));
+    EXPECT_EQ(readLanguageRows(path, QStringLiteral("English")).first().value, QStringLiteral("File"));
 }
 
 TEST(LanguageTable, EmptyAndTextFilesAreUnrecognizedFormats)

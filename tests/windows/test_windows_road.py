@@ -5,7 +5,8 @@ the keyboard, create the request and answer the box; start it a second time; mee
 target folder; install again over it; uninstall.
 
 Usage: test_windows_road.py --setup SETUP.EXE --state STATE --screenshots DIR
-STATE is a folder that wine-prefix.sh prepares here (a Wine prefix of its own, the ODBC bridge).
+STATE is a folder that wine-prefix.sh prepares here (a Wine prefix of its own, with no ODBC driver:
+Lumvik reads Language.mdb itself).
 """
 
 import argparse
@@ -37,7 +38,7 @@ def expect_equal(actual, expected, what):
 
 
 class Wine:
-    """Windows programs of one prefix on the display, with the ODBC bridge of wine-run.sh."""
+    """Windows programs of one prefix on the display, run by wine-run.sh."""
 
     def __init__(self, state, display):
         self.state = state

@@ -3,30 +3,12 @@
 #   STATE/prefix               a Wine prefix, with German Windows' short date (Wine's own locale
 #                              data give d.M.yyyy for German; Windows has dd.MM.yyyy) and Arial
 #                              (Liberation Sans stands in for it)
-#   STATE/odbc/odbcinst.ini    mdbtools' ODBC driver registered under the Access driver's name,
-#                              through which Wine's odbc32 reads Language.mdb
-#   STATE/no-odbc/             an ODBC set-up that knows no driver
-#   STATE/wine_drive_paths.so  lets that Linux-side driver open the Windows paths it is given
 #   STATE/locales              the German C locale Wine takes its regional settings from (LOCPATH)
 # Usage: wine-prefix.sh STATE
 set -euo pipefail
-here=$(cd "$(dirname "$0")" && pwd)
 state=${1:?usage: wine-prefix.sh STATE}
 mkdir -p "$state"
 state=$(cd "$state" && pwd) # Wine takes absolute paths only
-mkdir -p "$state/odbc"
-driver=$(find /usr/lib -name libmdbodbc.so -print -quit)
-[ -n "$driver" ] || { echo "mdbtools' ODBC driver (odbc-mdbtools) is not installed" >&2; exit 1; }
-cat >"$state/odbc/odbcinst.ini" <<INI
-[Microsoft Access Driver (*.mdb)]
-Description=mdbtools, standing in for the Access driver
-Driver=$driver
-INI
-: >"$state/odbc/odbc.ini"
-mkdir -p "$state/no-odbc"
-: >"$state/no-odbc/odbcinst.ini"
-: >"$state/no-odbc/odbc.ini"
-cc -shared -fPIC -O2 -Wall -Wextra -Werror -o "$state/wine_drive_paths.so" "$here/wine_drive_paths.c" -ldl
 
 # Wine follows the C library's locale, so it needs one to follow; the machine's own locales stay
 # as they are. The prefix is made under the locale the tests run with: Wine keeps the regional

@@ -4,10 +4,5 @@
 set -eu
 state=$(cd "${1:?usage: wine-run.sh STATE PROGRAM [ARGUMENTS...]}" && pwd) # Wine takes absolute paths only
 shift
-# ODBCSYSINI may name another ODBC set-up (wine-prefix.sh makes an empty one, STATE/no-odbc).
-export WINEPREFIX=$state/prefix WINEDEBUG=-all ODBCSYSINI=${ODBCSYSINI:-$state/odbc} LOCPATH=$state/locales
-export LD_PRELOAD=$state/wine_drive_paths.so${LD_PRELOAD:+:$LD_PRELOAD}
-# The tests read Access files through mdbtools' ODBC driver in place of the Access driver; where
-# the two differ, the tests ask for this (tests/language/language_files.h).
-export LUMVIK_STAND_IN_ACCESS_DRIVER=mdbtools
+export WINEPREFIX=$state/prefix WINEDEBUG=-all LOCPATH=$state/locales
 exec wine "$@"

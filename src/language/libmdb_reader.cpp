@@ -1,10 +1,8 @@
 #include "language/mdb_language_table.h"
 
 #include "language/jet_file_check.h"
-#include "language/language_table_reader.h"
 
-// libmdb's header needs glib's types first.
-#include <glib.h>
+// libmdb's header brings GLib's types, or on Windows mdbtools' own stand-in for them.
 #include <mdbtools.h>
 
 #include <memory>
@@ -187,8 +185,7 @@ LanguageRows fetchRows(MdbTableDef* table, int keyColumn, int valueColumn)
     return rows;
 }
 
-} // namespace
-
+// From bytes that have passed jetFileProblem().
 LanguageRows readCheckedDatabase(const QString& path, QByteArray bytes, const QString& languageName)
 {
     // From memory: libmdb never opens a file by name, so it cannot search MDBPATH for one.
@@ -219,6 +216,8 @@ LanguageRows readCheckedDatabase(const QString& path, QByteArray bytes, const QS
         throw languageColumnMissing(languageName);
     return fetchRows(table.get(), keyColumn, valueColumn);
 }
+
+} // namespace
 
 LanguageRows readLanguageRowsFromBytes(QByteArray bytes, const QString& languageName, const QString& path)
 {
