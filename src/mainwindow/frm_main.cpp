@@ -14,13 +14,18 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QTimer>
+#include <QWindow>
+
+#include <algorithm>
 
 namespace {
 
-// Client area as designed; start-up cuts the height to the text-import setting.
+// Client area and outer height as designed; start-up cuts the height to the text-import setting.
 constexpr int kClientWidthTwips = 8610;
 constexpr int kDesignClientHeightTwips = 9720;
+constexpr int kDesignOuterHeightTwips = 10500;
 
 QFont windowFont()
 {
@@ -150,8 +155,34 @@ void frmMain::setFocusOrder()
 void frmMain::setOuterHeight(int twips)
 {
     // The designed outer height includes title bar, menu bar and borders: 780 twips of it.
-    const int clientTwips = twips - (10500 - kDesignClientHeightTwips);
+    const int clientTwips = twips - (kDesignOuterHeightTwips - kDesignClientHeightTwips);
     resize(width(), menuBar()->sizeHint().height() + widgets::twipsToPixels(clientTwips, this));
+}
+
+// A small screen or a large scaling (1366x768 at 150 %) cannot show the designed window with the
+// import box: the box gives up height, down to two lines, so that the fields and buttons stay
+// whole and the window lies inside the work area, at its top.
+void frmMain::fitImportBoxToScreen()
+{
+    if (!txtContent->isVisibleTo(this))
+        return;
+    const QRect workArea = screen()->availableGeometry();
+    // The frame is known once the native window exists; where the window system tells nothing
+    // (no window manager yet), the designed allowance for title bar and borders stands in.
+    create();
+    const QMargins frame = windowHandle()->frameMargins();
+    const int designedFrame = widgets::twipsToPixels(kDesignOuterHeightTwips - kDesignClientHeightTwips, this) -
+                              menuBar()->sizeHint().height();
+    const int frameHeight = frame.isNull() ? designedFrame : frame.top() + frame.bottom();
+    const int overflow = height() + frameHeight - workArea.height();
+    if (overflow <= 0)
+        return;
+    const int twoLines = 2 * txtContent->fontMetrics().lineSpacing() + 2 * txtContent->frameWidth();
+    const int boxHeight = std::max(twoLines, txtContent->height() - overflow);
+    const int given = txtContent->height() - boxHeight;
+    txtContent->resize(txtContent->width(), boxHeight);
+    resize(width(), height() - given);
+    move(workArea.left() + std::max(0, (workArea.width() - width()) / 2), workArea.top());
 }
 
 void frmMain::closeEvent(QCloseEvent* event)

@@ -57,6 +57,7 @@ private:
     // Empties the fields rank puts in order, in that order (gdt::requestFieldsBy).
     void clearRequestFields(int gdt::RequestField::*rank);
     void setOuterHeight(int twips);
+    void fitImportBoxToScreen();
     bool readWaitingImportText();
 
     // Why the settings are not loaded: a Settings.ini LoadConfig could not read at all, or a

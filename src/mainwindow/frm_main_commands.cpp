@@ -49,6 +49,7 @@ void frmMain::Form_Load()
 
         setOuterHeight(Config.TxtImport ? 10500 : 4890);
         txtContent->setVisible(Config.TxtImport);
+        fitImportBoxToScreen();
         setImportTimerEnabled(Config.TxtImport && importFolder);
 
         const auto regional = platform::RegionalFormats::current();

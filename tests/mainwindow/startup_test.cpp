@@ -13,8 +13,10 @@
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
 #include <QTimer>
+#include <QWindow>
 
 #include <functional>
 #include <tuple>
@@ -204,6 +206,30 @@ TEST_F(MainWindowTest, SettingsFileThatIsNoIniTextIsReportedOnceAndTakesNoReques
     EXPECT_TRUE(messages.texts()[1].contains("The settings could not be loaded at start-up"));
     EXPECT_TRUE(messages.texts()[1].endsWith("the request was not written - cmdCreate_Click"));
     EXPECT_EQ(QDir::current().entryList({"*.gdt"}), inStartFolder);
+}
+
+// Run on the test screen here, and by CTest on a 1366x768 screen at 150 % and 200 %.
+TEST_F(MainWindowTest, BothWindowsFitTheWorkAreaAndOnlyTheImportBoxGivesWay)
+{
+    start(settingsWith(true));
+    const QRect workArea = window->screen()->availableGeometry();
+    const int frame = window->windowHandle()->frameMargins().top() + window->windowHandle()->frameMargins().bottom();
+    EXPECT_LE(window->height() + frame, workArea.height());
+    EXPECT_LE(window->frameGeometry().width(), workArea.width());
+    EXPECT_GE(window->geometry().top(), workArea.top());
+    const auto* box = control<QPlainTextEdit>("txtContent");
+    EXPECT_GE(box->height(), 2 * box->fontMetrics().lineSpacing());
+    ASSERT_EQ(window->logicalDpiY(), 96);
+    const int designedBox = 345;
+    const bool designedWindowFits = window->height() + frame + (designedBox - box->height()) <= workArea.height();
+    EXPECT_EQ(box->height() == designedBox, designedWindowFits);
+    // The fields and buttons keep their designed places and the box stays below them.
+    EXPECT_EQ(control<QWidget>("cmdCreate")->geometry(), QRect(456, 232, 113, 41));
+    EXPECT_EQ(box->geometry().top(), 288);
+    EXPECT_GT(window->height() - window->menuBar()->sizeHint().height(), box->geometry().bottom());
+    frmSettings settingsWindow;
+    EXPECT_LE(settingsWindow.height(), workArea.height());
+    EXPECT_LE(settingsWindow.width(), workArea.width());
 }
 
 TEST_F(MainWindowTest, ControlsStandWhereDesignedInTheDesignedFont)
