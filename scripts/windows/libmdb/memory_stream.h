@@ -3,4 +3,4 @@
 #pragma once
 #include <stdio.h>
 
-FILE *fmemopen(void *buffer, size_t size, const char *mode);
+FILE* fmemopen(void* buffer, size_t size, const char* mode);
