@@ -10,6 +10,7 @@ Lumvik reads Language.mdb itself).
 """
 
 import argparse
+import re
 import subprocess
 import sys
 import tempfile
@@ -64,10 +65,10 @@ def windows_path(path):
     return "Z:" + str(path).replace("/", "\\")
 
 
-def write_settings(folder, target):
+def write_settings(folder, target, language="Deutsch", txt_import=0):
     # Written as Windows editors write it: the ANSI code page, CR LF.
-    text = (f"[Lumvik]\r\nPath={windows_path(target)}\\\r\nOrvanePath=\r\nRunOrvane=0\r\nTxtImport=0\r\n"
-            "Language=Deutsch\r\nModality=0\r\n")
+    text = (f"[Lumvik]\r\nPath={windows_path(target)}\\\r\nOrvanePath=\r\nRunOrvane=0\r\n"
+            f"TxtImport={txt_import}\r\nLanguage={language}\r\nModality=0\r\n")
     (folder / "Settings.ini").write_bytes(text.encode("cp1252"))
 
 
@@ -126,6 +127,42 @@ def missing_target_road(wine, folder, root):
     lumvik.wait(timeout=20)
 
 
+def laptop_road(wine, state, folder, target, root, screenshots):
+    """English texts from Language.mdb with no database driver anywhere, and the tall window with
+    the import box on a 1366x768 laptop screen at 150 % and 200 %: it lies inside the screen."""
+    write_settings(folder, target, language="English", txt_import=1)
+    laptop = VirtualDisplay(root / "xvfb-laptop.log", 1366, 768)
+    on_laptop = Wine(state, laptop)
+    try:
+        for dpi, scaling in ((144, 150), (192, 200)):
+            on_laptop.run("reg", "add", "HKCU\\Control Panel\\Desktop", "/v", "LogPixels", "/t", "REG_DWORD",
+                          "/d", str(dpi), "/f")
+            lumvik = on_laptop.start(str(folder / "Lumvik.exe"))
+            main = wait_window(laptop, MAIN_TITLE)
+            time.sleep(2)
+            expect_equal(laptop.windows("^Warning$"), [], f"message boxes at start at {scaling} %")
+            out = laptop.run("xdotool", "getwindowgeometry", str(main.id))
+            x, y, width, height = map(int, re.search(r"Position: (-?\d+),(-?\d+).*Geometry: (\d+)x(\d+)", out,
+                                                     re.S).groups())
+            assert x >= 0 and y >= 0 and x + width <= 1366 and y + height <= 768, \
+                f"the window at {scaling} % lies outside the 1366x768 screen: {width}x{height} at {x},{y}"
+            laptop.screenshot(str(screenshots / f"main-window-windows-1366x768-{scaling}.png"))
+            # The settings window's title is the English text of the database ("Einstellungen"
+            # built in): View, Settings through the keyboard.
+            main.focus()
+            laptop.key("alt", "Right", "Return", "Return")
+            settings = wait_window(laptop, "Settings")
+            settings.focus()
+            laptop.key("Escape")
+            wait_until(lambda: not laptop.windows("^Settings$"), 20, "the settings window to close")
+            lumvik.terminate()
+            lumvik.wait(timeout=20)
+    finally:
+        on_laptop.run("reg", "add", "HKCU\\Control Panel\\Desktop", "/v", "LogPixels", "/t", "REG_DWORD", "/d", "96",
+                      "/f")
+    write_settings(folder, target)
+
+
 def road(args):
     state = Path(args.state).resolve()
     subprocess.run([str(HERE / "wine-prefix.sh"), str(state)], check=True)
@@ -146,6 +183,7 @@ def road(args):
             target.mkdir()
             write_settings(folder, target)
             main_window_road(wine, folder, target, screenshots)
+            laptop_road(wine, state, folder, target, root, screenshots)
             missing_target_road(wine, folder, root)
 
             # Installing again updates in place and keeps the settings; uninstalling keeps
