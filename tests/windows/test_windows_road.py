@@ -153,7 +153,7 @@ def laptop_road(wine, state, folder, target, root, screenshots):
             laptop.key("alt", "Right", "Return", "Return")
             settings = wait_window(laptop, "Settings")
             settings.focus()
-            laptop.key("Escape")
+            laptop.key("alt+F4")
             wait_until(lambda: not laptop.windows("^Settings$"), 20, "the settings window to close")
             lumvik.terminate()
             lumvik.wait(timeout=20)
