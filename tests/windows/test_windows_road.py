@@ -163,6 +163,101 @@ def laptop_road(wine, state, folder, target, root, screenshots):
     write_settings(folder, target)
 
 
+# Places in the windows at 96 dpi, in pixels from the window's top left (the client area: without a
+# window manager there is no title bar), as designed in twips / 15.
+IMPORT_BOX = (200, 400)
+CREATE_BUTTON = (512, 272)
+TARGET_PATH_FIELD = (300, 36)
+
+
+def import_road(wine, folder, target):
+    """Names pasted through the import box keep every character on their way to the request: a
+    letter with a combining accent is joined as if typed, a Cyrillic name is refused, never written
+    as question marks."""
+    display = wine.display
+    write_settings(folder, target, txt_import=1)
+    lumvik = wine.start(str(folder / "Lumvik.exe"))
+    main = wait_window(display, MAIN_TITLE)
+    time.sleep(1)
+    before = set(target.iterdir())
+
+    def paste_and_create(text):
+        display.put_on_clipboard(text)
+        main.focus()
+        main.click(*IMPORT_BOX)
+        display.key("ctrl+a", "ctrl+v")
+        time.sleep(6.5)  # the import reads a text that has stood still for five seconds
+        main.click(*CREATE_BUTTON)
+
+    paste_and_create("Appointment: Mu\u0308ller, Anna (F) #4711 12/24/1960 10:30")
+    wait_window(display, "Lumvik").focus()
+    display.key("Return")
+    wait_until(lambda: not display.windows("^Lumvik$"), 20, "the confirmation to close")
+    (request,) = set(target.iterdir()) - before
+    lines = request.read_bytes().split(b"\r\n")
+    assert b"0153101M\x81ller" in lines and b"0143102Anna" in lines, lines
+    request.unlink()
+
+    paste_and_create("Appointment: \u041f\u0435\u0442\u0440\u043e\u0432, \u0418\u0432\u0430\u043d (M) #4712 "
+                     "12/24/1960 10:30")
+    wait_window(display, "Warning").focus()
+    display.key("Return")
+    wait_until(lambda: not display.windows("^Warning$"), 20, "the warning to close")
+    expect_equal(set(target.iterdir()), before, "requests after a Cyrillic name")
+    lumvik.terminate()
+    lumvik.wait(timeout=20)
+
+
+def settings_encoding_road(wine, folder, root):
+    """A target folder outside code page 1252 typed into the settings window outlives a restart,
+    and a Settings.ini that Notepad saved as UTF-8 without a byte-order mark is read as such."""
+    display = wine.display
+    polish = root / "Praxis \u0141ukasz"
+    polish.mkdir()
+    write_settings(folder, root)
+    lumvik = wine.start(str(folder / "Lumvik.exe"))
+    main = wait_window(display, MAIN_TITLE)
+    time.sleep(1)
+    main.focus()
+    display.key("alt", "Right", "Return", "Return")  # Ansicht > Einstellungen
+    settings = wait_window(display, "Einstellungen")
+    display.put_on_clipboard(windows_path(polish) + "\\")
+    settings.focus()
+    settings.click(*TARGET_PATH_FIELD)
+    display.key("ctrl+a", "ctrl+v")
+    time.sleep(0.5)
+    settings.focus()
+    display.key("Tab", "Tab", "space")  # on round the focus order to Speichern
+    wait_until(lambda: not display.windows("^Einstellungen$"), 20, "the settings window to close")
+    lumvik.terminate()
+    lumvik.wait(timeout=20)
+    saved = (folder / "Settings.ini").read_bytes()
+    assert "\u0141ukasz".encode("utf-8") in saved or "\u0141ukasz".encode("utf-16-le") in saved, saved
+
+    def request_lands_in(expected_folder, what):
+        lumvik = wine.start(str(folder / "Lumvik.exe"))
+        main = wait_window(display, MAIN_TITLE)
+        time.sleep(1)
+        main.focus()
+        display.type("4711")
+        display.key(*["Tab"] * 8, "space")
+        wait_window(display, "Lumvik").focus()
+        display.key("Return")
+        wait_until(lambda: not display.windows("^Lumvik$"), 20, "the confirmation to close")
+        requests = [path for path in expected_folder.iterdir() if path.suffix == ".gdt"]
+        expect_equal(len(requests), 1, f"requests in {expected_folder.name} ({what})")
+        lumvik.terminate()
+        lumvik.wait(timeout=20)
+
+    request_lands_in(polish, "after a restart")
+    devices = root / "Ger\u00e4te"
+    devices.mkdir()
+    text = (f"[Lumvik]\r\nPath={windows_path(devices)}\\\r\nOrvanePath=\r\nRunOrvane=0\r\nTxtImport=0\r\n"
+            "Language=Deutsch\r\nModality=0\r\n")
+    (folder / "Settings.ini").write_bytes(text.encode("utf-8"))  # Notepad's own: UTF-8, no mark
+    request_lands_in(devices, "from a Notepad-saved Settings.ini")
+
+
 def road(args):
     state = Path(args.state).resolve()
     subprocess.run([str(HERE / "wine-prefix.sh"), str(state)], check=True)
@@ -184,6 +279,9 @@ def road(args):
             write_settings(folder, target)
             main_window_road(wine, folder, target, screenshots)
             laptop_road(wine, state, folder, target, root, screenshots)
+            import_road(wine, folder, target)
+            settings_encoding_road(wine, folder, root)
+            write_settings(folder, target)
             missing_target_road(wine, folder, root)
 
             # Installing again updates in place and keeps the settings; uninstalling keeps
