@@ -8,6 +8,8 @@
 #include <QDir>
 #include <QFile>
 
+#include <optional>
+
 namespace errors {
 
 QString errorSummary(const QString& procedureName, const RuntimeError& error)
@@ -22,6 +24,28 @@ QString logLine(const QDateTime& when, const QString& procedureName, const Runti
            errorSummary(procedureName, error);
 }
 
+namespace {
+
+// The line in the system code page. A character the code page lacks is written as its code point,
+// "<U+0416>" for Ж: "?" or a look-alike letter would hide which name or path the error was about.
+QByteArray logBytes(const QString& line)
+{
+    // A letter written as base letter plus combining mark is the code page's one letter.
+    const QString composed = line.normalized(QString::NormalizationForm_C);
+    if (std::optional<QByteArray> bytes = platform::encodeSystemCodePage(composed))
+        return *bytes;
+    QByteArray bytes;
+    for (const char32_t codePoint : composed.toUcs4()) {
+        const std::optional<QByteArray> character = platform::encodeSystemCodePage(QString::fromUcs4(&codePoint, 1));
+        bytes += character
+                     ? *character
+                     : QStringLiteral("<U+%1>").arg(uint(codePoint), 4, 16, QLatin1Char('0')).toUpper().toLatin1();
+    }
+    return bytes;
+}
+
+} // namespace
+
 QString errorLogPath()
 {
     return platform::programFolder() + QStringLiteral("/Logs/ErrorLog.log");
@@ -35,7 +59,7 @@ bool appendToErrorLog(const QString& line)
     QFile log(errorLogPath());
     if (!log.open(QIODevice::WriteOnly | QIODevice::Append))
         return false;
-    const QByteArray bytes = platform::toSystemCodePage(line) + "\r\n";
+    const QByteArray bytes = logBytes(line) + "\r\n";
     const bool written = log.write(bytes) == bytes.size();
     return log.flush() && written;
 }

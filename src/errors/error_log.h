@@ -13,7 +13,8 @@ QString errorSummary(const QString& procedureName, const RuntimeError& error);
 QString logLine(const QDateTime& when, const QString& procedureName, const RuntimeError& error);
 
 // Creates Logs/ and the log file when missing and appends one CR LF-terminated line in the
-// system code page. Returns false when the folder or file could not be created or written.
+// system code page, a character it lacks written as "<U+0416>". Returns false when the folder or
+// file could not be created or written.
 bool appendToErrorLog(const QString& line);
 
 QString errorLogPath();

@@ -2,7 +2,6 @@
 
 #include "errors/runtime_error.h"
 #include "platform/clock.h"
-#include "platform/codepage.h"
 #include "platform/program_folder.h"
 
 #include <QDir>
@@ -11,11 +10,13 @@
 namespace import {
 namespace {
 
+// UTF-8 with its byte-order mark: the system code page would turn a pasted Петров into "??????"
+// and a pasted combining accent into a letter of its own.
 QByteArray stagedFileContent(QString text)
 {
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     text.replace(QStringLiteral("\n"), QStringLiteral("\r\n"));
-    return platform::toSystemCodePage(text + QStringLiteral("\r\n"));
+    return ImportLines::kUtf8Mark + (text + QStringLiteral("\r\n")).toUtf8();
 }
 
 platform::StagingFolder folderOf(const QFileInfo& file)

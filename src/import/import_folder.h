@@ -36,7 +36,8 @@ QString stagedFileName(const QDateTime& when);
 // Writes the text of the import box into folder as stagedFileName(platform::now()), replacing
 // the user's own file of that name, and returns its full path. text breaks lines with "\n" (CR LF
 // is taken as one break); the file breaks them with CR LF, ends with CR LF, keeps lone CRs and is
-// encoded in the system code page. Only the current user can read it. Throws errors::RuntimeError.
+// UTF-8 with a byte-order mark, so that every character of the box arrives. Only the current user
+// can read it. Throws errors::RuntimeError.
 QString stageImportText(platform::StagingFolder& folder, const QString& text);
 
 // The import file at path, read or deleted through its folder, never through a symbolic link.

@@ -3,10 +3,20 @@
 #include "errors/runtime_error.h"
 #include "platform/codepage.h"
 
+#include <QStringDecoder>
+
 namespace import {
+
+const QByteArray ImportLines::kUtf8Mark = QByteArrayLiteral("\xEF\xBB\xBF");
 
 ImportLines ImportLines::fromFileBytes(const QByteArray& bytes)
 {
+    // Windows' code page would read the mark as three letters in front of the layout's keyword.
+    if (bytes.startsWith(kUtf8Mark)) {
+        // A second mark is text of the box, kept as the character it is.
+        QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::ConvertInitialBom);
+        return ImportLines(utf8.decode(bytes.sliced(kUtf8Mark.size())));
+    }
     return ImportLines(platform::fromSystemCodePage(bytes));
 }
 

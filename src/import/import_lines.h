@@ -12,7 +12,10 @@ namespace import {
 class ImportLines
 {
 public:
-    // bytes in the system code page.
+    // The mark a staged file starts with: the rest is UTF-8.
+    static const QByteArray kUtf8Mark;
+
+    // bytes in UTF-8 after kUtf8Mark, or else in the system code page.
     static ImportLines fromFileBytes(const QByteArray& bytes);
     explicit ImportLines(const QString& text);
 

@@ -1,10 +1,10 @@
-#include "platform/codepage.h"
+#include "platform/codepage_system.h"
 
 #include <QStringDecoder>
 
 #include <langinfo.h>
 
-namespace platform {
+namespace platform::native {
 namespace {
 
 // The charset of the user's locale (LC_CTYPE).
@@ -16,21 +16,21 @@ bool systemCodePageIsLatin1()
 
 } // namespace
 
-QByteArray toSystemCodePage(const QString& text)
+QByteArray toCodePage(const QString& text)
 {
     if (systemCodePageIsLatin1())
         return text.toLatin1();
     return text.toUtf8();
 }
 
-QString fromSystemCodePage(const QByteArray& bytes)
+QString fromCodePage(const QByteArray& bytes)
 {
     if (systemCodePageIsLatin1())
         return QString::fromLatin1(bytes);
     return QString::fromUtf8(bytes);
 }
 
-std::optional<QString> decodeSystemCodePage(const QByteArray& bytes)
+std::optional<QString> decodeCodePage(const QByteArray& bytes)
 {
     if (systemCodePageIsLatin1())
         return QString::fromLatin1(bytes); // every byte is a character
@@ -42,4 +42,4 @@ std::optional<QString> decodeSystemCodePage(const QByteArray& bytes)
     return text;
 }
 
-} // namespace platform
+} // namespace platform::native

@@ -1,14 +1,14 @@
-#include "platform/codepage.h"
+#include "platform/codepage_system.h"
 
 #include <windows.h>
 
 // The ANSI code page of the system (GetACP: 1252 on Western European Windows). A character the
-// code page lacks becomes the code page's default character ("?"), as the profile functions
-// and the classic file functions of Windows write it.
+// code page lacks becomes a look-alike (Ł -> L) or the code page's default character ("?"), as the
+// profile functions and the classic file functions of Windows write it.
 
-namespace platform {
+namespace platform::native {
 
-QByteArray toSystemCodePage(const QString& text)
+QByteArray toCodePage(const QString& text)
 {
     if (text.isEmpty())
         return {};
@@ -19,7 +19,7 @@ QByteArray toSystemCodePage(const QString& text)
     return bytes;
 }
 
-QString fromSystemCodePage(const QByteArray& bytes)
+QString fromCodePage(const QByteArray& bytes)
 {
     if (bytes.isEmpty())
         return {};
@@ -30,7 +30,7 @@ QString fromSystemCodePage(const QByteArray& bytes)
     return text;
 }
 
-std::optional<QString> decodeSystemCodePage(const QByteArray& bytes)
+std::optional<QString> decodeCodePage(const QByteArray& bytes)
 {
     if (bytes.isEmpty())
         return QString();
@@ -44,4 +44,4 @@ std::optional<QString> decodeSystemCodePage(const QByteArray& bytes)
     return text;
 }
 
-} // namespace platform
+} // namespace platform::native

@@ -7,6 +7,7 @@
 #include <QStringEncoder>
 
 #include <algorithm>
+#include <utility>
 
 namespace platform {
 namespace {
@@ -91,6 +92,15 @@ std::optional<QString> decodeStrictly(QStringConverter::Encoding encoding, const
     return text;
 }
 
+// The text of bytes that are valid UTF-8 and not plain ASCII, as Notepad saves UTF-8 (without a
+// byte-order mark); nullopt for any other bytes.
+std::optional<QString> utf8BeyondAscii(const QByteArray& bytes)
+{
+    if (std::all_of(bytes.cbegin(), bytes.cend(), [](char c) { return uchar(c) < 0x80; }))
+        return std::nullopt;
+    return decodeStrictly(QStringConverter::Utf8, bytes);
+}
+
 errors::RuntimeError noIniText(const QString& fileName, const QString& why)
 {
     return errors::RuntimeError(errors::kInvalidProcedureCall,
@@ -140,6 +150,10 @@ QString IniDocument::decode(const QByteArray& bytes, const QString& fileName)
     } else if (bytes.contains('\0')) {
         // Most likely UTF-16 saved without its mark, or no text file at all.
         throw noIniText(fileName, QStringLiteral("it holds NUL bytes but starts with no UTF-16 byte-order mark"));
+    } else if (std::optional<QString> utf8 = utf8BeyondAscii(bytes)) {
+        // Windows-1252 text with umlauts is practically never valid UTF-8, so this is no guess.
+        m_encoding = Encoding::Utf8WithoutMark;
+        text = std::move(utf8);
     } else {
         text = decodeSystemCodePage(bytes);
     }
@@ -231,7 +245,13 @@ QByteArray IniDocument::bytes() const
         text += line.text + line.ending;
     switch (m_encoding) {
     case Encoding::SystemCodePage:
-        return toSystemCodePage(text);
+        if (std::optional<QByteArray> encoded = encodeSystemCodePage(text))
+            return *encoded;
+        // The code page lacks a character (Ł in Windows-1252): written in it, the character would
+        // become a look-alike or "?", and a folder so saved would name another folder.
+        return kUtf8Mark + text.toUtf8();
+    case Encoding::Utf8WithoutMark:
+        return text.toUtf8();
     case Encoding::Utf8:
         return kUtf8Mark + text.toUtf8();
     case Encoding::Utf16LittleEndian:

@@ -12,8 +12,10 @@ namespace platform {
 // line (comments, blank lines, indentation, foreign sections, LF-only or CR-only line ends) stays.
 // Names match case-blind after trimming blanks, the first of duplicate sections or keys counts,
 // and a line without "=" is kept but is no key. The file's encoding is kept as found: UTF-8 or
-// UTF-16 (either byte order) with a byte-order mark, as Windows editors save them, or else the
-// system code page.
+// UTF-16 (either byte order) with a byte-order mark, as Windows editors save them; without a mark,
+// UTF-8 when the bytes are UTF-8 beyond plain ASCII (as Notepad saves), or else the system code
+// page. A file in the system code page that has to hold a character the code page lacks becomes
+// UTF-8 with a mark, so that no character is lost.
 class IniDocument
 {
 public:
@@ -31,11 +33,11 @@ public:
     // whole.
     void setValue(const QString& section, const QString& key, const QString& value);
 
-    // The whole file in its own encoding, byte-order mark included.
+    // The whole file in its own encoding, byte-order mark included (see above for the one change).
     QByteArray bytes() const;
 
 private:
-    enum class Encoding { SystemCodePage, Utf8, Utf16LittleEndian, Utf16BigEndian };
+    enum class Encoding { SystemCodePage, Utf8WithoutMark, Utf8, Utf16LittleEndian, Utf16BigEndian };
 
     struct Line
     {

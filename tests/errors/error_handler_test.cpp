@@ -1,5 +1,6 @@
 #include "errors/error_handler.h"
 #include "platform/clock.h"
+#include "platform/codepage.h"
 #include "support/scripted_presenters.h"
 #include "support/temp_program_folder.h"
 
@@ -43,6 +44,16 @@ TEST_F(ErrorHandlerTest, ErrorsAreAppendedInOrderAndEarlierLinesKept)
     EXPECT_EQ(messages.texts(),
               (QStringList{" # 13 - Type mismatch - LoadConfig",
                            QString::fromUtf8(" # -2147467259 - Datei nicht gefunden: Ü - ChangeLanguage")}));
+}
+
+// "?" would hide which name or path an error was about.
+TEST_F(ErrorHandlerTest, CharacterTheLogsCodePageLacksIsLoggedAsItsCodePoint)
+{
+    const platform::ScopedLatin1SystemCodePage latin1;
+    errors::Error_Handler("cmdCreate_Click", RuntimeError(5, QString::fromUtf8("Жук, Mu\xCC\x88ller 😀?")));
+    EXPECT_EQ(
+        folder.read("Logs/ErrorLog.log"),
+        QByteArray("06.12.2016 - 07:40:18 # 5 - <U+0416><U+0443><U+043A>, M\xFCller <U+1F600>? - cmdCreate_Click\r\n"));
 }
 
 TEST_F(ErrorHandlerTest, UnwritableLogStillShowsTheErrorAndSaysSo)

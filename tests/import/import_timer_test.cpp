@@ -1,7 +1,11 @@
+#include "errors/runtime_error.h"
+#include "gdt/request_file.h"
 #include "import/import_folder.h"
 #include "import/import_timer.h"
 #include "import/recording_import_window.h"
 #include "platform/clock.h"
+#include "platform/codepage.h"
+#include "platform/regional.h"
 #include "support/qstring_printer.h"
 #include "support/scripted_presenters.h"
 #include "support/temp_program_folder.h"
@@ -183,14 +187,56 @@ TEST_F(ImportTimerTest, StagingReplacesTheUsersSameMinuteFileAndIsForTheUserAlon
     const QString staged = program.filePath(QStringLiteral("Temp/") + kStagedName);
     QFile::setPermissions(staged, kOwnerReadWrite | kGroupOrOther);
     platform::StagingFolder folder = import::openImportFolder();
-    EXPECT_EQ(import::stageImportText(folder, QStringLiteral("Header\r\nOther Person,\nSex M 01/02/1970 \r#42")),
+    EXPECT_EQ(import::stageImportText(folder, QString::fromUtf8("Header\r\nИван Person,\nSex M 01/02/1970 \r#42")),
               staged);
     EXPECT_EQ(program.read(QStringLiteral("Temp/") + kStagedName),
-              "Header\r\nOther Person,\r\nSex M 01/02/1970 \r#42\r\n");
+              "\xEF\xBB\xBFHeader\r\n\xD0\x98\xD0\xB2\xD0\xB0\xD0\xBD Person,\r\nSex M 01/02/1970 \r#42\r\n");
     if (kFileModes) {
         EXPECT_EQ(QFile::permissions(staged) & (kOwnerReadWrite | QFileDevice::ExeOwner | kGroupOrOther),
                   kOwnerReadWrite);
     }
+}
+
+// Whatever the system's code page, the staged text keeps every character of the box, and a pasted
+// name meets the request's checks as a typed one: joined, mapped to code page 437 or refused by
+// name, never sent as "?".
+TEST_F(ImportTimerTest, PastedNamesKeepEveryCharacterAndMeetTheRequestAsTypedOnes)
+{
+    const platform::ScopedLatin1SystemCodePage latin1;
+    const std::pair<const char*, const char*> rows[] = {
+        {"Петров", "Петров"},
+        {"Mu\xCC\x88ller", "Müller"}, // u and a combining diaeresis
+        {"Čapek", "Čapek"},
+        {"Zoë😀", "Zoë😀"},
+    };
+    const auto request = [](const gdt::RequestFields& fields) {
+        try {
+            return QString::fromLatin1(gdt::buildRequestRecord(fields, false, platform::RegionalFormats::current()));
+        } catch (const errors::RuntimeError& error) {
+            return error.description();
+        }
+    };
+    for (const auto& [pasted, typed] : rows) {
+        SCOPED_TRACE(pasted);
+        window = {};
+        window.text = QStringLiteral("Appointment: %1, Ivan (M) #4712 12/24/1960 10:30").arg(QString::fromUtf8(pasted));
+        import::tmrTxtTimer_Timer(window);
+        EXPECT_EQ(window.current(ImportField::Surname), QString::fromUtf8(pasted));
+        gdt::RequestFields fields{window.current(ImportField::ID),
+                                  window.current(ImportField::Surname),
+                                  window.current(ImportField::Name),
+                                  window.current(ImportField::Birthday),
+                                  window.current(ImportField::Gender),
+                                  window.current(ImportField::Date),
+                                  {},
+                                  {},
+                                  {}};
+        const QString fromPaste = request(fields);
+        fields.surname = QString::fromUtf8(typed);
+        EXPECT_EQ(fromPaste, request(fields));
+        EXPECT_FALSE(fromPaste.contains('?')) << qPrintable(fromPaste);
+    }
+    EXPECT_TRUE(messages.shown().isEmpty()) << qPrintable(messages.texts().join('\n'));
 }
 
 TEST_F(ImportTimerTest, ReadOnlyFileIsReportedAndTheCleanUpGoesOn)

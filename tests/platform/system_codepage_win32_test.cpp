@@ -15,6 +15,9 @@ TEST(SystemCodePage, IsTheAnsiCodePageOfWindows)
     EXPECT_EQ(platform::toSystemCodePage(text), QByteArray("J\xFCrgen Wei\xDF 5 \x80"));
     EXPECT_EQ(platform::fromSystemCodePage("J\xFCrgen Wei\xDF 5 \x80"), text);
     EXPECT_EQ(platform::toSystemCodePage(QString::fromUtf8("Петров")), QByteArray("??????"));
+    // Windows writes Ł as L: a loss all the same.
+    EXPECT_EQ(platform::encodeSystemCodePage(text), platform::toSystemCodePage(text));
+    EXPECT_EQ(platform::encodeSystemCodePage(QString::fromUtf8("Łukasz")), std::nullopt);
 }
 
 } // namespace

@@ -132,6 +132,57 @@ TEST_F(SettingsFileTest, Utf16AndCrOnlyFilesAreReadAndSavedInTheirOwnEncoding)
     EXPECT_TRUE(messages.shown().isEmpty()) << qPrintable(messages.texts().join('\n'));
 }
 
+// No saved character is lost, whatever the system's code page: a file in the code page stays so
+// while its characters fit and becomes UTF-8 with its mark when one does not; a file Notepad saved
+// as UTF-8 without a mark is read as UTF-8 and stays so.
+TEST_F(SettingsFileTest, EveryCharacterIsSavedInAnEncodingThatHoldsIt)
+{
+    const platform::ScopedLatin1SystemCodePage latin1; // Windows-1252's letters: Ü, ü and ñ, no Ł
+    const QByteArray mark = "\xEF\xBB\xBF";
+    const QByteArray latin1File = "; Praxis M\xFCller\r\n[Lumvik]\r\nPath=/srv/\xDC"
+                                  "berweisungen/\r\n";
+    const QByteArray utf8File = "; Praxis M\xC3\xBCller\r\n[Lumvik]\r\nPath=/srv/\xC3\x9C"
+                                "berweisungen/\r\n";
+    const QByteArray rest = "\r\nOrvanePath=\r\nRunOrvane=0\r\nTxtImport=0\r\nLanguage=English\r\nModality=0\r\n";
+    const struct
+    {
+        const char* what;
+        QByteArray before;
+        const char* path; // UTF-8
+        QByteArray after;
+    } rows[] = {
+        {"code page, a value it holds", latin1File, "/srv/A\xC3\xB1o/",
+         "; Praxis M\xFCller\r\n[Lumvik]\r\nPath=/srv/A\xF1o/" + rest},
+        {"code page, a value it lacks", latin1File, "C:\\Praxis\\\xC5\x81ukasz\\GDT\\",
+         mark + "; Praxis M\xC3\xBCller\r\n[Lumvik]\r\nPath=C:\\Praxis\\\xC5\x81ukasz\\GDT\\" + rest},
+        {"no file yet, a value the code page lacks",
+         {},
+         "/srv/\xC5\x81ukasz/",
+         mark + "[Lumvik]\r\nPath=/srv/\xC5\x81ukasz/" + rest},
+        {"UTF-8 without a mark", utf8File, "/srv/\xC5\x81ukasz/",
+         "; Praxis M\xC3\xBCller\r\n[Lumvik]\r\nPath=/srv/\xC5\x81ukasz/" + rest},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.what);
+        QFile::remove(settings::settingsFilePath());
+        if (!row.before.isEmpty())
+            folder.write("Settings.ini", row.before);
+        modGlobal::Config = {};
+        modGlobal::LoadConfig();
+        if (!row.before.isEmpty()) {
+            EXPECT_EQ(modGlobal::Config.Path, QString::fromUtf8("/srv/Überweisungen/"));
+        }
+        modGlobal::Config.Path = QString::fromUtf8(row.path);
+        modGlobal::SaveConfig();
+        EXPECT_EQ(folder.read("Settings.ini"), row.after);
+        const modGlobal::ConfigRecord saved = modGlobal::Config;
+        modGlobal::Config = {};
+        modGlobal::LoadConfig();
+        EXPECT_TRUE(modGlobal::Config == saved) << qPrintable(modGlobal::Config.Path);
+    }
+    EXPECT_TRUE(messages.shown().isEmpty()) << qPrintable(messages.texts().join('\n'));
+}
+
 TEST_F(SettingsFileTest, FileThatIsNoIniTextIsReportedOnLoadAndNeverWrittenOver)
 {
     const std::pair<const char*, QByteArray> files[] = {
