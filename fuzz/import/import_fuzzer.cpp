@@ -60,7 +60,7 @@ Expected expectedImport(const QByteArray& fileBytes, const QString& today)
         const import::LayoutReader& reader = import::chooseLayout(lines);
         const QString& deciding = lines.line(1).isEmpty() ? lines.line(2) : lines.line(1);
         require(deciding.startsWith(reader.keyword), "the deciding line starts with the chosen layout's keyword");
-        import::refuseSeveralPatients(lines);
+        import::refuseSeveralPatients(lines, reader);
         procedure = reader.procedure;
         return {QString(), reader.cut(lines, today)};
     } catch (const errors::RuntimeError&) {

@@ -93,7 +93,7 @@ void CreateTextfile(ImportWindow& window)
         const QString file = stageImportText(folder, text);
         const ImportLines lines = readImportFile(file);
         const LayoutReader& layout = chooseLayout(lines);
-        refuseSeveralPatients(lines);
+        refuseSeveralPatients(lines, layout);
         readLayout(window, layout, file);
     });
 }

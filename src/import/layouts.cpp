@@ -96,6 +96,21 @@ QString cutUntil(const QString& line, qint16 start, const QString& stop)
     return left(tail, int16(find(tail, stop) - 1));
 }
 
+// The patient ID follows the data line's one '#'. Without it the cuts would take other text for
+// the ID, the same for every such patient; with two the ID would be a guess.
+qint16 patientIdMark(const QString& line)
+{
+    const qsizetype marks = line.count(u'#');
+    if (marks == 0)
+        throw errors::RuntimeError(errors::kInvalidProcedureCall,
+                                   QStringLiteral("The data line has no '#' before the patient ID"));
+    if (marks > 1)
+        throw errors::RuntimeError(errors::kInvalidProcedureCall,
+                                   QStringLiteral("The data line has more than one '#', so its patient ID is "
+                                                  "ambiguous"));
+    return find(line, QStringLiteral("#"));
+}
+
 // "Surname, Given (F) #4711 12/24/1960 10:30", after "Appointment:" or "Patient:".
 ImportedRecord cutDataLine(const QString& line, const QString& date)
 {
@@ -107,9 +122,10 @@ ImportedRecord cutDataLine(const QString& line, const QString& date)
         record.name = cutUntil(line, int16(find(line, QStringLiteral(",")) + 2), kSpace);
         piece = {kDataLine, QStringLiteral("surname"), QStringLiteral("The data line has no comma after the surname")};
         record.surname = cutUntil(line, int16(find(line, QStringLiteral(":")) + 2), QStringLiteral(","));
-        piece = {kDataLine, QStringLiteral("patient ID"),
-                 QStringLiteral("The data line has no space after the patient ID")};
-        record.id = cutUntil(line, int16(find(line, QStringLiteral("#")) + 1), kSpace);
+        piece = {kDataLine, QStringLiteral("patient ID")};
+        const qint16 mark = patientIdMark(line);
+        piece.missing = QStringLiteral("The data line has no space after the patient ID");
+        record.id = cutUntil(line, int16(mark + 1), kSpace);
         piece = {kDataLine, QStringLiteral("gender"),
                  QStringLiteral("The data line has no gender letter before a ')'")};
         record.gender = left(mid(line, int16(find(line, QStringLiteral(")")) - 1)), 1);
@@ -125,14 +141,55 @@ ImportedRecord cutDataLine(const QString& line, const QString& date)
     return record;
 }
 
+// The three-line layout's name line "Given Surname," and data line "Sex F 12/24/1960 #4711".
+ImportedRecord cutNamesAndData(const QString& nameLine, const QString& dataLine, const QString& date)
+{
+    QString names = withoutTrailingBlanks(nameLine);
+    const QString data = withoutTrailingBlanks(dataLine);
+    ImportedRecord record;
+    Piece piece;
+    try {
+        piece = {kNameLine, QStringLiteral("first name"),
+                 QStringLiteral("The name line has no space between first name and surname")};
+        record.name = left(names, int16(find(names, kSpace) - 1));
+        names = withoutClosingMark(names);
+        piece = {kNameLine, QStringLiteral("surname")};
+        record.surname = right(names, names.size() - findLast(names, kSpace));
+        piece = {kDataLine, QStringLiteral("patient ID")};
+        const qint16 mark = patientIdMark(data);
+        record.id = right(data, data.size() - mark);
+        piece = {kDataLine, QStringLiteral("gender")};
+        const qint16 space = find(data, kSpace);
+        record.gender = mid(data, int16(space + 1), 1);
+        piece = {kDataLine, QStringLiteral("date of birth"),
+                 QStringLiteral("The data line has its '#' before the date of birth")};
+        const qint16 tokenStart = int16(space + 3);
+        const qint16 tokenEnd = int16(mark - 1);
+        record.birthday = birthDateFromToken(mid(data, tokenStart, int16(tokenEnd - tokenStart)));
+    } catch (const errors::RuntimeError& error) {
+        throw piece.failure(error);
+    }
+    record.date = date;
+    return record;
+}
+
+// How a refusal names the patient of a data line: the text after its first '#' up to a space.
+QString patientLabel(const QString& line)
+{
+    const qsizetype mark = line.indexOf(u'#');
+    if (mark < 0)
+        return QStringLiteral("no ID");
+    return QStringLiteral("#") + line.mid(mark + 1).section(u' ', 0, 0);
+}
+
 } // namespace
 
 const QList<LayoutReader>& layoutReaders()
 {
     static const QList<LayoutReader> readers = {
-        {QStringLiteral("Quickview"), QStringLiteral("ImportData_2"), cutQuickview},
-        {QStringLiteral("Appointment"), QStringLiteral("ImportData_3"), cutAppointment},
-        {QString(), QStringLiteral("ImportData_1"), cutThreeLine},
+        {QStringLiteral("Quickview"), QStringLiteral("ImportData_2"), 2, cutQuickview},
+        {QStringLiteral("Appointment"), QStringLiteral("ImportData_3"), 1, cutAppointment},
+        {QString(), QStringLiteral("ImportData_1"), 3, cutThreeLine},
     };
     return readers;
 }
@@ -161,21 +218,39 @@ const LayoutReader& chooseLayout(const ImportLines& lines)
     });
 }
 
-void refuseSeveralPatients(const ImportLines& lines)
+void refuseSeveralPatients(const ImportLines& lines, const LayoutReader& layout)
 {
-    static const QRegularExpression dataLine(
-        QStringLiteral("^\\s*(?:Quickview\\s+)?(?:Patient|Appointment):[^#]*#([^ ]+)"));
-    QStringList ids;
-    for (int number = 1; number <= lines.count(); ++number) {
-        const QRegularExpressionMatch match = dataLine.match(lines.line(number));
-        if (match.hasMatch() && !ids.contains(match.captured(1)))
-            ids.append(match.captured(1));
+    static const QRegularExpression keywordDataLine(QStringLiteral("^\\s*(?:Quickview\\s+)?(?:Patient|Appointment):"));
+    ImportedRecord patient;
+    try {
+        patient = layout.cut(lines, QString());
+    } catch (const errors::RuntimeError&) {
+        return; // the layout's reader says what the text lacks
+    }
+    QList<ImportedRecord> others;
+    QStringList ids = {patientLabel(lines.line(layout.dataLine))};
+    for (int number = layout.dataLine + 1; number <= lines.count(); ++number) {
+        const QString& line = lines.line(number);
+        const bool keyword = keywordDataLine.match(line).hasMatch();
+        // The three-line layout's data lines carry no keyword: a '#' marks them.
+        if (!keyword && !(layout.keyword.isEmpty() && line.contains(u'#')))
+            continue;
+        try {
+            const ImportedRecord other =
+                keyword ? cutDataLine(line, QString()) : cutNamesAndData(lines.line(number - 1), line, QString());
+            if (other == patient || others.contains(other))
+                continue;
+            others.append(other);
+        } catch (const errors::RuntimeError&) {
+            // A data line that cannot be read may be anyone's.
+        }
+        ids.append(patientLabel(line));
     }
     if (ids.size() > 1)
         throw errors::RuntimeError(errors::kInvalidProcedureCall,
-                                   QStringLiteral("The text holds more than one patient (#%1); paste one patient at "
+                                   QStringLiteral("The text holds more than one patient (%1); paste one patient at "
                                                   "a time")
-                                       .arg(ids.join(QStringLiteral(", #"))));
+                                       .arg(ids.join(QStringLiteral(", "))));
 }
 
 // Line 2: "Given Surname,". Line 3: "Sex F 12/24/1960 #4711".
@@ -183,33 +258,7 @@ ImportedRecord cutThreeLine(const ImportLines& lines, const QString& date)
 {
     return cutCountingFromLineOne(lines, [&] {
         requireLines(lines, 3, QStringLiteral("three-line"));
-        QString names = withoutTrailingBlanks(lines.line(2));
-        const QString data = withoutTrailingBlanks(lines.line(3));
-        ImportedRecord record;
-        Piece piece;
-        try {
-            piece = {kNameLine, QStringLiteral("first name"),
-                     QStringLiteral("The name line has no space between first name and surname")};
-            record.name = left(names, int16(find(names, kSpace) - 1));
-            names = withoutClosingMark(names);
-            piece = {kNameLine, QStringLiteral("surname")};
-            record.surname = right(names, names.size() - findLast(names, kSpace));
-            piece = {kDataLine, QStringLiteral("patient ID")};
-            record.id = right(data, data.size() - findLast(data, QStringLiteral("#")));
-            piece = {kDataLine, QStringLiteral("gender")};
-            const qint16 space = find(data, kSpace);
-            record.gender = mid(data, int16(space + 1), 1);
-            piece = {kDataLine, QStringLiteral("date of birth"),
-                     data.contains(u'#') ? QStringLiteral("The data line has its '#' before the date of birth")
-                                         : QStringLiteral("The data line has no '#' before the patient ID")};
-            const qint16 tokenStart = int16(space + 3);
-            const qint16 tokenEnd = int16(find(data, QStringLiteral("#")) - 1);
-            record.birthday = birthDateFromToken(mid(data, tokenStart, int16(tokenEnd - tokenStart)));
-        } catch (const errors::RuntimeError& error) {
-            throw piece.failure(error);
-        }
-        record.date = date;
-        return record;
+        return cutNamesAndData(lines.line(2), lines.line(3), date);
     });
 }
 

@@ -27,6 +27,7 @@ struct LayoutReader
 {
     QString keyword;   // the deciding line starts with it; empty for the layout of any other text
     QString procedure; // "ImportData_1", ...: the name its failures are reported under
+    int dataLine;      // the line, counted from line 1, that holds the patient ID
     ImportedRecord (*cut)(const ImportLines& lines, const QString& date);
 };
 
@@ -42,16 +43,19 @@ const LayoutReader& layoutReadBy(const QString& procedure);
 // empty" when the text holds nothing but blanks and line breaks.
 const LayoutReader& chooseLayout(const ImportLines& lines);
 
-// One patient per text: throws errors::RuntimeError 5 when two data lines (beginning with
-// "Patient:" or "Appointment:") carry different patient IDs after their first "#". A patient's
-// data line that comes twice is one patient.
-void refuseSeveralPatients(const ImportLines& lines);
+// One patient per text: throws errors::RuntimeError 5 when a data line after the layout's own
+// gives another patient (another ID, name, date of birth or gender) or cannot be cut. Data lines
+// are those beginning with "Patient:" or "Appointment:" and, in the three-line layout, every line
+// holding a '#', cut with the line before it as its name line. A data line that gives the same
+// patient again is that patient. When the layout's own cut fails, nothing is refused here: its
+// reader reports the failure.
+void refuseSeveralPatients(const ImportLines& lines, const LayoutReader& layout);
 
 // The cuts of the layouts. date is today's date text, passed through. Lines are counted
 // from the top of the file, including an empty line 1 that chooseLayout skipped. A failed cut
-// throws errors::RuntimeError 5 (a separator is missing), 6 (a separator lies beyond position
-// 32767) or 62 (too few lines); its description says in plain words what the text lacks, and
-// that the text begins with an empty line when it does.
+// throws errors::RuntimeError 5 (a separator is missing, or the data line has no '#' or more than
+// one), 6 (a separator lies beyond position 32767) or 62 (too few lines); its description says in
+// plain words what the text lacks, and that the text begins with an empty line when it does.
 ImportedRecord cutThreeLine(const ImportLines& lines, const QString& date);
 ImportedRecord cutQuickview(const ImportLines& lines, const QString& date);
 ImportedRecord cutAppointment(const ImportLines& lines, const QString& date);

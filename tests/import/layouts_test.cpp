@@ -22,7 +22,7 @@ QString importOf(const QString& file)
     QString procedure = QStringLiteral("CreateTextfile");
     try {
         const LayoutReader& layout = chooseLayout(lines);
-        refuseSeveralPatients(lines);
+        refuseSeveralPatients(lines, layout);
         procedure = layout.procedure;
         const ImportedRecord r = layout.cut(lines, QStringLiteral("06.12.2026"));
         EXPECT_EQ(r.date, QStringLiteral("06.12.2026"));
@@ -66,8 +66,6 @@ TEST(ThreeLineLayout, CutsNamesFromLineTwoAndTheRestFromLineThree)
     expectImports({
         {"worked example", head + QStringLiteral("Sex F 12/24/1960 #4711\r\n"),
          "ImportData_1: 4711|Given|Surname|24.12.1960|F"},
-        {"two # on line 3", head + QStringLiteral("Sex F 12/24/1960 #4711 #99"),
-         "ImportData_1: 99|Given|Surname|24.12.1960|F"},
         {"no space before #", head + QStringLiteral("Sex F 12/24/1960#4711"),
          "ImportData_1: 4711|Given|Surname|24.12./196|F"},
         {"day-first token", head + QStringLiteral("Sex F 24.12.1960 #4711"),
@@ -101,8 +99,6 @@ TEST(AppointmentLayout, CutsEverythingFromLineOne)
     expectImports({
         {"worked example", QStringLiteral("Appointment: ") + kDataLine,
          "ImportData_3: 4711|Given|Surname|24.12.1960|F"},
-        {"no #", QStringLiteral("Appointment: Surname, Given (F) 12/24/1960 10:30"),
-         "ImportData_3: Appointment:|Given|Surname|24.12.1960|F"},
         {"one-digit day", QStringLiteral("Appointment: Surname, Given (F) #4711 12/5/1960 10:30"),
          "ImportData_3: 4711|Given|Surname|05.12.1960|F"},
     });
@@ -140,6 +136,14 @@ TEST(ImportFailures, SayInPlainWordsWhatIsWrong)
          "ImportData_1: #5 The name line has no space between first name and surname"},
         {"no # on line 3", head + QStringLiteral("Sex F 12/24/1960"),
          "ImportData_1: #5 The data line has no '#' before the patient ID"},
+        {"Appointment: no #", QStringLiteral("Appointment: Surname, Given (F) 12/24/1960 10:30"),
+         "ImportData_3: #5 The data line has no '#' before the patient ID"},
+        {"Quickview: no #", QStringLiteral("Quickview\r\nPatient: Surname, Given (F) 12/24/1960 10:30"),
+         "ImportData_2: #5 The data line has no '#' before the patient ID"},
+        {"two # on line 3", head + QStringLiteral("Sex F 12/24/1960 #4711 Kasse #2"),
+         "ImportData_1: #5 The data line has more than one '#', so its patient ID is ambiguous"},
+        {"Appointment: two #", QStringLiteral("Appointment: Surname, Given (F) #4711 12/24/1960 10:30 #2"),
+         "ImportData_3: #5 The data line has more than one '#', so its patient ID is ambiguous"},
         {"# before the token", head + QStringLiteral("Sex F #4711"),
          "ImportData_1: #5 The data line has its '#' before the date of birth"},
         {"Appointment: date at the end of the line", QStringLiteral("Appointment: Surname, Given (F) #4711 12/24/1960"),
@@ -161,7 +165,8 @@ TEST(ImportFailures, SayInPlainWordsWhatIsWrong)
     });
 }
 
-// Two data lines with different IDs are two patients; anything else keeps importing as it did.
+// A data line that gives another patient, or cannot be read, makes a second patient; the same
+// patient again, or a line that is no data line, keeps importing.
 TEST(OnePatientPerText, TextsWithTwoPatientsAreRefused)
 {
     const QString appointment = QStringLiteral("Appointment: Surname, Given (F) #4711 12/24/1960 10:30\r\n");
@@ -174,10 +179,22 @@ TEST(OnePatientPerText, TextsWithTwoPatientsAreRefused)
         {"an appointment after a three-line patient",
          QStringLiteral("H\r\nGiven Surname,\r\nSex F 12/24/1960 #1\r\nAppointment: B, M (M) #2 1/2/1970 x\r\n") +
              appointment,
-         "CreateTextfile: #5 The text holds more than one patient (#2, #4711); paste one patient at a time"},
-        {"the same patient twice", appointment + appointment, "ImportData_3: 4711|Given|Surname|24.12.1960|F"},
+         "CreateTextfile: #5 The text holds more than one patient (#1, #2, #4711); paste one patient at a time"},
+        {"a second three-line patient",
+         QStringLiteral("Header\r\nAnna Meier,\r\nSex F 12/24/1960 #4711\r\nKarl Schulz,\r\nSex M 01/02/1950 #4712"),
+         "CreateTextfile: #5 The text holds more than one patient (#4711, #4712); paste one patient at a time"},
+        {"two appointments with one ID", appointment + QStringLiteral("Appointment: Berg, Max (M) #4711 01/02/1970 x"),
+         "CreateTextfile: #5 The text holds more than one patient (#4711, #4711); paste one patient at a time"},
         {"a second data line without #", appointment + QStringLiteral("Patient: Berg, Max (M) 01/02/1970 x"),
+         "CreateTextfile: #5 The text holds more than one patient (#4711, no ID); paste one patient at a time"},
+        {"the same patient twice", appointment + appointment, "ImportData_3: 4711|Given|Surname|24.12.1960|F"},
+        {"the same patient at another time",
+         appointment + QStringLiteral("Appointment: Surname, Given (F) #4711 12/24/1960 11:45"),
          "ImportData_3: 4711|Given|Surname|24.12.1960|F"},
+        {"the same three-line patient twice",
+         QStringLiteral(
+             "H\r\nGiven Surname,\r\nSex F 12/24/1960 #4711\r\nH\r\nGiven Surname,\r\nSex F 12/24/1960 #4711"),
+         "ImportData_1: 4711|Given|Surname|24.12.1960|F"},
         {"a second line that is no data line", appointment + QStringLiteral("Next: Berg, Max (M) #42 01/02/1970 x"),
          "ImportData_3: 4711|Given|Surname|24.12.1960|F"},
         {"lower-case keyword", appointment + QStringLiteral("appointment: Berg, Max (M) #42 01/02/1970 x"),

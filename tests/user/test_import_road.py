@@ -120,7 +120,7 @@ def failed_import_leaves_no_patient_to_write(context):
     folder = context.program_folder(dict(Path=f"{target}/", Language="English", TxtImport=1, Modality=0))
     with Lumvik(context.display, folder, import_on=True) as app:
         app.wait_for_import(app.paste_into_import_box("Appointment: Berg, Eva (F) #B-22 12/5/1960 09:00"))
-        app.paste_into_import_box("Appointment: Roth, Ida (F) #F-1 05/17/1990", replace=True)
+        app.paste_into_import_box("Appointment: Roth, Ida (F) 05/17/1990 09:00", replace=True)  # no #
         app.click("cmdCreate")  # reads the new text at once: it fails
         app.answer("Warning")
         app.click("cmdCreate")  # nothing of Eva Berg is left to write
