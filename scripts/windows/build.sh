@@ -5,11 +5,12 @@
 #   2. the generators (Language.mdb writer, icon renderer) built for this machine in build/;
 #   3. Lumvik and its tests cross-built in build-windows/;
 #   4. the tests run under Wine;
-#   5. the program folder installed into build-windows/package/Lumvik/, packed as the installer
-#      build-windows/package/Lumvik-<version>-setup.exe and the portable
-#      build-windows/package/Lumvik-<version>-windows-x64.zip;
-#   6. the user road under Wine on Xvfb: install, a request typed with the keyboard, a second
-#      start, a missing target folder, an update, uninstall.
+#   5. the program folder installed into build-windows/package/Lumvik/ (the licences of what it
+#      ships in licenses/), packed as the installer build-windows/package/Lumvik-<version>-setup.exe
+#      and the portable build-windows/package/Lumvik-<version>-windows-x64.zip;
+#   6. the user road under Wine on Xvfb: install, a request typed with the keyboard and a batch-file
+#      viewer, a second start, a missing target folder, an update and an uninstall refused while
+#      Lumvik runs, an update, uninstall.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 jobs=$(nproc)

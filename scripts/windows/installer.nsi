@@ -1,7 +1,8 @@
 ; Lumvik's Windows installer: per user, no administrator rights. Lumvik keeps Settings.ini,
 ; Logs\, Temp\ and its lock beside the program, so it goes where the user may write:
 ; %LOCALAPPDATA%\Programs\Lumvik. Installing over an earlier version updates it in place and
-; keeps its settings; the uninstaller keeps Settings.ini and Logs\.
+; keeps its settings; the uninstaller keeps Settings.ini and Logs\. Neither touches a folder whose
+; Lumvik is running.
 ; makensis -DVERSION=x.y.z -DPROGRAM_FOLDER=<installed program folder> -DICON=<lumvik.ico>
 ;          -DOUTFILE=<setup.exe> installer.nsi
 ; A 64-bit installer for a 64-bit program: it also runs where no 32-bit Windows subsystem is.
@@ -29,8 +30,38 @@ InstallDirRegKey HKCU "${UNINSTALL_KEY}" "InstallLocation"
 !insertmacro MUI_LANGUAGE "German"
 !insertmacro MUI_LANGUAGE "English"
 
-LangString NoAccessDriver ${LANG_GERMAN} "Lumvik liest seine Fenstertexte über den Microsoft-Access-ODBC-Treiber, und auf diesem PC ist keiner installiert (weder $\"Microsoft Access Driver (*.mdb)$\" noch $\"Microsoft Access Driver (*.mdb, *.accdb)$\" in 64 Bit). Lumvik läuft auch so, mit seinen eingebauten deutschen Texten, und meldet den fehlenden Treiber bei jedem Start. Installieren Sie die 64-Bit-Version der Microsoft Access Database Engine (kostenlos von Microsoft), damit die gewählte Sprache gilt."
-LangString NoAccessDriver ${LANG_ENGLISH} "Lumvik reads its window texts through the Microsoft Access ODBC driver, and none is installed on this PC (neither $\"Microsoft Access Driver (*.mdb)$\" nor $\"Microsoft Access Driver (*.mdb, *.accdb)$\" in 64 bits). Lumvik runs all the same, with its built-in German texts, and reports the missing driver at every start. Install the 64-bit Microsoft Access Database Engine (free from Microsoft) so that the chosen language applies."
+LangString LumvikRuns ${LANG_GERMAN} "Lumvik läuft noch aus $INSTDIR. Schließen Sie Lumvik und wählen Sie dann $\"Wiederholen$\". Mit $\"Abbrechen$\" bleibt alles, wie es ist."
+LangString LumvikRuns ${LANG_ENGLISH} "Lumvik is still running from $INSTDIR. Close Lumvik, then choose $\"Retry$\". $\"Cancel$\" leaves everything as it is."
+
+; Lumvik holds Lumvik.lock beside itself open without sharing while it runs, so opening it fails
+; then. Holding it here in turn keeps a Lumvik from starting halfway through an update or removal
+; (it ends at once, as any second start does), so old and new files never run mixed. Where no
+; lock file can be made (the folder cannot be written), no Lumvik runs and the copying reports it.
+; Silently, a running Lumvik ends the run with exit code 2 and nothing changed.
+Var LockFile
+!macro LOCK_FUNCTION un
+Function ${un}HoldLumviksLock
+    retry:
+    ClearErrors
+    FileOpen $LockFile "$INSTDIR\Lumvik.lock" a
+    IfErrors 0 held
+    StrCpy $LockFile ""
+    IfFileExists "$INSTDIR\Lumvik.lock" 0 held
+    MessageBox MB_RETRYCANCEL|MB_ICONEXCLAMATION "$(LumvikRuns)" /SD IDCANCEL IDRETRY retry
+    SetErrorLevel 2
+    Abort "$(LumvikRuns)"
+    held:
+FunctionEnd
+
+Function ${un}ReleaseLumviksLock
+    ${If} $LockFile != ""
+        FileClose $LockFile
+        Delete "$INSTDIR\Lumvik.lock"
+    ${EndIf}
+FunctionEnd
+!macroend
+!insertmacro LOCK_FUNCTION ""
+!insertmacro LOCK_FUNCTION "un."
 
 Function .onInit
     SetShellVarContext current
@@ -42,6 +73,7 @@ FunctionEnd
 
 Section "Lumvik"
     SetOutPath "$INSTDIR"
+    Call HoldLumviksLock
     File /r "${PROGRAM_FOLDER}\*.*"
     WriteUninstaller "$INSTDIR\Uninstall.exe"
     CreateShortcut "$SMPROGRAMS\Lumvik.lnk" "$INSTDIR\Lumvik.exe"
@@ -55,29 +87,22 @@ Section "Lumvik"
     WriteRegDWORD HKCU "${UNINSTALL_KEY}" "NoModify" 1
     WriteRegDWORD HKCU "${UNINSTALL_KEY}" "NoRepair" 1
 
-    ; The 64-bit ODBC drivers, as Lumvik sees them.
-    SetRegView 64
-    ReadRegStr $0 HKLM "SOFTWARE\ODBC\ODBCINST.INI\ODBC Drivers" "Microsoft Access Driver (*.mdb)"
-    ReadRegStr $1 HKLM "SOFTWARE\ODBC\ODBCINST.INI\ODBC Drivers" "Microsoft Access Driver (*.mdb, *.accdb)"
-    SetRegView lastused
-    ${If} $0 != "Installed"
-    ${AndIf} $1 != "Installed"
-        DetailPrint "$(NoAccessDriver)"
-        MessageBox MB_OK|MB_ICONEXCLAMATION "$(NoAccessDriver)" /SD IDOK
-    ${EndIf}
+    Call ReleaseLumviksLock
 SectionEnd
 
 Section "Uninstall"
+    Call un.HoldLumviksLock
     Delete "$INSTDIR\Lumvik.exe"
     Delete "$INSTDIR\Language.mdb"
     Delete "$INSTDIR\*.dll"
-    Delete "$INSTDIR\Lumvik.lock"
     RMDir /r "$INSTDIR\platforms"
     RMDir /r "$INSTDIR\styles"
     RMDir /r "$INSTDIR\translations"
+    RMDir /r "$INSTDIR\licenses"
     ; Staged import texts hold patient data and belong to no one once Lumvik is gone.
     RMDir /r "$INSTDIR\Temp"
     Delete "$INSTDIR\Uninstall.exe"
+    Call un.ReleaseLumviksLock
     RMDir "$INSTDIR"
     Delete "$SMPROGRAMS\Lumvik.lnk"
     DeleteRegKey HKCU "${UNINSTALL_KEY}"

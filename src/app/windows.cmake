@@ -48,3 +48,52 @@ add_custom_target(windows_runtime ALL
 install(FILES ${runtime_files} DESTINATION .)
 install(FILES ${platform_files} DESTINATION platforms)
 install(FILES ${style_files} DESTINATION styles)
+
+# The licences of what the program folder ships, in its licenses/ folder: the texts from this
+# machine's Debian packages, which are also what the Windows files were built from, and a README
+# that names each part, its licence and its source package.
+function(debian_source variable package)
+    execute_process(COMMAND dpkg-query -W "-f=\${source:Package} \${source:Version}" ${package}
+                    OUTPUT_VARIABLE source RESULT_VARIABLE failed)
+    if(failed)
+        message(FATAL_ERROR "No Debian package ${package}, whose licence the program folder carries")
+    endif()
+    string(REPLACE " " ", version " source "${source}")
+    set(${variable} "Debian source package ${source}" PARENT_SCOPE)
+endfunction()
+debian_source(QT_SOURCE qt6-base-dev)
+debian_source(QT_TRANSLATIONS_SOURCE qt6-translations-l10n)
+debian_source(GCC_SOURCE gcc-mingw-w64-x86-64-posix-runtime)
+debian_source(MINGW_SOURCE mingw-w64-x86-64-dev)
+set(QT_VERSION ${Qt6_VERSION})
+
+# libmdb comes from its own build in the Windows cache, when that has been made.
+if(DEFINED ENV{LUMVIK_WINDOWS_CACHE})
+    set(windows_cache $ENV{LUMVIK_WINDOWS_CACHE})
+else()
+    set(windows_cache /var/cache/lumvik-windows)
+endif()
+set(LUMVIK_LIBMDB_PREFIX ${windows_cache}/libmdb-1.0.1-mingw64 CACHE PATH "libmdb built for Windows")
+set(libmdb_licence ${LUMVIK_LIBMDB_PREFIX}/share/doc/libmdb/COPYING.LIB)
+set(LIBMDB_ENTRY "")
+if(EXISTS ${libmdb_licence})
+    set(LIBMDB_VERSION 1.0.1)
+    file(GLOB LIBMDB_FILES RELATIVE ${LUMVIK_LIBMDB_PREFIX}/bin ${LUMVIK_LIBMDB_PREFIX}/bin/*.dll)
+    string(REPLACE ";" ", " LIBMDB_FILES "${LIBMDB_FILES}")
+    configure_file(src/app/licenses/libmdb-entry.txt.in generated/libmdb-entry.txt @ONLY)
+    file(READ ${CMAKE_CURRENT_BINARY_DIR}/generated/libmdb-entry.txt LIBMDB_ENTRY)
+    install(FILES ${libmdb_licence} DESTINATION licenses RENAME libmdb-COPYING.LIB.txt)
+else()
+    message(STATUS "No libmdb licence at ${libmdb_licence}: the program folder names no libmdb")
+endif()
+configure_file(src/app/licenses/README.txt.in generated/licenses/README.txt @ONLY NEWLINE_STYLE CRLF)
+
+install(FILES ${CMAKE_CURRENT_BINARY_DIR}/generated/licenses/README.txt DESTINATION licenses)
+foreach(licence LGPL-3 GPL-3)
+    install(FILES /usr/share/common-licenses/${licence} DESTINATION licenses RENAME ${licence}.txt)
+endforeach()
+install(FILES /usr/share/doc/qt6-base-dev/copyright DESTINATION licenses RENAME Qt-copyright.txt)
+install(FILES /usr/share/doc/qt6-translations-l10n/copyright DESTINATION licenses
+        RENAME qt6-translations-copyright.txt)
+install(FILES /usr/share/doc/gcc-mingw-w64-base/copyright DESTINATION licenses RENAME gcc-runtime-copyright.txt)
+install(FILES /usr/share/doc/mingw-w64-common/copyright DESTINATION licenses RENAME mingw-w64-copyright.txt)

@@ -10,14 +10,14 @@ RuntimeError::RuntimeError(qint32 number, QString description)
 {
 }
 
-namespace {
+ShownPath::ShownPath(const QString& path) : m_text(QDir::toNativeSeparators(path)) {}
 
-QString shown(const QString& path)
+ShownPath ShownPath::asTyped(const QString& path)
 {
-    return QDir::toNativeSeparators(path);
+    ShownPath shown;
+    shown.m_text = path;
+    return shown;
 }
-
-} // namespace
 
 RuntimeError invalidProcedureCall(const QString& detail)
 {
@@ -35,14 +35,14 @@ RuntimeError typeMismatch()
     return {kTypeMismatch, QStringLiteral("Type mismatch")};
 }
 
-RuntimeError fileNotFound(const QString& path)
+RuntimeError fileNotFound(const ShownPath& path)
 {
-    return {kFileNotFound, QStringLiteral("File not found: %1").arg(shown(path))};
+    return {kFileNotFound, QStringLiteral("File not found: %1").arg(path.text())};
 }
 
-RuntimeError diskFull(const QString& path)
+RuntimeError diskFull(const ShownPath& path)
 {
-    return {kDiskFull, QStringLiteral("Disk full: %1").arg(shown(path))};
+    return {kDiskFull, QStringLiteral("Disk full: %1").arg(path.text())};
 }
 
 RuntimeError inputPastEndOfFile()
@@ -50,20 +50,26 @@ RuntimeError inputPastEndOfFile()
     return {kInputPastEndOfFile, QStringLiteral("Input past end of file")};
 }
 
-RuntimeError permissionDenied(const QString& path, const QString& detail)
+RuntimeError permissionDenied(const ShownPath& path, const QString& detail)
 {
-    const QString text = QStringLiteral("Permission denied: %1").arg(shown(path));
+    const QString text = QStringLiteral("Permission denied: %1").arg(path.text());
     return {kPermissionDenied, detail.isEmpty() ? text : QStringLiteral("%1 (%2)").arg(text, detail)};
 }
 
-RuntimeError pathFileAccessError(const QString& path, const QString& reason)
+RuntimeError pathFileAccessError(const ShownPath& path, const QString& reason)
 {
-    return {kPathFileAccessError, QStringLiteral("Path/File access error: %1 (%2)").arg(shown(path), reason)};
+    return {kPathFileAccessError, QStringLiteral("Path/File access error: %1 (%2)").arg(path.text(), reason)};
 }
 
-RuntimeError pathNotFound(const QString& path)
+RuntimeError notAFolder(const ShownPath& path)
 {
-    return {kPathNotFound, QStringLiteral("Path not found: %1").arg(shown(path))};
+    return {kPathFileAccessError,
+            QStringLiteral("Path/File access error: %1 is a file, not a folder").arg(path.text())};
+}
+
+RuntimeError pathNotFound(const ShownPath& path)
+{
+    return {kPathNotFound, QStringLiteral("Path not found: %1").arg(path.text())};
 }
 
 RuntimeError invalidUseOfNull()

@@ -38,17 +38,34 @@ private:
     QByteArray m_what;
 };
 
-// One factory per error number, so each number has one text. path is shown with the system's
-// separators; detail, where taken, adds what the standard text cannot know.
-RuntimeError invalidProcedureCall(const QString& detail = {});                  // 5
-RuntimeError overflow();                                                        // 6
-RuntimeError typeMismatch();                                                    // 13
-RuntimeError fileNotFound(const QString& path);                                 // 53
-RuntimeError diskFull(const QString& path);                                     // 61
-RuntimeError inputPastEndOfFile();                                              // 62
-RuntimeError permissionDenied(const QString& path, const QString& detail = {}); // 70
-RuntimeError pathFileAccessError(const QString& path, const QString& reason);   // 75
-RuntimeError pathNotFound(const QString& path);                                 // 76
-RuntimeError invalidUseOfNull();                                                // 94
+// How an error shows a path. Paths Lumvik puts together are shown with the system's separators;
+// one the user typed into the settings (the viewer's) is shown exactly as typed, since that is the
+// text they will look for there.
+class ShownPath
+{
+public:
+    ShownPath(const QString& path); // with the system's separators
+    static ShownPath asTyped(const QString& path);
+
+    const QString& text() const { return m_text; }
+
+private:
+    ShownPath() = default;
+    QString m_text;
+};
+
+// One factory per error number, so each number has one text. detail, where taken, adds what the
+// standard text cannot know.
+RuntimeError invalidProcedureCall(const QString& detail = {});                    // 5
+RuntimeError overflow();                                                          // 6
+RuntimeError typeMismatch();                                                      // 13
+RuntimeError fileNotFound(const ShownPath& path);                                 // 53
+RuntimeError diskFull(const ShownPath& path);                                     // 61
+RuntimeError inputPastEndOfFile();                                                // 62
+RuntimeError permissionDenied(const ShownPath& path, const QString& detail = {}); // 70
+RuntimeError pathFileAccessError(const ShownPath& path, const QString& reason);   // 75
+RuntimeError notAFolder(const ShownPath& path);                                   // 75: a file where a folder belongs
+RuntimeError pathNotFound(const ShownPath& path);                                 // 76
+RuntimeError invalidUseOfNull();                                                  // 94
 
 } // namespace errors

@@ -82,8 +82,15 @@ QString folderForOpening(const QString& folder)
 {
     const QString effective = folder.isEmpty() ? QDir::currentPath() : folder;
     const QFileInfo info(effective);
-    if (!info.isDir())
+    if (!info.isDir()) {
+        // Asked with its final separator, a file does not exist at all (ENOTDIR), so ask without.
+        QString bare = effective;
+        while (bare.size() > 1 && (bare.endsWith(QLatin1Char('/')) || bare.endsWith(QDir::separator())))
+            bare.chop(1);
+        if (QFileInfo::exists(bare))
+            throw errors::notAFolder(bare);
         throw errors::pathNotFound(effective);
+    }
     if (!info.isWritable())
         throw errors::permissionDenied(effective);
     return effective;

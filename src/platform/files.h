@@ -15,7 +15,8 @@ namespace platform {
 // dangling one) is never replaced: the name gets "_2", "_3", ... before the suffix instead. On
 // failure nothing named *<suffix> is left, the temporary file is gone, and the error names the
 // requested file or its folder. folder is used as given (empty means the working folder).
-// Returns the path written; throws errors::RuntimeError.
+// Returns the path written; throws errors::RuntimeError (76 for a folder that does not exist, 75
+// for a file standing where the folder belongs).
 QString writeNewFileAtomically(const QString& folder, const QString& stem, const QString& suffix,
                                const QByteArray& bytes);
 

@@ -10,7 +10,9 @@ namespace platform {
 void useEnglishSystemMessages();
 
 // The system's English text for an error code of this system (errno; GetLastError() on
-// Windows). Where the system has no English text for it, the number: "system error 1234".
-QString systemMessage(long code);
+// Windows). Where the system has no English text for it, the number: "system error 1234". Windows'
+// texts hold places for the file they speak of ("%1 is not a valid Win32 application"): subject
+// fills them, "it" where none is given, so that no "%1" is ever shown.
+QString systemMessage(long code, const QString& subject = {});
 
 } // namespace platform

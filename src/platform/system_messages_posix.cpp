@@ -11,7 +11,7 @@ void useEnglishSystemMessages()
     std::setlocale(LC_MESSAGES, "C");
 }
 
-QString systemMessage(long code)
+QString systemMessage(long code, const QString&)
 {
     return QString::fromLocal8Bit(std::strerror(int(code)));
 }

@@ -1,5 +1,7 @@
 #include "platform/system_messages.h"
 
+#include <QRegularExpression>
+
 #include <windows.h>
 
 namespace platform {
@@ -9,9 +11,31 @@ namespace platform {
 // interface language stays the user's, so the native file dialogs keep speaking it.
 void useEnglishSystemMessages() {}
 
+namespace {
+
+// FORMAT_MESSAGE_IGNORE_INSERTS leaves a text's inserts as they stand ("%1", "%2!s!"): without it
+// Windows would read arguments that were never passed. They are filled here instead, each with
+// subject, which is taken as it stands (a path's "\1" is no back reference).
+QString filled(const QString& text, const QString& subject)
+{
+    static const QRegularExpression insert(QStringLiteral("%[1-9][0-9]?(![^!]*!)?"));
+    QString result;
+    qsizetype from = 0;
+    for (auto inserts = insert.globalMatch(text); inserts.hasNext();) {
+        const QRegularExpressionMatch match = inserts.next();
+        result += QStringView(text).sliced(from, match.capturedStart() - from);
+        result += subject;
+        from = match.capturedEnd();
+    }
+    result += QStringView(text).sliced(from);
+    return result;
+}
+
+} // namespace
+
 // A Windows without English message resources (a German-only installation) has no English text:
 // the number then stands alone rather than a German text inside an English description.
-QString systemMessage(long code)
+QString systemMessage(long code, const QString& subject)
 {
     wchar_t* buffer = nullptr;
     const DWORD length = ::FormatMessageW(
@@ -21,7 +45,9 @@ QString systemMessage(long code)
     ::LocalFree(buffer);
     if (text.endsWith(QLatin1Char('.')))
         text.chop(1);
-    return text.isEmpty() ? QStringLiteral("system error %1").arg(code) : text;
+    if (text.isEmpty())
+        return QStringLiteral("system error %1").arg(code);
+    return filled(text, subject.isEmpty() ? QStringLiteral("it") : subject);
 }
 
 } // namespace platform

@@ -77,7 +77,9 @@ struct FailingFolder
 {
     const char* what;
     QString (*folder)(const QString& target);
-    qint32 number;
+    qint32 number;     // 0: whatever the system says
+    const char* shown; // the folder the message names, after the target
+    const char* message;
 };
 
 TEST_F(RequestFileTest, FolderThatCannotTakeTheFileLeavesNothingBehind)
@@ -86,10 +88,14 @@ TEST_F(RequestFileTest, FolderThatCannotTakeTheFileLeavesNothingBehind)
     ASSERT_TRUE(plainFile.open(QIODevice::WriteOnly));
     plainFile.close();
     const FailingFolder cases[] = {
-        {"missing folder", [](const QString& t) { return t + "/gone/"; }, errors::kPathNotFound},
-        {"a file, not a folder", [](const QString& t) { return t + "/not-a-folder/"; }, errors::kPathNotFound},
+        {"missing folder", [](const QString& t) { return t + "/gone/"; }, errors::kPathNotFound, "/gone/",
+         "Path not found: %1"},
+        {"a file, not a folder", [](const QString& t) { return t + "/not-a-folder/"; }, errors::kPathFileAccessError,
+         "/not-a-folder", "Path/File access error: %1 is a file, not a folder"},
+        {"a file, typed without final separator", [](const QString& t) { return t + "/not-a-folder"; },
+         errors::kPathFileAccessError, "/not-a-folder", "Path/File access error: %1 is a file, not a folder"},
         // /proc refuses new files even to root, where a read-only mode bit would not.
-        {"folder that refuses writing", [](const QString&) { return QStringLiteral("/proc/"); }, 0},
+        {"folder that refuses writing", [](const QString&) { return QStringLiteral("/proc/"); }, 0, nullptr, nullptr},
     };
     for (const FailingFolder& c : cases) {
         modGlobal::Config.Path = c.folder(target.path());
@@ -99,6 +105,9 @@ TEST_F(RequestFileTest, FolderThatCannotTakeTheFileLeavesNothingBehind)
         } catch (const errors::RuntimeError& error) {
             if (c.number != 0) {
                 EXPECT_EQ(error.number(), c.number) << c.what;
+                EXPECT_EQ(error.description(),
+                          QString(c.message).arg(QDir::toNativeSeparators(target.path() + c.shown)))
+                    << c.what;
             }
         }
     }

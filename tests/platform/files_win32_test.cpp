@@ -133,4 +133,15 @@ TEST(WindowsSystemMessages, AreEnglishOrTheNumber)
     EXPECT_EQ(platform::systemMessage(0x2000FFFF), QStringLiteral("system error 536936447"));
 }
 
+// "%1 is not a valid Win32 application": the place is the file's, taken as it stands ("\1" is no
+// back reference), or "it".
+TEST(WindowsSystemMessages, FillTheirPlacesWithTheFileTheySpeakOf)
+{
+    for (const QString subject : {"C:/Tools/viewer.exe", "C:\\1\\viewer.exe", ""}) {
+        const QString text = platform::systemMessage(ERROR_BAD_EXE_FORMAT, subject);
+        EXPECT_TRUE(text.contains(subject.isEmpty() ? QStringLiteral("it") : subject) && !text.contains('%'))
+            << qPrintable(text);
+    }
+}
+
 } // namespace

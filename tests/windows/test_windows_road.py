@@ -1,8 +1,9 @@
 #!/usr/bin/env python3
 """The Windows road, under Wine on a private X display, as a practice goes it: install Lumvik with
-its installer (silently), give it a German Settings.ini, type the README's example patient with
-the keyboard, create the request and answer the box; start it a second time; meet a missing
-target folder; install again over it; uninstall.
+its installer (silently), give it a German Settings.ini whose viewer is a batch file, type the
+README's example patient with the keyboard, create the request and answer the box; start it a
+second time; meet a missing target folder; try to update (silently and by hand) and to uninstall it
+while it runs; close it and install again over it; uninstall.
 
 Usage: test_windows_road.py --setup SETUP.EXE --state STATE --screenshots DIR
 STATE is a folder that wine-prefix.sh prepares here (a Wine prefix of its own, with no ODBC driver:
@@ -10,6 +11,7 @@ Lumvik reads Language.mdb itself).
 """
 
 import argparse
+import os
 import re
 import subprocess
 import sys
@@ -22,6 +24,8 @@ from x_display import VirtualDisplay, start_process, stop_all, wait_until  # noq
 
 HERE = Path(__file__).resolve().parent
 MAIN_TITLE = "Lumvik Version 1.0.4"
+# The installer's window and its message boxes, German or English.
+INSTALLER_TITLE = r"^(Installation von Lumvik 1\.0\.4|Lumvik 1\.0\.4 Setup)"
 # Where the per-user installer puts Lumvik for Wine's user root.
 INSTALL_FOLDER = "C:\\users\\root\\AppData\\Local\\Programs\\Lumvik"
 START_MENU_ENTRY = "C:\\users\\root\\AppData\\Roaming\\Microsoft\\Windows\\Start Menu\\Programs\\Lumvik.lnk"
@@ -71,10 +75,10 @@ def windows_path(path):
     return "Z:" + str(path).replace("/", "\\")
 
 
-def write_settings(folder, target, language="Deutsch", txt_import=0):
+def write_settings(folder, target, viewer=None, language="Deutsch", txt_import=0):
     # Written as Windows editors write it: the ANSI code page, CR LF.
-    text = (f"[Lumvik]\r\nPath={windows_path(target)}\\\r\nOrvanePath=\r\nRunOrvane=0\r\n"
-            f"TxtImport={txt_import}\r\nLanguage={language}\r\nModality=0\r\n")
+    text = (f"[Lumvik]\r\nPath={windows_path(target)}\\\r\nOrvanePath={windows_path(viewer) if viewer else ''}\r\n"
+            f"RunOrvane={1 if viewer else 0}\r\nTxtImport={txt_import}\r\nLanguage={language}\r\nModality=0\r\n")
     (folder / "Settings.ini").write_bytes(text.encode("cp1252"))
 
 
@@ -83,7 +87,16 @@ def wait_window(display, title, timeout=60):
                       interval=0.2)
 
 
-def main_window_road(wine, folder, target, screenshots):
+def batch_viewer(root):
+    """A viewer that Windows starts only through its shell, with blanks in its path; it notes its
+    working folder in "<its path>.started"."""
+    viewer = root / "Viewer Programs" / "viewer app.bat"
+    viewer.parent.mkdir()
+    viewer.write_bytes(b'@cd > "%~f0.started"\r\n')
+    return viewer
+
+
+def main_window_road(wine, folder, target, viewer, screenshots):
     display = wine.display
     lumvik = wine.start(str(folder / "Lumvik.exe"))
     main = wait_window(display, MAIN_TITLE)
@@ -101,6 +114,11 @@ def main_window_road(wine, folder, target, screenshots):
     (request,) = sorted(target.iterdir())
     assert request.name.endswith(".gdt") and len(request.name) == len("06122026_081530.gdt"), request.name
     expect_equal(request.read_bytes(), EXPECTED, f"bytes of {request.name}")
+    # The viewer started after the confirmation, in its own folder.
+    started = viewer.with_name(viewer.name + ".started")
+    wait_until(started.exists, 30, "the batch-file viewer to start")
+    time.sleep(0.5)
+    expect_equal(started.read_bytes().strip(), windows_path(viewer.parent).encode(), "the viewer's working folder")
 
     # A second start from the same folder ends at once, without a window of its own.
     second = wine.run(str(folder / "Lumvik.exe"), timeout=60)
@@ -269,6 +287,63 @@ def settings_encoding_road(wine, folder, root):
     request_lands_in(devices, "from a Notepad-saved Settings.ini")
 
 
+def program_files(folder):
+    """Every file below folder with its bytes and modification time."""
+    return {path.relative_to(folder): (path.read_bytes(), path.stat().st_mtime_ns)
+            for path in sorted(folder.rglob("*")) if path.is_file()}
+
+
+def running_lumvik_road(wine, folder, setup, screenshots):
+    """An update and an uninstall while Lumvik runs change nothing and say so in their exit code;
+    the installer started by hand asks to close Lumvik and goes on once it is closed; the update
+    keeps the settings."""
+    display = wine.display
+    program = folder / "Lumvik.exe"
+    # An update brings Lumvik.exe with the time it was built: an older one shows whether it ran.
+    aged = 10**9 * 10**9
+
+    def updated():
+        return program.stat().st_mtime_ns != aged
+
+    lumvik = wine.start(str(program))
+    wait_window(display, MAIN_TITLE)
+    os.utime(program, ns=(aged, aged))
+    before = program_files(folder)
+    assert wine.run(setup, "/S").returncode != 0, "the update ran while Lumvik runs"
+    expect_equal(program_files(folder), before, "the program folder after an update while Lumvik runs")
+    # "_?=" runs the uninstaller in place and waits for it: a plain /S hands the work to a copy.
+    assert wine.run(str(folder / "Uninstall.exe"), "/S", f"_?={INSTALL_FOLDER}").returncode != 0, \
+        "the uninstaller ran while Lumvik runs"
+    expect_equal(program_files(folder), before, "the program folder after an uninstall while Lumvik runs")
+
+    # Started by hand, the installer asks to close Lumvik and offers to try again.
+    installer = wine.start(setup)
+    (window,) = wait_until(lambda: display.windows(INSTALLER_TITLE), 60, "the installer's window")
+    window.focus()
+    display.key("Return")  # the folder page's Install button
+    box = wait_until(lambda: [w for w in display.windows(INSTALLER_TITLE) if w != window], 30,
+                     "the box that asks to close Lumvik")[0]
+    time.sleep(0.5)
+    box.screenshot(str(screenshots / "installer-while-lumvik-runs.png"))
+    expect_equal(program_files(folder), before, "the program folder while the box asks")
+    lumvik.terminate()
+    lumvik.wait(timeout=20)
+    wait_until(lambda: not (folder / "Lumvik.lock").exists(), 20, "Lumvik to let go of its lock")
+    settings = (folder / "Settings.ini").read_bytes()
+    box.focus()
+    display.key("Return")  # Retry
+    wait_until(updated, 60, "the update after Retry")
+    wait_until(lambda: not (folder / "Lumvik.lock").exists(), 60, "the installer to let go of the lock")
+    installer.terminate()  # at its last page, whose button would start Lumvik
+    installer.wait(timeout=20)
+
+    os.utime(program, ns=(aged, aged))
+    expect_equal(wine.run(setup, "/S").returncode, 0, "exit code of the update")
+    assert updated(), "Lumvik.exe not updated"
+    expect_equal((folder / "Settings.ini").read_bytes(), settings, "Settings.ini after the update")
+    assert not (folder / "Lumvik.lock").exists(), "the installer left its lock behind"
+
+
 def road(args):
     state = Path(args.state).resolve()
     subprocess.run([str(HERE / "wine-prefix.sh"), str(state)], check=True)
@@ -282,24 +357,22 @@ def road(args):
             installed = wine.run(str(Path(args.setup).resolve()), "/S")
             expect_equal(installed.returncode, 0, "exit code of the installer")
             folder = wine.unix_path(INSTALL_FOLDER)
-            for name in ("Lumvik.exe", "Language.mdb", "Uninstall.exe", "platforms/qwindows.dll"):
+            for name in ("Lumvik.exe", "Language.mdb", "Uninstall.exe", "platforms/qwindows.dll",
+                         "licenses/README.txt", "licenses/LGPL-3.txt", "licenses/GPL-3.txt"):
                 assert (folder / name).is_file(), f"not installed: {name}"
             assert wine.unix_path(START_MENU_ENTRY).is_file(), "no Start-menu entry"
             target = root / "target"
             target.mkdir()
-            write_settings(folder, target)
-            main_window_road(wine, folder, target, screenshots)
+            viewer = batch_viewer(root)
+            write_settings(folder, target, viewer)
+            main_window_road(wine, folder, target, viewer, screenshots)
             laptop_road(wine, state, folder, target, root, screenshots)
             import_road(wine, folder, target)
             settings_encoding_road(wine, folder, root)
-            write_settings(folder, target)
             missing_target_road(wine, folder, root)
+            running_lumvik_road(wine, folder, str(Path(args.setup).resolve()), screenshots)
 
-            # Installing again updates in place and keeps the settings; uninstalling keeps
-            # Settings.ini and the log.
-            settings = (folder / "Settings.ini").read_bytes()
-            expect_equal(wine.run(str(Path(args.setup).resolve()), "/S").returncode, 0, "exit code of the update")
-            expect_equal((folder / "Settings.ini").read_bytes(), settings, "Settings.ini after the update")
+            # Uninstalling keeps Settings.ini and the log.
             # The uninstaller runs on from a copy of itself, so that it can remove the original.
             uninstalled = wine.run(str(folder / "Uninstall.exe"), "/S")
             expect_equal(uninstalled.returncode, 0, "exit code of the uninstaller")
