@@ -156,33 +156,36 @@ void frmMain::setOuterHeight(int twips)
 {
     // The designed outer height includes title bar, menu bar and borders: 780 twips of it.
     const int clientTwips = twips - (kDesignOuterHeightTwips - kDesignClientHeightTwips);
-    resize(width(), menuBar()->sizeHint().height() + widgets::twipsToPixels(clientTwips, this));
+    const int height = menuBar()->sizeHint().height() + widgets::twipsToPixels(clientTwips, this);
+    resize(width(), height - fitImportBoxToScreen(height));
 }
 
 // A small screen or a large scaling (1366x768 at 150 %) cannot show the designed window with the
 // import box: the box gives up height, down to two lines, so that the fields and buttons stay
-// whole and the window lies inside the work area, at its top.
-void frmMain::fitImportBoxToScreen()
+// whole and the window lies inside the work area, at its top. Returns the pixels given up of the
+// window's height (without frame).
+int frmMain::fitImportBoxToScreen(int height)
 {
     if (!txtContent->isVisibleTo(this))
-        return;
+        return 0;
     const QRect workArea = screen()->availableGeometry();
     // The frame is known once the native window exists; where the window system tells nothing
-    // (no window manager yet), the designed allowance for title bar and borders stands in.
+    // (no window manager yet), the designed allowance for title bar and borders stands in. The
+    // system may already have cut the new window to the screen, so the height asked for counts.
     create();
     const QMargins frame = windowHandle()->frameMargins();
     const int designedFrame = widgets::twipsToPixels(kDesignOuterHeightTwips - kDesignClientHeightTwips, this) -
                               menuBar()->sizeHint().height();
     const int frameHeight = frame.isNull() ? designedFrame : frame.top() + frame.bottom();
-    const int overflow = height() + frameHeight - workArea.height();
+    const int overflow = height + frameHeight - workArea.height();
     if (overflow <= 0)
-        return;
+        return 0;
     const int twoLines = 2 * txtContent->fontMetrics().lineSpacing() + 2 * txtContent->frameWidth();
     const int boxHeight = std::max(twoLines, txtContent->height() - overflow);
     const int given = txtContent->height() - boxHeight;
     txtContent->resize(txtContent->width(), boxHeight);
-    resize(width(), height() - given);
     move(workArea.left() + std::max(0, (workArea.width() - width()) / 2), workArea.top());
+    return given;
 }
 
 void frmMain::closeEvent(QCloseEvent* event)

@@ -56,8 +56,9 @@ private:
     QWidget* requestFieldControl(const char* name) const;
     // Empties the fields rank puts in order, in that order (gdt::requestFieldsBy).
     void clearRequestFields(int gdt::RequestField::*rank);
+    // Resizes the window; on a screen too small for it, the import box gives way.
     void setOuterHeight(int twips);
-    void fitImportBoxToScreen();
+    int fitImportBoxToScreen(int height);
     bool readWaitingImportText();
 
     // Why the settings are not loaded: a Settings.ini LoadConfig could not read at all, or a

@@ -47,9 +47,8 @@ void frmMain::Form_Load()
             widgets::nameComboBoxesAfterTheirLabels(*this);
         }
 
-        setOuterHeight(Config.TxtImport ? 10500 : 4890);
         txtContent->setVisible(Config.TxtImport);
-        fitImportBoxToScreen();
+        setOuterHeight(Config.TxtImport ? 10500 : 4890);
         setImportTimerEnabled(Config.TxtImport && importFolder);
 
         const auto regional = platform::RegionalFormats::current();
