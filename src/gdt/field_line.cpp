@@ -1,6 +1,11 @@
 #include "gdt/field_line.h"
 
+#include "gdt/field_text.h"
 #include "platform/codepage.h"
+
+#include <QStringList>
+
+#include <algorithm>
 
 namespace gdt {
 
@@ -22,15 +27,23 @@ QString whyNotCarriable(const QString& content)
             return QStringLiteral("contains a line break");
         if (c == u'\t')
             return QStringLiteral("contains a tab");
-        if (c < u' ' || c == u'\x7F')
-            return QStringLiteral("contains a control character (code %1)").arg(c.unicode());
+        if (c.category() == QChar::Other_Control)
+            return QStringLiteral("contains a control character: %1").arg(describeCharacter(c.unicode()));
     }
     if (writtenLength(content) > kMaxContentLength)
         return QStringLiteral("is longer than %1 characters").arg(kMaxContentLength);
-    // The device would read a "?" where the name had a letter.
-    if (const QStringList missing = platform::missingFromCodePage437(content); !missing.isEmpty())
+    // The device would read a "?" where the name had a letter. Named by code as well, since many
+    // cannot be seen in a message box; a long foreign name by its first few.
+    if (const QList<char32_t> missing = platform::missingFromCodePage437(content); !missing.isEmpty()) {
+        constexpr qsizetype kNamed = 10;
+        QStringList named;
+        for (const char32_t codePoint : missing.first(std::min(missing.size(), kNamed)))
+            named.append(describeCharacter(codePoint));
+        if (missing.size() > kNamed)
+            named.append(QStringLiteral("and %1 more").arg(missing.size() - kNamed));
         return QStringLiteral("contains characters the request's character set (code page 437) cannot hold: %1")
-            .arg(missing.join(QStringLiteral(" ")));
+            .arg(named.join(QStringLiteral(", ")));
+    }
     return {};
 }
 

@@ -18,9 +18,9 @@ int writtenLength(const QString& text);
 // builder checks every field before it encodes any, so that a request is refused whole.
 QString CreateGDTLine(const QString& fieldId, const QString& content);
 
-// Why content cannot be carried by one line: a control character (CR, LF, tab, any other below
-// blank, DEL), over 990 characters, or characters code page 437 holds neither as themselves nor
-// as a base letter (the message names them); empty when it can.
+// Why content cannot be carried by one line: a control character (CR, LF, tab, any other), over
+// 990 characters, or characters code page 437 holds neither as themselves nor as a base letter
+// (the message names them by code, describeCharacter); empty when it can.
 QString whyNotCarriable(const QString& content);
 
 // The error that refuses a request because of one field.

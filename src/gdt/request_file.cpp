@@ -1,32 +1,54 @@
 #include "gdt/request_file.h"
 
 #include "gdt/field_line.h"
+#include "gdt/field_text.h"
 #include "platform/clock.h"
 #include "platform/codepage.h"
 #include "platform/files.h"
 #include "settings/config.h"
 
+#include <algorithm>
+
 namespace gdt {
 namespace {
 
-QString asShortDate(const QString& text, const platform::RegionalFormats& regional,
-                    std::optional<QDate> notAfter = std::nullopt)
+errors::RuntimeError unreadable(QString RequestFields::*member, const QString& text, const char* what)
 {
+    const auto& fields = requestFields();
+    const auto field = std::find_if(fields.begin(), fields.end(), [&](const auto& f) { return f.member == member; });
+    return uncarriableField(field->name, field->id,
+                            QStringLiteral("holds '%1', which is %2").arg(text, QLatin1String(what)));
+}
+
+// Devices read one date form, whatever the regional settings of the machine that wrote the
+// request; a date that the calendar does not have would be read as some other day, or not at all.
+void toRecordDate(RequestFields& fields, QString RequestFields::*member, const platform::RegionalFormats& regional,
+                  std::optional<QDate> notAfter = std::nullopt)
+{
+    QString& text = fields.*member;
+    if (text.isEmpty())
+        return;
     const auto date = regional.parseDate(text, notAfter);
-    return date ? regional.shortDate(*date) : text;
+    if (!date)
+        throw unreadable(member, text, "no calendar date");
+    text = platform::recordDateFormat().format(*date);
 }
 
-QString asShortTime(const QString& text, const platform::RegionalFormats& regional)
+void toRecordTime(RequestFields& fields, const platform::RegionalFormats& regional)
 {
+    QString& text = fields.examinationTime;
+    if (text.isEmpty())
+        return;
     const auto time = regional.parseTime(text);
-    return time ? regional.shortTime(*time) : text;
+    if (!time)
+        throw unreadable(&RequestFields::examinationTime, text, "no time of day");
+    text = platform::formatHourMinute(*time, u':');
 }
 
-// Blanks alone name nobody.
 bool namesAPatient(const RequestFields& fields)
 {
     for (const QString* text : {&fields.patientId, &fields.surname, &fields.firstName, &fields.birthDate}) {
-        if (!text->trimmed().isEmpty())
+        if (!text->isEmpty())
             return true;
     }
     return false;
@@ -36,31 +58,33 @@ bool namesAPatient(const RequestFields& fields)
 
 QByteArray buildRequestRecord(const RequestFields& input, bool withModality, const platform::RegionalFormats& regional)
 {
-    if (!namesAPatient(input))
+    // Composed form, so that a letter pasted as base letter plus combining mark is the one code
+    // page 437 letter it stands for, and the lengths count what is written. Cleaned first, so that
+    // blanks and invisible characters alone name nobody.
+    RequestFields fields = input;
+    for (const RequestField& field : requestFields())
+        fields.*field.member = cleanFieldText(fields.*field.member).normalized(QString::NormalizationForm_C);
+    if (!namesAPatient(fields))
         throw errors::RuntimeError(errors::kInvalidProcedureCall,
                                    QStringLiteral("The request names no patient: patient ID, surname, first name and "
                                                   "date of birth are all empty; the request was not written"));
-    RequestFields fields = input;
-    // Composed form, so that a letter pasted as base letter plus combining mark is the one code
-    // page 437 letter it stands for, and the lengths count what is written.
-    for (const RequestField& field : requestFields())
-        fields.*field.member = (fields.*field.member).normalized(QString::NormalizationForm_C);
-    fields.birthDate = asShortDate(fields.birthDate, regional, platform::now().date()); // no birth ahead of today
-    fields.examinationDate = asShortDate(fields.examinationDate, regional);
-    fields.examinationTime = asShortTime(fields.examinationTime, regional);
     if (!withModality)
         fields.modality.clear();
 
     // Refuse the whole request before anything is encoded: a request with a field silently
-    // missing is worse than none.
+    // missing is worse than none. Characters first, so that a date is shown only when it can be.
     const QList<const RequestField*> lines = requestFieldsBy(&RequestField::recordLine);
-    qsizetype bodySize = 0;
     for (const RequestField* field : lines) {
         if (const QString why = whyNotCarriable(fields.*field->member); !why.isEmpty())
             throw uncarriableField(field->name, field->id, why);
-        bodySize += (fields.*field->member).size() + 9;
     }
+    toRecordDate(fields, &RequestFields::birthDate, regional, platform::now().date()); // no birth ahead of today
+    toRecordDate(fields, &RequestFields::examinationDate, regional);
+    toRecordTime(fields, regional);
 
+    qsizetype bodySize = 0;
+    for (const RequestField* field : lines)
+        bodySize += (fields.*field->member).size() + 9;
     QString body;
     body.reserve(bodySize);
     for (const RequestField* field : lines)

@@ -9,11 +9,13 @@
 
 namespace gdt {
 
-// The 6302 record in code page 437, header lines with the computed record length first. Text is
-// composed (NFC) first. Dates and the time are re-formatted with the regional formats when they
-// can be read; a two-digit birth year never lands after today (platform::now()). Throws
-// errors::RuntimeError when patient ID, surname, first name and date of birth are all empty or
-// blank, and naming the field when a field cannot be carried by one line.
+// The 6302 record in code page 437, header lines with the computed record length first. Every
+// field is cleaned first (cleanFieldText) and composed (NFC). Dates are read with the regional
+// formats (parseDate; a two-digit birth year never lands after today, platform::now()) and written
+// as dd.MM.yyyy, the time (parseTime) as hh:mm, whatever the regional settings. Throws
+// errors::RuntimeError when patient ID, surname, first name and date of birth are all empty, and
+// naming the field when a field cannot be carried by one line or a date or time that is not empty
+// is none (naming the value too).
 QByteArray buildRequestRecord(const RequestFields& fields, bool withModality,
                               const platform::RegionalFormats& regional);
 

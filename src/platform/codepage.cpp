@@ -104,17 +104,14 @@ QByteArray toCodePage437(const QString& text)
     return bytes;
 }
 
-QStringList missingFromCodePage437(const QString& text)
+QList<char32_t> missingFromCodePage437(const QString& text)
 {
-    QStringList missing;
+    QList<char32_t> missing;
     forEachCodePoint(text, [&](char32_t codePoint) {
         if (!QChar::isSurrogate(codePoint) && byteOrBaseLetter(codePoint) >= 0)
             return;
-        const QString shown = QChar::isSurrogate(codePoint)
-                                  ? QStringLiteral("U+%1").arg(uint(codePoint), 4, 16, QLatin1Char('0')).toUpper()
-                                  : QString::fromUcs4(&codePoint, 1);
-        if (!missing.contains(shown))
-            missing.append(shown);
+        if (!missing.contains(codePoint))
+            missing.append(codePoint);
     });
     return missing;
 }

@@ -3,8 +3,8 @@
 #include "platform/scoped_override.h"
 
 #include <QByteArray>
+#include <QList>
 #include <QString>
-#include <QStringList>
 
 #include <optional>
 
@@ -35,7 +35,7 @@ public:
 QByteArray toCodePage437(const QString& text);
 
 // The characters of text that toCodePage437 would turn into "?", each once, in order of
-// appearance; half a surrogate pair is shown as "U+DC00".
-QStringList missingFromCodePage437(const QString& text);
+// appearance; half a surrogate pair comes as itself.
+QList<char32_t> missingFromCodePage437(const QString& text);
 
 } // namespace platform

@@ -2,6 +2,8 @@
 
 #include <QVarLengthArray>
 
+#include <algorithm>
+
 namespace platform {
 namespace {
 
@@ -110,6 +112,12 @@ std::optional<QDate> NumericDateFormat::parse(QStringView text, std::optional<QD
     return date;
 }
 
+const NumericDateFormat& recordDateFormat()
+{
+    static const NumericDateFormat format = *NumericDateFormat::from(QStringLiteral("dd.MM.yyyy"));
+    return format;
+}
+
 QDate dateWithTwoDigitYear(int twoDigitYear, int month, int day, std::optional<QDate> notAfter)
 {
     const QDate windowed(twoDigitYear < 30 ? 2000 + twoDigitYear : 1900 + twoDigitYear, month, day);
@@ -121,14 +129,18 @@ QDate dateWithTwoDigitYear(int twoDigitYear, int month, int day, std::optional<Q
 std::optional<QTime> parseNumericTime(QStringView text, QChar separator)
 {
     const auto groups = digitGroups(text, separator);
-    if (!groups || groups->size() < 2 || groups->at(0).digits > 2)
+    if (!groups || groups->size() > 3)
         return std::nullopt;
-    for (qsizetype i = 1; i < groups->size(); ++i) {
-        if (groups->at(i).digits != 2)
-            return std::nullopt;
+    QTime time;
+    if (groups->size() == 1) {
+        const DigitGroup& run = groups->at(0);
+        if (run.digits >= 3)
+            time = QTime(run.value / 100, run.value % 100);
+    } else if (groups->at(0).digits <= 2 &&
+               std::all_of(groups->begin() + 1, groups->end(), [](const DigitGroup& g) { return g.digits == 2; })) {
+        time = QTime(groups->at(0).value, groups->at(1).value, groups->size() == 3 ? groups->at(2).value : 0);
     }
-    const QTime time(groups->at(0).value, groups->at(1).value, groups->size() == 3 ? groups->at(2).value : 0);
-    if (groups->size() > 3 || !time.isValid())
+    if (!time.isValid())
         return std::nullopt;
     return time;
 }

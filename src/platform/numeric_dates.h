@@ -33,12 +33,17 @@ private:
     QChar m_separator;
 };
 
+// dd.MM.yyyy: every date of a request record takes this form, whatever the regional settings, and
+// a typed date is read in it too.
+const NumericDateFormat& recordDateFormat();
+
 // A date typed with a two-digit year: 00-29 -> 2000-2029, 30-99 -> 1930-1999. A date that cannot
 // lie ahead (a birth date) passes notAfter, today: a date after it goes a century back, so 12.03.29
 // typed in 2026 is 12.03.1929. Invalid when day or month are.
 QDate dateWithTwoDigitYear(int twoDigitYear, int month, int day, std::optional<QDate> notAfter);
 
-// "9:30", "09:30", "09:30:15" with the given separator; nullopt for anything else.
+// "9:30", "09:30", "09:30:15" with the given separator, or hours and minutes run together
+// ("930", "0930"); nullopt for anything else, a time past 23:59:59 included.
 std::optional<QTime> parseNumericTime(QStringView text, QChar separator);
 
 // Hour 00-23 and minute, two digits each: "09:30".

@@ -12,10 +12,20 @@ QString withFourDigitYear(QString format)
     return format;
 }
 
-// "dd.MM.yyyy" -> "d.M.yyyy": Qt then reads one or two digits, as users type them.
-QString lenientDigits(QString format)
+// "dd.MM.yyyy" -> "d.M.yyyy": Qt then reads one or two digits, as users type them. Only runs of
+// exactly two: "MMM" is a month's name ("d MMM yyyy" of the C locale) and stays.
+QString lenientDigits(const QString& format)
 {
-    return format.replace(QStringLiteral("dd"), QStringLiteral("d")).replace(QStringLiteral("MM"), QStringLiteral("M"));
+    QString lenient;
+    for (qsizetype i = 0; i < format.size();) {
+        qsizetype run = 1;
+        while (i + run < format.size() && format[i + run] == format[i])
+            ++run;
+        const bool twoDigits = run == 2 && (format[i] == u'd' || format[i] == u'M');
+        lenient.append(QStringView(format).sliced(i, twoDigits ? 1 : run));
+        i += run;
+    }
+    return lenient;
 }
 
 // Drops each time-zone field (a whole word of t's) with the blanks before it. A hand-written scan
@@ -80,11 +90,6 @@ QString RegionalFormats::longTime(const QTime& time) const
     return m_locale.toString(time, m_longTimeFormat);
 }
 
-QString RegionalFormats::shortTime(const QTime& time) const
-{
-    return formatHourMinute(time, m_timeSeparator);
-}
-
 std::optional<QDate> RegionalFormats::parseDate(const QString& text, std::optional<QDate> notAfter) const
 {
     const QString trimmed = text.trimmed();
@@ -92,6 +97,8 @@ std::optional<QDate> RegionalFormats::parseDate(const QString& text, std::option
         if (const auto date = m_numericShortDate->parse(trimmed, notAfter))
             return date;
     }
+    if (const auto date = recordDateFormat().parse(trimmed, notAfter))
+        return date;
     const QString shortFormat = lenientDigits(m_shortDateFormat);
     for (const QString& format :
          {shortFormat, m_locale.dateFormat(QLocale::LongFormat), QStringLiteral("yyyy-MM-dd")}) {
@@ -113,8 +120,10 @@ std::optional<QDate> RegionalFormats::parseDate(const QString& text, std::option
 std::optional<QTime> RegionalFormats::parseTime(const QString& text) const
 {
     const QString trimmed = text.trimmed();
-    if (const auto time = parseNumericTime(trimmed, m_timeSeparator))
-        return time;
+    for (const QChar separator : {m_timeSeparator, QChar(u':'), QChar(u'.'), QChar(u',')}) {
+        if (const auto time = parseNumericTime(trimmed, separator))
+            return time;
+    }
     const QString sep(m_timeSeparator);
     const QStringList formats = {m_locale.timeFormat(QLocale::ShortFormat), m_longTimeFormat,
                                  QStringLiteral("h%1mm AP").arg(sep), QStringLiteral("h%1mm%1ss AP").arg(sep)};

@@ -23,13 +23,14 @@ public:
     QString shortDate(const QDate& date) const;
     // Time with seconds, without a time-zone name: 07:40:18 with German settings.
     QString longTime(const QTime& time) const;
-    // Hour 00-23 and minute joined by the regional time separator: 09:30.
-    QString shortTime(const QTime& time) const;
 
-    // Accepts the short date with a two- or four-digit year, the long date and ISO yyyy-MM-dd.
-    // notAfter is given for dates that cannot lie ahead: see dateWithTwoDigitYear.
+    // Accepts the short date with a two- or four-digit year, the long date, ISO yyyy-MM-dd and the
+    // request record's d.M.yyyy (recordDateFormat), so that 12.03.1980 is a date under every
+    // setting. notAfter is given for dates that cannot lie ahead: see dateWithTwoDigitYear.
+    // nullopt for anything else, a day that the month does not have included.
     std::optional<QDate> parseDate(const QString& text, std::optional<QDate> notAfter = std::nullopt) const;
-    // Accepts the short and long time, with or without seconds.
+    // Accepts the short and long time, with or without seconds, and what a receptionist types:
+    // 9:30, 9.30, 9,30, 930, 0930. nullopt for anything else, 24:00 and 12:60 included.
     std::optional<QTime> parseTime(const QString& text) const;
 
 private:

@@ -26,6 +26,10 @@ CLIENT_WIDTH = 8610
 DATA_FRAME = (120, 240)
 MAIN_CONTROLS = {
     "txtID": (DATA_FRAME, (1440, 240, 2175, 375)),
+    "txtName": (DATA_FRAME, (1440, 720, 2175, 375)),
+    "txtSurname": (DATA_FRAME, (1440, 1200, 2175, 375)),
+    "txtBirthday": (DATA_FRAME, (1440, 1680, 2175, 375)),
+    "txtDate": (DATA_FRAME, (6240, 240, 1815, 375)),
     "txtSchedPhysician": (DATA_FRAME, (6240, 2040, 1815, 375)),
     "cmdClear": ((0, 0), (120, 3480, 1695, 615)),
     "cmdCreate": ((0, 0), (6840, 3480, 1695, 615)),
@@ -149,6 +153,17 @@ class Lumvik:
             if value:
                 self.display.type(value)
             self.display.key("Tab")
+
+    def replace_text(self, control, text, paste=False):
+        """Replaces what the field holds with text, typed or pasted from the clipboard."""
+        if paste:
+            self.display.put_on_clipboard(text)
+        self.click(control)
+        self.display.key("ctrl+a")
+        if paste:
+            self.display.key("ctrl+v")
+        else:
+            self.display.type(text)
 
     def create(self):
         """Presses the create button and answers the confirmation box (captioned with the program's title)."""
