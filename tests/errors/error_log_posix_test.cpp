@@ -28,7 +28,7 @@ TEST(ErrorLog, NeverWrittenThroughALinkOrIntoAnythingButAFile)
         {"the log a link to no file yet", "Logs/ErrorLog.log", "new.log"},
         {"Logs a link to another folder", "Logs", ""},
         {"Logs a link to no folder yet", "Logs", "new"},
-        {"the log a FIFO, which would block", "Logs/ErrorLog.log", nullptr},
+        {"the log a FIFO", "Logs/ErrorLog.log", nullptr},
     };
     for (const auto& planting : plantings) {
         SCOPED_TRACE(planting.what);
