@@ -2,11 +2,9 @@
 
 #include "platform/clock.h"
 #include "platform/codepage.h"
+#include "platform/files.h"
 #include "platform/program_folder.h"
 #include "platform/regional.h"
-
-#include <QDir>
-#include <QFile>
 
 #include <optional>
 
@@ -53,15 +51,13 @@ QString errorLogPath()
 
 bool appendToErrorLog(const QString& line)
 {
-    const QString folder = platform::programFolder() + QStringLiteral("/Logs");
-    if (!QDir().mkpath(folder))
+    try {
+        platform::appendToFileInSubfolder(platform::programFolder(), QStringLiteral("Logs"),
+                                          QStringLiteral("ErrorLog.log"), logBytes(line) + "\r\n");
+        return true;
+    } catch (const RuntimeError&) {
         return false;
-    QFile log(errorLogPath());
-    if (!log.open(QIODevice::WriteOnly | QIODevice::Append))
-        return false;
-    const QByteArray bytes = logBytes(line) + "\r\n";
-    const bool written = log.write(bytes) == bytes.size();
-    return log.flush() && written;
+    }
 }
 
 } // namespace errors

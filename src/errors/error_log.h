@@ -14,7 +14,8 @@ QString logLine(const QDateTime& when, const QString& procedureName, const Runti
 
 // Creates Logs/ and the log file when missing and appends one CR LF-terminated line in the
 // system code page, a character it lacks written as "<U+0416>". Returns false when the folder or
-// file could not be created or written.
+// file could not be created or written, when either is a link (never followed), and when the
+// program folder itself is gone (it is never made anew).
 bool appendToErrorLog(const QString& line);
 
 QString errorLogPath();

@@ -127,10 +127,33 @@ QString writeNewFileAtomically(const QString& folder, const QString& stem, const
     }
 }
 
-void replaceFileAtomically(const QString& path, const QByteArray& bytes)
+namespace {
+
+// The file that replacing path must replace: path itself, or the file a symbolic link there names,
+// so that the link is kept. Renaming over the link would put a plain file in its place.
+QString fileToReplace(const QString& path)
 {
+    const QFileInfo link(path);
+    if (!link.isSymbolicLink())
+        return path;
+    const QString target = link.canonicalFilePath();
+    if (target.isEmpty())
+        throw errors::pathFileAccessError(
+            path, QStringLiteral("a symbolic link to %1, which does not exist").arg(link.symLinkTarget()));
+    if (!QFileInfo(target).isFile())
+        throw errors::pathFileAccessError(path, QStringLiteral("a symbolic link to %1, which is no file").arg(target));
+    return target;
+}
+
+} // namespace
+
+void replaceFileAtomically(const QString& linkOrFile, const QByteArray& bytes)
+{
+    const QString path = fileToReplace(linkOrFile);
     const QFileInfo info(path);
     const QString folder = info.path();
+    if (!QFileInfo(folder).isDir())
+        throw errors::pathNotFound(folder);
     FileSystem& files = fileSystem();
     TemporaryFile temporary(files, folder, info.fileName(), path);
     temporary.writeAndClose(bytes);

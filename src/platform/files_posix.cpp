@@ -1,5 +1,6 @@
 #include "platform/files_posix.h"
 
+#include "platform/files.h"
 #include "platform/system_messages.h"
 
 #include <QFile>
@@ -154,6 +155,89 @@ FileSystem& systemFileSystem()
 {
     static PosixFileSystem fileSystem;
     return fileSystem;
+}
+
+namespace {
+
+errors::RuntimeError systemError(const QString& path, int error)
+{
+    return errorOf(fileStatusOfSystemError(error), path);
+}
+
+// A descriptor closed when it goes out of scope.
+class Descriptor
+{
+public:
+    explicit Descriptor(int fd) : m_fd(fd) {}
+    ~Descriptor()
+    {
+        if (m_fd >= 0)
+            ::close(m_fd);
+    }
+    Descriptor(const Descriptor&) = delete;
+    Descriptor& operator=(const Descriptor&) = delete;
+
+    int get() const { return m_fd; }
+    bool valid() const { return m_fd >= 0; }
+
+private:
+    int m_fd;
+};
+
+// Why the entry name in folder could not be opened as the kind wanted: a link or another kind of
+// entry is named as such, anything else by the system's reason.
+errors::RuntimeError refusal(int folder, const QByteArray& name, const QString& path, int error)
+{
+    struct stat entry;
+    if ((error == ELOOP || error == ENOTDIR) && ::fstatat(folder, name.constData(), &entry, AT_SYMLINK_NOFOLLOW) == 0)
+        return errors::pathFileAccessError(path, S_ISLNK(entry.st_mode)
+                                                     ? QStringLiteral("a symbolic link, never followed")
+                                                     : QStringLiteral("not a folder"));
+    return systemError(path, error);
+}
+
+} // namespace
+
+// Each step opens one name relative to the descriptor of the folder before it, with O_NOFOLLOW:
+// no link put at either name, before or meanwhile, can lead the bytes elsewhere.
+void appendToFileInSubfolder(const QString& folder, const QString& subfolder, const QString& name,
+                             const QByteArray& bytes)
+{
+    const QString subfolderPath = folder + QLatin1Char('/') + subfolder;
+    const QString path = subfolderPath + QLatin1Char('/') + name;
+    const QByteArray subfolderName = encoded(subfolder);
+    const QByteArray fileName = encoded(name);
+
+    // The folder itself may well be reached through a link (an installation's own choice).
+    const Descriptor parent(::open(encoded(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (!parent.valid())
+        throw errno == ENOENT ? errors::pathNotFound(folder) : systemError(folder, errno);
+    // 0777 less the umask, as any new folder gets.
+    if (::mkdirat(parent.get(), subfolderName.constData(), 0777) != 0 && errno != EEXIST)
+        throw systemError(subfolderPath, errno);
+    const Descriptor inside(
+        ::openat(parent.get(), subfolderName.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
+    if (!inside.valid())
+        throw refusal(parent.get(), subfolderName, subfolderPath, errno);
+
+    // O_NONBLOCK: a FIFO at the name must not hold Lumvik until someone reads it.
+    const Descriptor file(::openat(inside.get(), fileName.constData(),
+                                   O_WRONLY | O_APPEND | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0666));
+    if (!file.valid())
+        throw refusal(inside.get(), fileName, path, errno);
+    struct stat opened;
+    if (::fstat(file.get(), &opened) != 0)
+        throw systemError(path, errno);
+    if (!S_ISREG(opened.st_mode))
+        throw errors::pathFileAccessError(path, QStringLiteral("not a regular file"));
+    for (qsizetype written = 0; written < bytes.size();) {
+        const ssize_t chunk = ::write(file.get(), bytes.constData() + written, std::size_t(bytes.size() - written));
+        if (chunk < 0 && errno == EINTR)
+            continue;
+        if (chunk <= 0)
+            throw chunk < 0 ? systemError(path, errno) : errors::diskFull(path);
+        written += chunk;
+    }
 }
 
 } // namespace platform

@@ -1,5 +1,6 @@
 #include "platform/files_win32.h"
 
+#include "platform/files.h"
 #include "platform/system_messages.h"
 
 #include <QDir>
@@ -8,6 +9,7 @@
 #include <windows.h>
 
 #include <limits>
+#include <utility>
 
 // What Windows guarantees differently from POSIX:
 // - A file that another program holds open without sharing (an editor, a backup tool, a virus
@@ -200,6 +202,92 @@ FileSystem& systemFileSystem()
 {
     static WindowsFileSystem system;
     return system;
+}
+
+namespace {
+
+errors::RuntimeError systemError(const QString& path, DWORD error)
+{
+    return errorOf(fileStatusOfSystemError(error), path);
+}
+
+class Handle
+{
+public:
+    explicit Handle(HANDLE handle) : m_handle(handle) {}
+    Handle(Handle&& other) noexcept : m_handle(std::exchange(other.m_handle, INVALID_HANDLE_VALUE)) {}
+    ~Handle()
+    {
+        if (m_handle != INVALID_HANDLE_VALUE)
+            ::CloseHandle(m_handle);
+    }
+    Handle(const Handle&) = delete;
+    Handle& operator=(const Handle&) = delete;
+    Handle& operator=(Handle&&) = delete;
+
+    HANDLE get() const { return m_handle; }
+    bool valid() const { return m_handle != INVALID_HANDLE_VALUE; }
+
+private:
+    HANDLE m_handle;
+};
+
+// The entry at path opened as itself (a reparse point is not followed) and, when it is one, or not
+// of the kind wanted, refused. Opened without delete sharing: while the handle lives, the entry
+// can be neither removed nor replaced.
+Handle openAsItself(const QString& path, DWORD access, DWORD disposition, bool folder)
+{
+    const QString native = QDir::toNativeSeparators(path);
+    Handle entry(::CreateFileW(
+        wide(native), access, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, disposition,
+        FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT | (folder ? FILE_FLAG_BACKUP_SEMANTICS : 0), nullptr));
+    if (!entry.valid())
+        throw systemError(path, ::GetLastError());
+    BY_HANDLE_FILE_INFORMATION information;
+    if (!::GetFileInformationByHandle(entry.get(), &information))
+        throw systemError(path, ::GetLastError());
+    if (information.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT)
+        throw errors::pathFileAccessError(path, QStringLiteral("a symbolic link, never followed"));
+    if (bool(information.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != folder ||
+        ::GetFileType(entry.get()) != FILE_TYPE_DISK)
+        throw errors::pathFileAccessError(path, folder ? QStringLiteral("not a folder")
+                                                       : QStringLiteral("not a regular file"));
+    return entry;
+}
+
+} // namespace
+
+void appendToFileInSubfolder(const QString& folder, const QString& subfolder, const QString& name,
+                             const QByteArray& bytes)
+{
+    const QString subfolderPath = folder + QLatin1Char('/') + subfolder;
+    const QString path = subfolderPath + QLatin1Char('/') + name;
+    const DWORD parent = ::GetFileAttributesW(wide(QDir::toNativeSeparators(folder)));
+    if (parent == INVALID_FILE_ATTRIBUTES) {
+        const DWORD error = ::GetLastError();
+        throw error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND ? errors::pathNotFound(folder)
+                                                                             : systemError(folder, error);
+    }
+    if (!(parent & FILE_ATTRIBUTE_DIRECTORY))
+        throw errors::notAFolder(folder);
+    // CreateDirectoryW makes only the last folder of the path.
+    if (!::CreateDirectoryW(wide(QDir::toNativeSeparators(subfolderPath)), nullptr)) {
+        const DWORD error = ::GetLastError();
+        if (error != ERROR_ALREADY_EXISTS)
+            throw systemError(subfolderPath, error);
+    }
+    // Held while the file is opened, so that no link can take the folder's place meanwhile.
+    const Handle inside = openAsItself(subfolderPath, FILE_LIST_DIRECTORY, OPEN_EXISTING, true);
+    // FILE_APPEND_DATA alone: every write goes to the file's end, whoever else appends.
+    const Handle file = openAsItself(path, FILE_APPEND_DATA | SYNCHRONIZE, OPEN_ALWAYS, false);
+    for (qsizetype written = 0; written < bytes.size();) {
+        DWORD done = 0;
+        if (!::WriteFile(file.get(), bytes.constData() + written, DWORD(bytes.size() - written), &done, nullptr))
+            throw systemError(path, ::GetLastError());
+        if (done == 0)
+            throw errors::diskFull(path);
+        written += qsizetype(done);
+    }
 }
 
 } // namespace platform

@@ -1,9 +1,11 @@
+#include "errors/runtime_error.h"
 #include "platform/files.h"
 #include "platform/files_posix.h"
 #include "support/qstring_printer.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -73,6 +75,51 @@ TEST(WriteNewFile, AnyEntryAtTheNameCountsAsTaken)
         EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot),
                   (QStringList{"06122026_081530.gdt", "06122026_081530_2.gdt"}))
             << what;
+    }
+}
+
+// A link at the name stays a link: the file it names (however many links on, relative ones
+// included) is replaced in its own folder. A link that names no file is refused, and nothing is
+// touched.
+TEST(ReplaceFile, ALinkIsFollowedToTheFileItNamesOrRefused)
+{
+    const struct
+    {
+        const char* what;
+        const char* target; // of the link Settings.ini, relative to it
+        bool replaced;      // else refused
+    } links[] = {
+        {"a link to a file elsewhere", "central/Settings.ini", true},
+        {"a link to a link", "chain", true},
+        {"a dangling link", "central/missing.ini", false},
+        {"a link to a folder", "central", false},
+    };
+    for (const auto& link : links) {
+        SCOPED_TRACE(link.what);
+        QTemporaryDir dir;
+        ASSERT_TRUE(QDir(dir.path()).mkdir("central") && QDir(dir.path()).mkdir("program"));
+        QFile central(dir.filePath("central/Settings.ini"));
+        ASSERT_TRUE(central.open(QIODevice::WriteOnly) && central.write("old") == 3);
+        central.close();
+        ASSERT_TRUE(QFile::link("central/Settings.ini", dir.filePath("chain")));
+        const QString path = dir.filePath("program/Settings.ini");
+        ASSERT_TRUE(QFile::link("../" + QString(link.target), path));
+
+        bool refused = false;
+        try {
+            platform::replaceFileAtomically(path, "new");
+        } catch (const errors::RuntimeError& error) {
+            refused = true;
+            EXPECT_EQ(error.number(), errors::kPathFileAccessError);
+            EXPECT_TRUE(error.description().contains(QDir::toNativeSeparators(path) + " (a symbolic link to"))
+                << qPrintable(error.description());
+        }
+        EXPECT_EQ(refused, !link.replaced);
+        ASSERT_TRUE(central.open(QIODevice::ReadOnly));
+        EXPECT_EQ(central.readAll(), link.replaced ? "new" : "old");
+        EXPECT_EQ(QFileInfo(path).symLinkTarget(), QFileInfo(dir.filePath(link.target)).absoluteFilePath());
+        EXPECT_EQ(QDir(dir.filePath("central")).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+                  QStringList{"Settings.ini"});
     }
 }
 

@@ -10,6 +10,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QStringEncoder>
 
 #include <tuple>
@@ -294,6 +295,22 @@ TEST_F(SettingsFileTest, ValueWithALineBreakCannotInjectKeys)
     EXPECT_EQ(folder.read("Settings.ini"), QByteArray("[Lumvik]\r\nPath=/srv/gdt/\r\n"));
     ASSERT_EQ(messages.shown().size(), 1);
     EXPECT_TRUE(messages.texts()[0].endsWith(" - SaveConfig")) << qPrintable(messages.texts()[0]);
+}
+
+// Once the error log of the first save had made the folder anew at its old place, the second save
+// went there, and the settings were gone at the next start.
+TEST_F(SettingsFileTest, ProgramFolderMovedAwayIsNeverMadeAnew)
+{
+    const QString moved = folder.filePath("moved");
+    platform::ScopedProgramFolder gone(moved);
+    modGlobal::Config = {"/srv/gdt/", "", false, false, "English", false};
+    modGlobal::SaveConfig();
+    modGlobal::SaveConfig();
+    const QString report = " # 76 - Path not found: " + QDir::toNativeSeparators(moved) + " - SaveConfig\n";
+    EXPECT_EQ(messages.texts().size(), 2);
+    for (const QString& text : messages.texts())
+        EXPECT_TRUE(text.startsWith(report)) << qPrintable(text);
+    EXPECT_FALSE(QFileInfo::exists(moved));
 }
 
 TEST_F(SettingsFileTest, UnwritableProgramFolderIsReportedUnderSaveConfig)
