@@ -105,14 +105,16 @@ TEST_F(MainWindowTest, ViewerStartsAfterTheConfirmationAndBeforeTheReArm)
 TEST_F(MainWindowTest, FailingTargetFolderMeansNoConfirmationNoViewerAndFieldsKept)
 {
     start(settingsWith(true) + "RunOrvane=1\r\nOrvanePath=/bin/true\r\n");
-    modGlobal::Config.Path = target.path() + "/vanished/";
     fillFields();
     window->findChild<QTimer*>("tmrTxtTimer")->stop();
-    press("cmdCreate");
-    ASSERT_EQ(messages.shown().size(), 1);
-    EXPECT_EQ(messages.texts().first(),
-              " # 76 - Path not found: " + QDir::toNativeSeparators(target.path() + "/vanished/") +
-                  " - cmdCreate_Click");
+    // The message shows the folder as stored, with no separator added to it.
+    for (const QString& stored : {target.path() + "/vanished/", target.path() + "/vanished", QString("C:\\GDT\\")}) {
+        modGlobal::Config.Path = stored;
+        press("cmdCreate");
+        EXPECT_EQ(messages.texts().last(),
+                  " # 76 - Path not found: " + QDir::toNativeSeparators(stored) + " - cmdCreate_Click");
+    }
+    ASSERT_EQ(messages.shown().size(), 3);
     EXPECT_EQ(fieldTexts(), kFilled);
     EXPECT_FALSE(importTimerActive());
     EXPECT_TRUE(requestFiles().isEmpty());
