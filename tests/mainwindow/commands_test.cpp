@@ -33,17 +33,19 @@ TEST_F(MainWindowTest, CreateWithImportOffWritesConfirmsAndKeepsTheFields)
     EXPECT_FALSE(importTimerActive());
 }
 
-TEST_F(MainWindowTest, CreateWithImportOnEmptiesFieldsAndBoxButKeepsModalityAndReArms)
+TEST_F(MainWindowTest, CreateWithImportOnEmptiesFieldsAndBoxKeepsModalityReArmsAndFocusesTheBox)
 {
     start(settingsWith(true, true));
     control<QPlainTextEdit>("txtContent")->setPlainText("Appointment: Roth, Ida (F) #F-1 05/17/1990 09:00");
     window->tmrTxtTimer_Timer(); // imported and held
     fillFields();
+    control("cmdCreate")->setFocus();
     press("cmdCreate");
     EXPECT_TRUE(requestBytes().contains("0116335US\r\n"));
     EXPECT_EQ(fieldTexts(), kEmptied);
     EXPECT_EQ(control<QPlainTextEdit>("txtContent")->toPlainText(), "");
     EXPECT_TRUE(importTimerActive());
+    EXPECT_EQ(window->focusWidget(), control("txtContent")) << "where the next patient is pasted";
 }
 
 TEST_F(MainWindowTest, ViewerThatCannotBeStartedIsReportedAndTheRequestCountsAsDone)
