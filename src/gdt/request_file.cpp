@@ -106,8 +106,7 @@ QString CreateGDTFile(const RequestFields& fields)
     const QByteArray record =
         buildRequestRecord(fields, modGlobal::Config.Modality, platform::RegionalFormats::current());
     const QString stem = requestFileStem(platform::now());
-    return platform::writeNewFileAtomically(platform::folderWithFinalSeparator(modGlobal::Config.Path), stem,
-                                            QStringLiteral(".gdt"), record);
+    return platform::writeNewFileAtomically(modGlobal::Config.Path, stem, QStringLiteral(".gdt"), record);
 }
 
 } // namespace gdt

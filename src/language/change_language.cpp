@@ -13,6 +13,7 @@ namespace {
 const QString kMsg1Default = QStringLiteral("GDT-file has been created.");
 const QString kMsg2Default =
     QStringLiteral("The path for Orvane.exe is not correct.\r\nDo you want to continue without Orvane?");
+const QString kMsg3Default = QStringLiteral("The target path does not exist.\r\nDo you want to save it anyway?");
 
 // Labels, buttons, check boxes and menu entries (QAction) show "text"; group boxes and menus
 // (QMenu) "title"; a window its "windowTitle".
@@ -50,6 +51,7 @@ namespace modGlobal {
 
 QString Msg_1;
 QString Msg_2;
+QString Msg_3;
 
 QString Language(const language::LanguageRows& rows, const QString& componentName, const QString& defaultText)
 {
@@ -92,6 +94,11 @@ QString msg2ToShow()
     return modGlobal::Msg_2.isEmpty() ? kMsg2Default : modGlobal::Msg_2;
 }
 
+QString msg3ToShow()
+{
+    return modGlobal::Msg_3.isEmpty() ? kMsg3Default : modGlobal::Msg_3;
+}
+
 QString languageDatabasePath()
 {
     return platform::programFolder() + QStringLiteral("/Language.mdb");
@@ -103,6 +110,7 @@ void applyLanguage(const QString& formKey, QObject& window, const LanguageRows& 
         applyTexts(window, mainWindowTexts(), rows);
         modGlobal::Msg_1 = modGlobal::Language(rows, QStringLiteral("Msg_1"), kMsg1Default);
         modGlobal::Msg_2 = modGlobal::Language(rows, QStringLiteral("Msg_2"), kMsg2Default);
+        modGlobal::Msg_3 = modGlobal::Language(rows, QStringLiteral("Msg_3"), kMsg3Default);
     } else if (formKey == QLatin1String("Settings")) {
         applyTexts(window, settingsWindowTexts(), rows);
     }

@@ -10,14 +10,15 @@
 namespace modGlobal {
 
 // Message texts, set by ChangeLanguage("Main", ...): the confirmation after a request file was
-// written, and the settings window's question about a missing viewer program. A key without a
-// row in the database gives the English text ("GDT-file has been created.", and the question in
-// two lines joined by CR LF).
+// written, and the settings window's questions about a missing viewer program and a missing
+// target folder. A key without a row in the database gives the English text ("GDT-file has been
+// created.", and each question in two lines joined by CR LF).
 extern QString Msg_1;
 extern QString Msg_2;
+extern QString Msg_3;
 
 // Applies the texts of Config.Language from Language.mdb beside the program to the controls of
-// window, found by objectName. formKey "Main" (main window, also loads Msg_1/Msg_2) or
+// window, found by objectName. formKey "Main" (main window, also loads Msg_1 to Msg_3) or
 // "Settings" (settings window); other keys change nothing. Failures are reported through
 // errors::Error_Handler under "ChangeLanguage" and leave every text as it was.
 void ChangeLanguage(const QString& formKey, QObject& window);
@@ -31,10 +32,11 @@ QString Language(const language::LanguageRows& rows, const QString& componentNam
 
 namespace language {
 
-// What the windows show for Msg_1 and Msg_2: the loaded text, or the same English text as for a
+// What the windows show for Msg_1 to Msg_3: the loaded text, or the same English text as for a
 // missing row while the text is empty (ChangeLanguage("Main") failed or has not run).
 QString msg1ToShow();
 QString msg2ToShow();
+QString msg3ToShow();
 
 // ChangeLanguage after the rows were fetched: works through the key table of formKey (compared
 // exactly, letter case included) and sets each control's text to Language(rows, key, its
@@ -43,7 +45,7 @@ QString msg2ToShow();
 // ("accessibleName" for a control without a label), else its "text" property, else "title"
 // (group boxes, menus), else "windowTitle" (the settings window). A control that is missing
 // is left out, but its key is still looked up, so a NULL row is reported all the same. For
-// "Main" it then sets Msg_1 and Msg_2.
+// "Main" it then sets Msg_1 to Msg_3.
 void applyLanguage(const QString& formKey, QObject& window, const LanguageRows& rows);
 
 // Programfolder/Language.mdb.

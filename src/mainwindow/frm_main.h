@@ -4,6 +4,7 @@
 #include "gdt/request_fields.h"
 #include "import/import_timer.h"
 
+#include <QDateTime>
 #include <QMainWindow>
 
 #include <optional>
@@ -80,4 +81,7 @@ private:
     ImportTextBox* txtContent = nullptr;
     QTimer* tmrTxtTimer = nullptr;
     QString m_textReadByImport; // the import box's text as the last tick read it
+    // When a press of cmdCreate last read the import box instead of writing: the second click of
+    // a double-click must not write what the user has not yet seen in the fields.
+    QDateTime m_importReadByCreate;
 };

@@ -70,8 +70,21 @@ void frmMain::Form_Load()
 
 void frmMain::cmdCreate_Click()
 {
-    if (readWaitingImportText())
+    // A press within a second of such a read is the rest of a double-click: ignored. A clock set
+    // back in between ignores nothing.
+    if (m_importReadByCreate.isValid()) {
+        const qint64 since = m_importReadByCreate.msecsTo(platform::now());
+        if (since >= 0 && since < 1000)
+            return;
+    }
+    if (readWaitingImportText()) {
+        // A read that failed said so in a box, which took the rest of any double-click, and left
+        // the imported fields empty: there is nothing to guard then.
+        const bool filled = !requestFieldControl("txtID")->property("text").toString().isEmpty() ||
+                            !requestFieldControl("txtDate")->property("text").toString().isEmpty();
+        m_importReadByCreate = filled ? platform::now() : QDateTime();
         return;
+    }
     errors::trap(QStringLiteral("cmdCreate_Click"), [this] {
         if (m_settingsNotLoaded)
             throw errors::RuntimeError(m_settingsNotLoaded->number(),
@@ -102,6 +115,7 @@ void frmMain::cmdCreate_Click()
             clearRequestFields(&gdt::RequestField::clearedByCreate);
             txtContent->clear();
             setImportTimerEnabled(true);
+            txtContent->setFocus(); // where the next patient is pasted
         }
     });
 }

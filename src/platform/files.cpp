@@ -101,16 +101,18 @@ QString folderForOpening(const QString& folder)
 QString writeNewFileAtomically(const QString& folder, const QString& stem, const QString& suffix,
                                const QByteArray& bytes)
 {
+    // Errors about the folder name it as given, without a separator it did not have.
     const QString openableFolder = folderForOpening(folder);
+    const QString prefix = folderWithFinalSeparator(folder);
     FileSystem& files = fileSystem();
     // Errors name the file the user asked for: the temporary one is hidden and gone afterwards.
-    TemporaryFile temporary(files, openableFolder, stem, folder + stem + suffix);
+    TemporaryFile temporary(files, openableFolder, stem, prefix + stem + suffix);
     temporary.writeAndClose(bytes);
 
     for (int attempt = 1;; ++attempt) {
         const QString name =
             attempt == 1 ? stem + suffix : QStringLiteral("%1_%2%3").arg(stem).arg(attempt).arg(suffix);
-        const QString target = folder + name;
+        const QString target = prefix + name;
         if (files.entryExists(target))
             continue;
         // Never replaces an entry; one created since the look just costs one more try.

@@ -8,13 +8,14 @@
 
 namespace platform {
 
-// Writes bytes as a new file "<folder><stem><suffix>" that readers never see half-written: the
+// Writes bytes as a new file "<folder>/<stem><suffix>" that readers never see half-written: the
 // bytes go to a temporary file in the same folder (its name does not end in suffix), are
 // flushed to disk and only then renamed, and the folder is synced after the rename, so the file
 // is on disk when this returns. An existing directory entry (file, folder, symbolic link, even a
 // dangling one) is never replaced: the name gets "_2", "_3", ... before the suffix instead. On
 // failure nothing named *<suffix> is left, the temporary file is gone, and the error names the
-// requested file or its folder. folder is used as given (empty means the working folder).
+// requested file or its folder, the folder as given. folder may lack its final separator (empty
+// means the working folder).
 // Returns the path written; throws errors::RuntimeError (76 for a folder that does not exist, 75
 // for a file standing where the folder belongs).
 QString writeNewFileAtomically(const QString& folder, const QString& stem, const QString& suffix,

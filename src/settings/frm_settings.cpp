@@ -46,6 +46,19 @@ bool userContinuesWithoutOrvane()
     return platform::showMessage(question) == platform::MessageAnswer::Yes;
 }
 
+// A folder that is not there yet may be a drive or share that is not connected now: the user
+// decides. Yes saves it as it is; No, the default, since every request would fail, leaves the
+// window open to mend it.
+bool userSavesMissingTargetFolder()
+{
+    platform::MessageRequest question;
+    question.text = language::msg3ToShow();
+    question.icon = platform::MessageIcon::None;
+    question.buttons = platform::MessageButtons::YesNo;
+    question.defaultAnswer = platform::MessageAnswer::No;
+    return platform::showMessage(question) == platform::MessageAnswer::Yes;
+}
+
 } // namespace
 
 std::optional<QString> frmSettings::FileOpenDialog::showOpen() const
@@ -177,6 +190,13 @@ void frmSettings::cboLanguage_Change()
 void frmSettings::cmdSave_Click()
 {
     errors::trap(QStringLiteral("cmdSave_Click"), [this] {
+        // Blanks around a folder are typing slips, and a request would go to a folder that does
+        // not exist. The box shows what is saved.
+        Config.Path = Config.Path.trimmed();
+        txtPath->setText(Config.Path);
+        // An empty path is the start folder, which exists.
+        if (!Config.Path.isEmpty() && !QFileInfo(Config.Path).isDir() && !userSavesMissingTargetFolder())
+            return;
         // An empty path or a folder is no program.
         if (Config.RunOrvane && !QFileInfo(Config.OrvanePath).isFile() && userContinuesWithoutOrvane()) {
             chkRunOrvane->setChecked(false);

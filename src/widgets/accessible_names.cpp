@@ -1,47 +1,17 @@
 #include "widgets/accessible_names.h"
 
-#include <QAccessibleWidget>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 
 namespace widgets {
-namespace {
 
-// A combo box whose name is its accessible name and whose value is its text. Its edit field stays
-// its child, with the toolkit's own interface.
-class NamedComboBox : public QAccessibleWidget
-{
-public:
-    explicit NamedComboBox(QComboBox* box) : QAccessibleWidget(box, QAccessible::ComboBox) {}
-
-    QString text(QAccessible::Text kind) const override
-    {
-        if (kind == QAccessible::Value)
-            return static_cast<const QComboBox*>(widget())->currentText();
-        return QAccessibleWidget::text(kind);
-    }
-};
-
-// For every combo box of the program: the interface is made on the first query, which may come
-// while a box is still being built.
-QAccessibleInterface* namedComboBoxes(const QString& className, QObject* object)
-{
-    auto* box = qobject_cast<QComboBox*>(object);
-    if (className != QLatin1String("QComboBox") || !box)
-        return nullptr;
-    return new NamedComboBox(box);
-}
-
-} // namespace
-
+// Qt's own interface for the box stays in place: it alone gives screen readers the list's items
+// and the action that opens it. Where it names the box by the accessible name (Windows), that name
+// is set here; where it names the box by its label's relation (Linux), the label's buddy does it
+// and the accessible name is not used.
 void nameComboBoxesAfterTheirLabels(QWidget& window)
 {
-    static bool factoryInstalled = false;
-    if (!factoryInstalled) {
-        QAccessible::installFactory(namedComboBoxes);
-        factoryInstalled = true;
-    }
     for (const QLabel* label : window.findChildren<QLabel*>()) {
         auto* box = qobject_cast<QComboBox*>(label->buddy());
         if (!box)

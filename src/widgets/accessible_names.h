@@ -5,9 +5,9 @@ class QWidget;
 namespace widgets {
 
 // Names every combo box inside window, and the edit field typed into, after the label whose buddy
-// the box is, for screen readers: on X11 the toolkit calls a combo box by its value and leaves its
-// edit field unnamed. The names are copies of the labels' texts, so call this again after those
-// change (a new language).
+// the box is, for screen readers: the edit field has no label of its own, and on Windows the box
+// is named by its accessible name. The names are copies of the labels' texts, so call this again
+// after those change (a new language).
 void nameComboBoxesAfterTheirLabels(QWidget& window);
 
 } // namespace widgets

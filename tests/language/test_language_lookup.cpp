@@ -114,7 +114,8 @@ TEST_F(LanguageLookup, EveryKeyReachesOneControlAndEveryCaptionHasAKey)
             }
         }
     }
-    for (const auto& [key, message] : {std::pair{"Msg_1", &modGlobal::Msg_1}, std::pair{"Msg_2", &modGlobal::Msg_2}}) {
+    for (const auto& [key, message] : {std::pair{"Msg_1", &modGlobal::Msg_1}, std::pair{"Msg_2", &modGlobal::Msg_2},
+                                       std::pair{"Msg_3", &modGlobal::Msg_3}}) {
         if (*message == inEnglish(QLatin1String(key)))
             reached[QLatin1String(key)].append(QLatin1String(key));
     }

@@ -51,10 +51,10 @@ TEST(MdbReader, PropertyBlocksOfTheCatalogAreNeverHandedToLibmdb)
     ASSERT_GT(block, 0);
     QByteArray zeroChunk = shipped;
     zeroChunk.replace(block + 4, 4, QByteArray(4, '\0'));
-    EXPECT_EQ(readLanguageRowsFromBytes(zeroChunk, QStringLiteral("English"), QStringLiteral("x")).size(), 30);
+    EXPECT_EQ(readLanguageRowsFromBytes(zeroChunk, QStringLiteral("English"), QStringLiteral("x")).size(), 31);
     QByteArray noTerminator = shipped;
     noTerminator[block + 3] = 'A';
-    EXPECT_EQ(readLanguageRowsFromBytes(noTerminator, QStringLiteral("English"), QStringLiteral("x")).size(), 30);
+    EXPECT_EQ(readLanguageRowsFromBytes(noTerminator, QStringLiteral("English"), QStringLiteral("x")).size(), 31);
 }
 
 TEST(MdbReader, EmptyUsageMapOfTheCatalogIsRefusedBeforeLibmdbDereferencesIt)

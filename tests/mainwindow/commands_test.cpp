@@ -33,17 +33,19 @@ TEST_F(MainWindowTest, CreateWithImportOffWritesConfirmsAndKeepsTheFields)
     EXPECT_FALSE(importTimerActive());
 }
 
-TEST_F(MainWindowTest, CreateWithImportOnEmptiesFieldsAndBoxButKeepsModalityAndReArms)
+TEST_F(MainWindowTest, CreateWithImportOnEmptiesFieldsAndBoxKeepsModalityReArmsAndFocusesTheBox)
 {
     start(settingsWith(true, true));
     control<QPlainTextEdit>("txtContent")->setPlainText("Appointment: Roth, Ida (F) #F-1 05/17/1990 09:00");
     window->tmrTxtTimer_Timer(); // imported and held
     fillFields();
+    control("cmdCreate")->setFocus();
     press("cmdCreate");
     EXPECT_TRUE(requestBytes().contains("0116335US\r\n"));
     EXPECT_EQ(fieldTexts(), kEmptied);
     EXPECT_EQ(control<QPlainTextEdit>("txtContent")->toPlainText(), "");
     EXPECT_TRUE(importTimerActive());
+    EXPECT_EQ(window->focusWidget(), control("txtContent")) << "where the next patient is pasted";
 }
 
 TEST_F(MainWindowTest, ViewerThatCannotBeStartedIsReportedAndTheRequestCountsAsDone)
@@ -105,14 +107,16 @@ TEST_F(MainWindowTest, ViewerStartsAfterTheConfirmationAndBeforeTheReArm)
 TEST_F(MainWindowTest, FailingTargetFolderMeansNoConfirmationNoViewerAndFieldsKept)
 {
     start(settingsWith(true) + "RunOrvane=1\r\nOrvanePath=/bin/true\r\n");
-    modGlobal::Config.Path = target.path() + "/vanished/";
     fillFields();
     window->findChild<QTimer*>("tmrTxtTimer")->stop();
-    press("cmdCreate");
-    ASSERT_EQ(messages.shown().size(), 1);
-    EXPECT_EQ(messages.texts().first(),
-              " # 76 - Path not found: " + QDir::toNativeSeparators(target.path() + "/vanished/") +
-                  " - cmdCreate_Click");
+    // The message shows the folder as stored, with no separator added to it.
+    for (const QString& stored : {target.path() + "/vanished/", target.path() + "/vanished", QString("C:\\GDT\\")}) {
+        modGlobal::Config.Path = stored;
+        press("cmdCreate");
+        EXPECT_EQ(messages.texts().last(),
+                  " # 76 - Path not found: " + QDir::toNativeSeparators(stored) + " - cmdCreate_Click");
+    }
+    ASSERT_EQ(messages.shown().size(), 3);
     EXPECT_EQ(fieldTexts(), kFilled);
     EXPECT_FALSE(importTimerActive());
     EXPECT_TRUE(requestFiles().isEmpty());

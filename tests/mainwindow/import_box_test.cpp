@@ -1,14 +1,19 @@
 #include "main_window_fixture.h"
 
+#include "platform/clock.h"
+
 #include <QApplication>
 #include <QClipboard>
 #include <QDir>
+#include <QFile>
 #include <QFocusEvent>
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QTest>
 #include <QTextCursor>
 #include <QTimer>
+
+#include <optional>
 
 namespace {
 
@@ -19,11 +24,20 @@ class ImportBoxTest : public MainWindowTest
 protected:
     QPlainTextEdit* box() const { return control<QPlainTextEdit>("txtContent"); }
 
+    // Presses cmdCreate at the given milliseconds after the start of the test's clock.
+    void pressAt(qint64 milliseconds)
+    {
+        fixedClock.reset();
+        fixedClock.emplace(kStart.addMSecs(milliseconds));
+        press("cmdCreate");
+    }
+
     // The first press reads the pasted text into the fields and writes nothing, leaving the text
-    // for the user to check; the second writes that patient and re-arms the import.
+    // for the user to check; the second, once the user had time to look, writes that patient and
+    // re-arms the import.
     void expectCreateReadsThePastedPatientFirst()
     {
-        press("cmdCreate");
+        pressAt(0);
         EXPECT_TRUE(requestFiles().isEmpty());
         EXPECT_TRUE(messages.shown().isEmpty()) << qPrintable(messages.texts().join('\n'));
         EXPECT_EQ(fieldTexts().mid(0, 5), (QStringList{"F-1", "Ida", "Roth", "17.05.1990", "F"}));
@@ -31,11 +45,14 @@ protected:
         EXPECT_FALSE(importTimerActive());
         EXPECT_EQ(QDir(folder.filePath("Temp")).entryList(QDir::Files), QStringList());
 
-        press("cmdCreate");
+        pressAt(5000);
         EXPECT_TRUE(requestBytes().contains("0123000F-1\r\n"));
         EXPECT_EQ(box()->toPlainText(), "");
         EXPECT_TRUE(importTimerActive());
     }
+
+    const QDateTime kStart = QDateTime(QDate(2026, 12, 8), QTime(9, 0));
+    std::optional<platform::ScopedFixedClock> fixedClock;
 };
 
 TEST_F(ImportBoxTest, CreateReadsTextWaitingForTheNextTick)
@@ -53,6 +70,26 @@ TEST_F(ImportBoxTest, CreateReadsTextPutInWhileAnEarlierImportIsHeld)
     ASSERT_EQ(field("txtID")->text(), "B-2");
     box()->setPlainText(kPasted);
     expectCreateReadsThePastedPatientFirst();
+}
+
+// The second click of a double-click on Create, coming right after the first one read the pasted
+// text, is ignored: the user has not seen the fields yet. A clock set back ignores nothing.
+TEST_F(ImportBoxTest, PressWithinASecondOfAReadIsIgnored)
+{
+    const std::pair<qint64, bool> presses[] = {{1, false}, {999, false}, {1000, true}, {-1, true}};
+    for (const auto& [after, writes] : presses) {
+        window.reset();
+        start(settingsWith(true));
+        box()->setPlainText(kPasted);
+        pressAt(0);
+        ASSERT_EQ(field("txtID")->text(), "F-1");
+        const qsizetype boxesBefore = messages.shown().size();
+        pressAt(after);
+        EXPECT_EQ(requestFiles().size(), writes ? 1 : 0) << after;
+        EXPECT_EQ(messages.shown().size() - boxesBefore, writes ? 1 : 0) << after;
+        for (const QString& file : requestFiles())
+            QFile::remove(target.filePath(file));
+    }
 }
 
 // A text that fails over an imported patient leaves nothing of that patient to write: the fields

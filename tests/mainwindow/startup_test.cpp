@@ -5,6 +5,7 @@
 #include "settings/frm_settings.h"
 
 #include <QAccessible>
+#include <QAccessibleActionInterface>
 #include <QApplication>
 #include <QFileDialog>
 #include <QGroupBox>
@@ -289,11 +290,39 @@ TEST_F(MainWindowTest, EveryLabelIsTheBuddyOfItsField)
         EXPECT_EQ(control<QLabel>(label)->buddy(), control<QWidget>(buddy)) << label;
 }
 
+// What a screen reader calls a control by. Qt names a combo box on Linux by the label that labels
+// it (its buddy), its own name being its value; elsewhere by its name.
+QString announcedName(QWidget* widget)
+{
+    QAccessibleInterface* control = QAccessible::queryAccessibleInterface(widget);
+#ifndef Q_OS_WIN
+    if (qobject_cast<QComboBox*>(widget)) {
+        // The buddy comes first; the title of the frame around the box follows.
+        const auto labels = control->relations(QAccessible::Label);
+        return labels.isEmpty() ? QString() : labels.first().first->text(QAccessible::Name);
+    }
+#endif
+    return control->text(QAccessible::Name);
+}
+
+// A combo box's list as a screen reader sees it: the items, and the actions on the box.
+QStringList listSeen(QComboBox* box)
+{
+    QAccessibleInterface* control = QAccessible::queryAccessibleInterface(box);
+    QStringList seen;
+    if (control->childCount() < 1 || !control->child(0) || !control->actionInterface())
+        return seen;
+    QAccessibleInterface* list = control->child(0);
+    for (int i = 0; i < list->childCount(); ++i)
+        seen << list->child(i)->text(QAccessible::Name);
+    const QStringList actions = control->actionInterface()->actionNames();
+    seen << QString::number(actions.contains(QAccessibleActionInterface::showMenuAction()));
+    return seen;
+}
+
 TEST_F(MainWindowTest, EveryControlOfBothWindowsHasANameInTheWindowLanguage)
 {
-    const auto nameOf = [](QWidget* widget) {
-        return QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name);
-    };
+    const auto nameOf = announcedName;
     const std::tuple<QByteArray, QString, QString, QString, QString> cases[] = {
         {"English", "Import text", "Gender:", "Choose the target path", "Language:"},
         {"Deutsch", "Importtext", "Geschlecht:", QString::fromUtf8("Zielpfad wählen"), "Sprache:"}};
@@ -316,10 +345,12 @@ TEST_F(MainWindowTest, EveryControlOfBothWindowsHasANameInTheWindowLanguage)
         EXPECT_EQ(nameOf(control("txtContent")), importBox) << language.constData();
         EXPECT_EQ(nameOf(genderBox), gender) << "not its value";
         EXPECT_EQ(nameOf(genderBox->lineEdit()), gender);
+        EXPECT_EQ(listSeen(genderBox), (QStringList{"O", "M", "F", "1"})) << "items and the action that opens them";
         auto* languageCombo = settingsWindow.findChild<QComboBox*>("cboLanguage");
         EXPECT_EQ(nameOf(languageCombo), languageBox) << "not its value";
         EXPECT_EQ(nameOf(languageCombo->lineEdit()), languageBox);
         EXPECT_EQ(QAccessible::queryAccessibleInterface(languageCombo)->text(QAccessible::Value), language);
+        EXPECT_EQ(listSeen(languageCombo), (QStringList{"Deutsch", "English", "1"}));
         auto* pathChooser = settingsWindow.findChild<QPushButton*>("cmdPath");
         EXPECT_EQ(nameOf(pathChooser), targetChooser);
         EXPECT_NE(nameOf(settingsWindow.findChild<QPushButton*>("cmdOrvanePath")), targetChooser);

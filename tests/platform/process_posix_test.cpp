@@ -1,10 +1,15 @@
+#include "errors/runtime_error.h"
 #include "platform/process.h"
+#include "support/qstring_printer.h"
 
+#include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
+#include <QLibraryInfo>
 #include <QTemporaryDir>
 #include <QThread>
+#include <QTranslator>
 
 #include <gtest/gtest.h>
 
@@ -33,6 +38,40 @@ TEST(StartProgram, StartsExactlyThePathGivenEvenWithBlanksInItsFolder)
     QFile result(marker);
     ASSERT_TRUE(result.open(QIODevice::ReadOnly));
     EXPECT_EQ(result.readAll().trimmed(), "0 " + QDir(folder).canonicalPath().toUtf8());
+}
+
+// A file that is there but cannot be run gives the system's English reason, even with Qt's own
+// texts in German, which once turned it into "execv: Zugriff verweigert".
+TEST(StartProgram, ProgramThatCannotBeRunGivesTheSystemsEnglishReason)
+{
+    QTranslator german;
+    if (german.load("qtbase_de", QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(&german);
+    QTemporaryDir dir;
+    const struct
+    {
+        const char* content;
+        QFile::Permissions permissions;
+        QString reason;
+    } cases[] = {{"#!/bin/sh\n", QFile::ReadOwner | QFile::WriteOwner, "Permission denied"},
+                 {"#!/no/such/shell\n", QFile::ReadOwner | QFile::ExeOwner, "No such file or directory"},
+                 {"no program\n", QFile::ReadOwner | QFile::ExeOwner, "Exec format error"}};
+    for (const auto& row : cases) {
+        const QString program = dir.filePath(row.reason);
+        QFile file(program);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(row.content);
+        file.close();
+        file.setPermissions(row.permissions);
+        try {
+            platform::startProgramDetached(program);
+            ADD_FAILURE() << "started: " << row.content;
+        } catch (const errors::RuntimeError& error) {
+            EXPECT_EQ(error.number(), errors::kPermissionDenied);
+            EXPECT_EQ(error.description(), "Permission denied: " + program + " (cannot start it: " + row.reason + ")");
+        }
+    }
+    QCoreApplication::removeTranslator(&german);
 }
 
 } // namespace

@@ -121,19 +121,19 @@ TEST_F(SettingsWindowTest, EnterAndEscapeLeaveTheWindowOpen)
 
 TEST_F(SettingsWindowTest, ReturnAndEnterPressTheFocusedButton)
 {
-    dialogs.answerFolder(QStringLiteral("/data/gdt"));
+    dialogs.answerFolder(QDir::toNativeSeparators(folder.path()));
     open();
     QTest::keyClick(find<QPushButton>("cmdPath"), Qt::Key_Enter);
-    EXPECT_EQ(Config.Path, QStringLiteral("/data/gdt") + QDir::separator());
+    EXPECT_EQ(Config.Path, QDir::toNativeSeparators(folder.path()) + QDir::separator());
     QTest::keyClick(find<QPushButton>("cmdSave"), Qt::Key_Return);
     EXPECT_FALSE(window->isVisible());
-    EXPECT_EQ(iniValue(QStringLiteral("Path")), QStringLiteral("/data/gdt") + QDir::separator());
+    EXPECT_EQ(iniValue(QStringLiteral("Path")), QDir::toNativeSeparators(folder.path()) + QDir::separator());
 
     open();
     QTest::keyClick(find<QLineEdit>("txtPath"), Qt::Key_Backspace);
     QTest::keyClick(find<QPushButton>("cmdCancel"), Qt::Key_Return);
     EXPECT_FALSE(window->isVisible());
-    EXPECT_EQ(Config.Path, QStringLiteral("/data/gdt") + QDir::separator());
+    EXPECT_EQ(Config.Path, QDir::toNativeSeparators(folder.path()) + QDir::separator());
 }
 
 TEST_F(SettingsWindowTest, MenuCommandBuildsAModalWindowAnewForEachOpening)

@@ -96,15 +96,50 @@ TEST_F(SettingsWindowTest, QuestionFallsBackToEnglishWithoutALanguage)
               QStringLiteral("The path for Orvane.exe is not correct.\r\nDo you want to continue without Orvane?"));
 }
 
+// Blanks around the typed folder are not saved; a folder that does not exist is saved only when
+// the user says so, and the question comes in English without a language.
+TEST_F(SettingsWindowTest, TargetFolderIsSavedTrimmedAndAMissingOneOnlyWhenTheUserSaysSo)
+{
+    const QString existing = folder.path() + "/";
+    const QString missing = folder.path() + "/missing/";
+    const struct
+    {
+        QString typed;
+        std::optional<MessageAnswer> answer; // nullopt: no question is expected
+        std::optional<QString> saved;        // nullopt: nothing saved, the window stays open
+    } cases[] = {{"  " + existing + "  ", std::nullopt, existing},
+                 {"", std::nullopt, ""},
+                 {missing + " ", MessageAnswer::Yes, missing},
+                 {missing, MessageAnswer::No, std::nullopt}};
+    for (const auto& row : cases) {
+        QFile::remove(folder.filePath(QStringLiteral("Settings.ini")));
+        const qsizetype boxesBefore = messages.shown().size();
+        if (row.answer)
+            messages.answerNext(*row.answer);
+        open();
+        find<QLineEdit>("txtPath")->setText(row.typed);
+        click("cmdSave");
+        ASSERT_EQ(messages.shown().size() - boxesBefore, row.answer ? 1 : 0) << qPrintable(row.typed);
+        if (row.answer) {
+            const auto& question = messages.shown().last();
+            EXPECT_EQ(question.text, "The target path does not exist.\r\nDo you want to save it anyway?");
+            EXPECT_EQ(question.buttons, platform::MessageButtons::YesNo);
+            EXPECT_EQ(question.defaultAnswer, MessageAnswer::No);
+        }
+        EXPECT_EQ(iniValue(QStringLiteral("Path")), row.saved) << qPrintable(row.typed);
+        EXPECT_EQ(window->isVisible(), !row.saved) << qPrintable(row.typed);
+    }
+}
+
 TEST_F(SettingsWindowTest, SavesEveryKeyWithLanguageFromTheBox)
 {
-    Config.Path = QStringLiteral("/data/gdt/");
+    Config.Path = folder.path() + "/";
     Config.TxtImport = true;
     open();
     QTest::keyClick(find<QComboBox>("cboLanguage"), Qt::Key_Up); // "Deutsch" from the list
     click("chkModality");
     click("cmdSave");
-    EXPECT_EQ(iniValue(QStringLiteral("Path")), QStringLiteral("/data/gdt/"));
+    EXPECT_EQ(iniValue(QStringLiteral("Path")), folder.path() + "/");
     EXPECT_EQ(iniValue(QStringLiteral("TxtImport")), QStringLiteral("1"));
     EXPECT_EQ(iniValue(QStringLiteral("Language")), QStringLiteral("Deutsch"));
     EXPECT_EQ(iniValue(QStringLiteral("Modality")), QStringLiteral("1"));
@@ -115,17 +150,17 @@ TEST_F(SettingsWindowTest, FailedSaveKeepsTheWindowOpenForARetryOrACancel)
     QDir(folder.path()).mkdir(QStringLiteral("Settings.ini")); // a folder where the file belongs
     allowedWarning = QStringLiteral(" - SaveConfig");
     open();
-    QTest::keyClicks(find<QLineEdit>("txtPath"), QStringLiteral("/data/gdt/"));
+    QTest::keyClicks(find<QLineEdit>("txtPath"), folder.path() + "/");
     click("cmdSave");
     ASSERT_EQ(messages.shown().size(), 1);
     EXPECT_TRUE(window->isVisible()) << "the user can retry or cancel";
-    EXPECT_EQ(Config.Path, QStringLiteral("/data/gdt/"));
+    EXPECT_EQ(Config.Path, folder.path() + "/");
 
     // The cause mended, the same window saves and closes.
     QDir(folder.path()).rmdir(QStringLiteral("Settings.ini"));
     click("cmdSave");
     EXPECT_FALSE(window->isVisible());
-    EXPECT_EQ(iniValue(QStringLiteral("Path")), QStringLiteral("/data/gdt/"));
+    EXPECT_EQ(iniValue(QStringLiteral("Path")), folder.path() + "/");
 }
 
 TEST_F(SettingsWindowTest, CancelAfterAFailedSaveTakesTheEditsBack)
@@ -133,7 +168,7 @@ TEST_F(SettingsWindowTest, CancelAfterAFailedSaveTakesTheEditsBack)
     QDir(folder.path()).mkdir(QStringLiteral("Settings.ini"));
     allowedWarning = QStringLiteral(" - SaveConfig");
     open();
-    QTest::keyClicks(find<QLineEdit>("txtPath"), QStringLiteral("/data/gdt/"));
+    QTest::keyClicks(find<QLineEdit>("txtPath"), folder.path() + "/");
     click("cmdSave");
     click("cmdCancel");
     EXPECT_FALSE(window->isVisible());

@@ -21,6 +21,7 @@ private:
         modGlobal::Config = {};
         modGlobal::Msg_1.clear();
         modGlobal::Msg_2.clear();
+        modGlobal::Msg_3.clear();
     }
 };
 

@@ -132,9 +132,9 @@ class Lumvik:
         client = CLIENT_HEIGHT_IMPORT_ON if self.import_on else CLIENT_HEIGHT_IMPORT_OFF
         return self.main.size()[1] - pixels(client)
 
-    def click(self, control):
+    def click(self, control, repeat=1):
         self.main.focus()
-        self.main.click(*centre(MAIN_CONTROLS[control], self.menu_bar_height()))
+        self.main.click(*centre(MAIN_CONTROLS[control], self.menu_bar_height()), repeat=repeat)
 
     def capture(self, control):
         """The pixels inside the control's border, to see it change."""

@@ -81,7 +81,7 @@ def failing_target_folders(context):
         expect_equal(the_request_in(gone), WRITTEN, "request written after the failures")
         app.close()
     expect_equal(folder.logged_errors(), [(76, f"Path not found: {gone}/", "cmdCreate_Click"),
-                                          (70, f"Permission denied: {read_only}/", "cmdCreate_Click")], "error log")
+                                          (70, f"Permission denied: {read_only}", "cmdCreate_Click")], "error log")
 
 
 def corrupt_language_file(context):

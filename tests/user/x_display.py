@@ -146,9 +146,10 @@ class Window:
     def focus(self):
         self.display.run("xdotool", "windowfocus", "--sync", str(self.id))
 
-    def click(self, x, y):
-        """Left click at (x, y) pixels from the window's top left corner."""
-        self.display.run("xdotool", "mousemove", "--window", str(self.id), str(x), str(y), "click", "1")
+    def click(self, x, y, repeat=1):
+        """Left click at (x, y) pixels from the window's top left corner; repeat=2 double-clicks."""
+        self.display.run("xdotool", "mousemove", "--window", str(self.id), str(x), str(y), "click", "--repeat",
+                         str(repeat), "--delay", "80", "1")
 
     def capture(self, x, y, width, height):
         """Raw RGB pixels of a part of the window, to see whether it changed."""
