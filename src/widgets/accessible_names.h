@@ -6,8 +6,8 @@ namespace widgets {
 
 // Names every combo box inside window, and the edit field typed into, after the label whose buddy
 // the box is, for screen readers: on X11 the toolkit calls a combo box by its value and leaves its
-// edit field unnamed. The names are copies of the labels' texts, so call this again after those
-// change (a new language).
+// edit field unnamed. A number field's edit field gets its label's name too. The names are copies
+// of the labels' texts, so call this again after those change (a new language).
 void nameComboBoxesAfterTheirLabels(QWidget& window);
 
 } // namespace widgets
