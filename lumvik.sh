@@ -10,7 +10,8 @@ command=${1:-start}
 jobs=$(nproc)
 
 packages=(cmake make g++ pkg-config qt6-base-dev mdbtools-dev mdbtools libgtest-dev libbenchmark-dev
-          python3 locales libqt6svg6 qt6-translations-l10n xvfb xauth xdotool xclip x11-utils x11-xkb-utils imagemagick clang-format fonts-liberation clang libclang-rt-14-dev)
+          python3 locales libqt6svg6 qt6-translations-l10n xvfb xauth xdotool xclip x11-utils x11-xkb-utils imagemagick clang-format fonts-liberation clang libclang-rt-14-dev
+          dbus-daemon at-spi2-core libglib2.0-bin)
 command -v npm >/dev/null 2>&1 || packages+=(nodejs npm)
 if [ "$command" = windows ]; then
     # Qt's and libmdb's sources (dpkg-dev unpacks Qt's), the cross compiler, Wine for the tests,

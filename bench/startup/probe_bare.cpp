@@ -9,6 +9,7 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QStatusBar>
 
 // The yardstick: a bare Qt window with the same widgets as Lumvik's main window, shown at once.
 int main(int argc, char** argv)
@@ -39,7 +40,11 @@ int main(int argc, char** argv)
     (new QPushButton(QStringLiteral("Felder löschen"), central))->setGeometry(8, 232, 113, 41);
     (new QPushButton(QStringLiteral("Erstelle GDT"), central))->setGeometry(456, 232, 113, 41);
     (new QPlainTextEdit(central))->setGeometry(16, 288, 545, 345);
-    window.resize(574, 672);
+    // The status line: an icon and a text.
+    window.statusBar()->addWidget(new QLabel(&window));
+    window.statusBar()->addWidget(new QLabel(&window), 1);
+    window.statusBar()->setFixedHeight(38);
+    window.resize(574, 710);
     window.show();
     reportFirstPaintAndQuit(window);
     return QApplication::exec();

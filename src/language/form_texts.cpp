@@ -20,6 +20,15 @@ const QList<ControlText>& mainWindowTexts()
             {QStringLiteral("cmdClear"), QStringLiteral("cmdClear")},
             {QStringLiteral("cmdCreateGDT"), QStringLiteral("cmdCreate")},
             {QStringLiteral("txtContentAccessibleName"), QStringLiteral("txtContent"), "accessibleName"},
+            {QStringLiteral("stbPickupAccessibleName"), QStringLiteral("stbPickup"), "accessibleName"},
+            {QStringLiteral("PickupRequest"), QStringLiteral("stbPickup"), "requestText"},
+            {QStringLiteral("PickupWaiting"), QStringLiteral("stbPickup"), "waitingText"},
+            {QStringLiteral("PickupWaitingMany"), QStringLiteral("stbPickup"), "waitingManyText"},
+            {QStringLiteral("PickupTaken"), QStringLiteral("stbPickup"), "takenText"},
+            {QStringLiteral("PickupOverdue"), QStringLiteral("stbPickup"), "overdueText"},
+            {QStringLiteral("PickupOverdueMany"), QStringLiteral("stbPickup"), "overdueManyText"},
+            {QStringLiteral("PickupUnseen"), QStringLiteral("stbPickup"), "unseenText"},
+            {QStringLiteral("PickupUnseenMany"), QStringLiteral("stbPickup"), "unseenManyText"},
         };
         return list;
     }();
@@ -39,6 +48,8 @@ const QList<ControlText>& settingsWindowTexts()
         {QStringLiteral("cmdSave"), QStringLiteral("cmdSave")},
         {QStringLiteral("cmdCancel"), QStringLiteral("cmdCancel")},
         {QStringLiteral("chkModality"), QStringLiteral("chkModality")},
+        {QStringLiteral("lblPickupMinutes"), QStringLiteral("lblPickupMinutes")},
+        {QStringLiteral("txtPickupMinutesOff"), QStringLiteral("txtPickupMinutes"), "specialValueText"},
         {QStringLiteral("cmdPathAccessibleName"), QStringLiteral("cmdPath"), "accessibleName"},
         {QStringLiteral("cmdOrvanePathAccessibleName"), QStringLiteral("cmdOrvanePath"), "accessibleName"},
     };

@@ -18,7 +18,8 @@ struct ControlText
 
 // Form key "Main", in the order the texts are applied, the request fields' labels as
 // gdt::requestFields() declares them. Two keys differ from their control's name ("lblID" -> LblID,
-// "cmdCreateGDT" -> cmdCreate); "mnuSettings" also titles the settings window.
+// "cmdCreateGDT" -> cmdCreate); "mnuSettings" also titles the settings window. The status line's
+// texts ("Pickup...") are properties of the status line stbPickup.
 const QList<ControlText>& mainWindowTexts();
 
 // Form key "Settings", in the order the texts are applied; "mnuSettings" sets the title of the window

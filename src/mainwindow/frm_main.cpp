@@ -1,6 +1,8 @@
 #include "mainwindow/frm_main.h"
 
 #include "mainwindow/import_text_box.h"
+#include "mainwindow/pickup_status_line.h"
+#include "pickup/pickup_monitor.h"
 #include "widgets/accessible_names.h"
 #include "widgets/controls.h"
 #include "widgets/frame_look.h"
@@ -46,13 +48,14 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent)
     buildMenus();
     buildDataFrame(central);
     buildCommands(central);
+    buildStatusLine();
     setFocusOrder();
     widgets::liftTextLengthLimits(*this);
     widgets::pressFocusedButtonOnReturn(*this);
     widgets::nameComboBoxesAfterTheirLabels(*this);
     central->setFixedWidth(widgets::twipsToPixels(kClientWidthTwips, this));
     central->setMinimumHeight(0);
-    resize(central->width(), menuBar()->sizeHint().height() + widgets::twipsToPixels(kDesignClientHeightTwips, this));
+    setOuterHeight(kDesignOuterHeightTwips);
 }
 
 void frmMain::buildMenus()
@@ -142,6 +145,15 @@ void frmMain::buildCommands(QWidget* central)
     });
 }
 
+void frmMain::buildStatusLine()
+{
+    stbPickup = new PickupStatusLine(this);
+    setStatusBar(stbPickup);
+    m_pickup = new pickup::Monitor(std::chrono::seconds(2), this);
+    m_pickup->setObjectName(QStringLiteral("pickupMonitor"));
+    connect(m_pickup, &pickup::Monitor::statusChanged, stbPickup, &PickupStatusLine::showStatus);
+}
+
 void frmMain::setFocusOrder()
 {
     QList<QWidget*> order;
@@ -154,16 +166,18 @@ void frmMain::setFocusOrder()
 
 void frmMain::setOuterHeight(int twips)
 {
-    // The designed outer height includes title bar, menu bar and borders: 780 twips of it.
+    // The designed outer height includes title bar, menu bar and borders: 780 twips of it. The status
+    // line is added below, so that the client area keeps its designed size.
     const int clientTwips = twips - (kDesignOuterHeightTwips - kDesignClientHeightTwips);
-    const int height = menuBar()->sizeHint().height() + widgets::twipsToPixels(clientTwips, this);
-    resize(width(), height - fitImportBoxToScreen(height));
+    const int height =
+        menuBar()->sizeHint().height() + widgets::twipsToPixels(clientTwips, this) + stbPickup->height();
+    resize(centralWidget()->width(), height - fitImportBoxToScreen(height));
 }
 
 // A small screen or a large scaling (1366x768 at 150 %) cannot show the designed window with the
-// import box: the box gives up height, down to two lines, so that the fields and buttons stay
-// whole and the window lies inside the work area, at its top. Returns the pixels given up of the
-// window's height (without frame).
+// import box: the box gives up height, down to two lines, and then the status line one of its two,
+// so that the fields and buttons stay whole and the window lies inside the work area, at its top.
+// Returns the pixels given up of the window's height (without frame).
 int frmMain::fitImportBoxToScreen(int height)
 {
     if (!txtContent->isVisibleTo(this))
@@ -182,8 +196,13 @@ int frmMain::fitImportBoxToScreen(int height)
         return 0;
     const int twoLines = 2 * txtContent->fontMetrics().lineSpacing() + 2 * txtContent->frameWidth();
     const int boxHeight = std::max(twoLines, txtContent->height() - overflow);
-    const int given = txtContent->height() - boxHeight;
+    int given = txtContent->height() - boxHeight;
     txtContent->resize(txtContent->width(), boxHeight);
+    if (given < overflow) {
+        const int lineHeight = stbPickup->height();
+        stbPickup->keepOneLine();
+        given += lineHeight - stbPickup->height();
+    }
     move(workArea.left() + std::max(0, (workArea.width() - width()) / 2), workArea.top());
     return given;
 }

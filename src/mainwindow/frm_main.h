@@ -16,9 +16,14 @@ class QLineEdit;
 class QPushButton;
 class QTimer;
 class ImportTextBox;
+class PickupStatusLine;
+namespace pickup {
+class Monitor;
+}
 
 // The main window: entry fields for one patient and one examination, the create and clear
-// commands, the import box with its polling timer, and the menus.
+// commands, the import box with its polling timer, the menus, and the status line that follows
+// each request until the device takes it.
 class frmMain : public QMainWindow, private import::ImportWindow
 {
     Q_OBJECT
@@ -27,9 +32,10 @@ public:
     explicit frmMain(QWidget* parent = nullptr);
 
     // Start-up after the single-instance check: caption, Temp folder, settings, language, size,
-    // example labels, gender list, modality field, leftover import files. A Temp folder that
-    // cannot be used is reported and keeps the import timer off; the rest goes on. Any other
-    // failure is reported under "frmMain_Load" and leaves the window in the state reached.
+    // example labels, gender list, modality field, leftover import files, and the one look for
+    // requests older than PickupMinutes in the target folder. A Temp folder that cannot be used is
+    // reported and keeps the import timer off; the rest goes on. Any other failure is reported
+    // under "frmMain_Load" and leaves the window in the state reached.
     void Form_Load();
 
     // A viewer that cannot be started is reported, and the written request still counts as done.
@@ -52,6 +58,7 @@ private:
     void buildMenus();
     void buildDataFrame(QWidget* central);
     void buildCommands(QWidget* central);
+    void buildStatusLine();
     void setFocusOrder();
     void addRequestField(const gdt::RequestField& field);
     QWidget* requestFieldControl(const char* name) const;
@@ -80,6 +87,8 @@ private:
     QPushButton* cmdCreate = nullptr;
     ImportTextBox* txtContent = nullptr;
     QTimer* tmrTxtTimer = nullptr;
+    PickupStatusLine* stbPickup = nullptr;
+    pickup::Monitor* m_pickup = nullptr;
     QString m_textReadByImport; // the import box's text as the last tick read it
     // When a press of cmdCreate last read the import box instead of writing: the second click of
     // a double-click must not write what the user has not yet seen in the fields.

@@ -6,6 +6,7 @@
 #include "language/change_language.h"
 #include "language/qt_texts.h"
 #include "mainwindow/import_text_box.h"
+#include "pickup/pickup_monitor.h"
 #include "platform/clock.h"
 #include "platform/message_boxes.h"
 #include "platform/process.h"
@@ -65,6 +66,10 @@ void frmMain::Form_Load()
 
         if (importFolder)
             import::deleteImportFiles(*importFolder);
+
+        // Requests a device never took, from before this start: noticed before the first patient.
+        if (!m_settingsNotLoaded)
+            m_pickup->lookForOldRequests(Config.Path, Config.PickupMinutes);
     });
 }
 
@@ -99,7 +104,8 @@ void frmMain::cmdCreate_Click()
             else
                 fields.*field.member = qobject_cast<QLineEdit*>(control)->text();
         }
-        gdt::CreateGDTFile(fields);
+        const QString written = gdt::CreateGDTFile(fields);
+        m_pickup->watch(written, {fields.surname, fields.firstName, fields.patientId}, Config.PickupMinutes);
 
         platform::MessageRequest confirmation;
         confirmation.text = language::msg1ToShow();

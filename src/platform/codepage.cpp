@@ -104,6 +104,17 @@ QByteArray toCodePage437(const QString& text)
     return bytes;
 }
 
+QString fromCodePage437(const QByteArray& bytes)
+{
+    QString text;
+    text.reserve(bytes.size());
+    for (const char byte : bytes) {
+        const auto value = static_cast<unsigned char>(byte);
+        text.append(QChar(value < 0x80 ? char16_t(value) : kUpperHalf[value - 0x80]));
+    }
+    return text;
+}
+
 QList<char32_t> missingFromCodePage437(const QString& text)
 {
     QList<char32_t> missing;

@@ -33,6 +33,8 @@ public:
 // character the code page lacks becomes its base letter when Unicode decomposition gives one
 // (Č -> C), otherwise "?"; so is a surrogate without its partner.
 QByteArray toCodePage437(const QString& text);
+// Each byte as the code page's character.
+QString fromCodePage437(const QByteArray& bytes);
 
 // The characters of text that toCodePage437 would turn into "?", each once, in order of
 // appearance; half a surrogate pair comes as itself.

@@ -5,6 +5,9 @@
 
 #include <QByteArrayView>
 #include <QString>
+#include <QStringList>
+
+#include <optional>
 
 // The few operating-system calls that Lumvik's file writes stand on (platform/files.cpp builds
 // the new request file and the replacement of Settings.ini from them). One implementation per
@@ -50,6 +53,19 @@ struct OpenFile
     qintptr handle = -1;
 };
 
+// What one look at a directory entry found. A folder that is gone, cannot be read or does not
+// answer makes its entries Unknown, never Absent: a request on a share that went away has not
+// been taken.
+struct EntryLook
+{
+    enum class Kind { Present, Absent, Unknown };
+    Kind kind = Kind::Unknown;
+    // For Present: tells this file from every other one, also after a rename: device and inode
+    // (volume and file index), with size and time of the last write, since a file written after
+    // another was deleted may get its number. Empty where the system cannot say.
+    QByteArray identity;
+};
+
 class FileSystem
 {
 public:
@@ -93,6 +109,14 @@ public:
 
     // Whether any entry stands at path: file, folder or link, a dangling link included.
     virtual bool entryExists(const QString& path) = 0;
+
+    // Whether an entry stands at path (a link is not followed), and which file it is. May block for
+    // as long as the folder's share does not answer, so the window never calls it itself.
+    virtual EntryLook lookAt(const QString& path) = 0;
+
+    // The names of folder's entries ("." and ".." left out), or nullopt when it cannot be read.
+    // May block as lookAt does.
+    virtual std::optional<QStringList> entryNames(const QString& folder) = 0;
 };
 
 // The error a failed operation on path gives the user: 61 for a full disk, 70 for a refusal, else

@@ -4,10 +4,12 @@
 #include "platform/system_messages.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QRandomGenerator>
 
 #include <cerrno>
 #include <cstdio>
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -146,6 +148,47 @@ public:
     {
         struct stat entry;
         return ::lstat(encoded(path).constData(), &entry) == 0;
+    }
+
+    EntryLook lookAt(const QString& path) override
+    {
+        struct stat entry;
+        if (::lstat(encoded(path).constData(), &entry) == 0) {
+            QByteArray identity;
+            for (const qint64 part : {qint64(entry.st_dev), qint64(entry.st_ino), qint64(entry.st_size),
+                                      qint64(entry.st_mtim.tv_sec), qint64(entry.st_mtim.tv_nsec)})
+                identity += QByteArray::number(part) + ':';
+            return {EntryLook::Kind::Present, identity};
+        }
+        if (errno != ENOENT)
+            return {};
+        // No such name, also when the folder itself is gone: only a folder still standing says Absent.
+        struct stat folder;
+        const bool folderStands =
+            ::stat(encoded(QFileInfo(path).path()).constData(), &folder) == 0 && S_ISDIR(folder.st_mode);
+        return {folderStands ? EntryLook::Kind::Absent : EntryLook::Kind::Unknown, {}};
+    }
+
+    std::optional<QStringList> entryNames(const QString& folder) override
+    {
+        DIR* stream = ::opendir(encoded(folder).constData());
+        if (!stream)
+            return std::nullopt;
+        QStringList names;
+        for (;;) {
+            errno = 0;
+            const dirent* entry = ::readdir(stream);
+            if (!entry)
+                break;
+            const QString name = QFile::decodeName(entry->d_name);
+            if (name != QLatin1String(".") && name != QLatin1String(".."))
+                names.append(name);
+        }
+        const int error = errno;
+        ::closedir(stream);
+        if (error != 0)
+            return std::nullopt;
+        return names;
     }
 };
 

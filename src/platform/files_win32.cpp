@@ -4,6 +4,7 @@
 #include "platform/system_messages.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QRandomGenerator>
 
 #include <windows.h>
@@ -193,6 +194,70 @@ public:
             return true;
         const DWORD error = ::GetLastError();
         return error != ERROR_FILE_NOT_FOUND && error != ERROR_PATH_NOT_FOUND;
+    }
+
+    EntryLook lookAt(const QString& path) override
+    {
+        const QString native = QDir::toNativeSeparators(path);
+        if (::GetFileAttributesW(wide(native)) != INVALID_FILE_ATTRIBUTES)
+            return {EntryLook::Kind::Present, identityOf(native)};
+        // A share that went away says "path not found" or a network error, never "file not found";
+        // the folder is asked all the same.
+        if (::GetLastError() != ERROR_FILE_NOT_FOUND)
+            return {};
+        const DWORD folder = ::GetFileAttributesW(wide(QDir::toNativeSeparators(QFileInfo(path).path())));
+        const bool folderStands = folder != INVALID_FILE_ATTRIBUTES && (folder & FILE_ATTRIBUTE_DIRECTORY);
+        return {folderStands ? EntryLook::Kind::Absent : EntryLook::Kind::Unknown, {}};
+    }
+
+    std::optional<QStringList> entryNames(const QString& folder) override
+    {
+        const QString pattern = QDir::toNativeSeparators(QDir(folder).filePath(QStringLiteral("*")));
+        WIN32_FIND_DATAW found;
+        const HANDLE search =
+            ::FindFirstFileExW(wide(pattern), FindExInfoBasic, &found, FindExSearchNameMatch, nullptr, 0);
+        if (search == INVALID_HANDLE_VALUE) {
+            // Only the root of a drive can hold nothing at all, not even ".".
+            if (::GetLastError() == ERROR_FILE_NOT_FOUND)
+                return QStringList();
+            return std::nullopt;
+        }
+        QStringList names;
+        do {
+            const QString name = QString::fromWCharArray(found.cFileName);
+            if (name != QLatin1String(".") && name != QLatin1String(".."))
+                names.append(name);
+        } while (::FindNextFileW(search, &found));
+        const DWORD error = ::GetLastError();
+        ::FindClose(search);
+        if (error != ERROR_NO_MORE_FILES)
+            return std::nullopt;
+        return names;
+    }
+
+private:
+    // Volume serial number, file index, size and last write. Opened for no access at all, which no share mode of the
+    // device's own handles refuses and which keeps nobody from deleting or renaming the file.
+    static QByteArray identityOf(const QString& native)
+    {
+        const HANDLE file =
+            ::CreateFileW(wide(native), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                          OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
+        if (file == INVALID_HANDLE_VALUE)
+            return {};
+        BY_HANDLE_FILE_INFORMATION information;
+        const bool known = ::GetFileInformationByHandle(file, &information);
+        ::CloseHandle(file);
+        if (!known)
+            return {};
+        QByteArray identity;
+        for (const quint64 part :
+             {quint64(information.dwVolumeSerialNumber),
+              (quint64(information.nFileIndexHigh) << 32) | information.nFileIndexLow,
+              (quint64(information.nFileSizeHigh) << 32) | information.nFileSizeLow,
+              (quint64(information.ftLastWriteTime.dwHighDateTime) << 32) | information.ftLastWriteTime.dwLowDateTime})
+            identity += QByteArray::number(part) + ':';
+        return identity;
     }
 };
 

@@ -8,7 +8,7 @@
 namespace modGlobal {
 
 // The options of the run, each named after its key in Settings.ini. Texts start empty and
-// switches off until LoadConfig fills the record.
+// switches off until LoadConfig fills the record; PickupMinutes starts at its default.
 struct ConfigRecord
 {
     QString Path;       // target folder of the request files
@@ -17,6 +17,9 @@ struct ConfigRecord
     bool TxtImport = false;
     QString Language; // "Deutsch", "English" or whatever the file names
     bool Modality = false;
+    // Minutes after which a request still in the target folder is reported as not taken; 0 turns
+    // the watch off.
+    int PickupMinutes = 3;
 
     bool operator==(const ConfigRecord&) const = default;
 };

@@ -17,6 +17,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSpinBox>
 
 using modGlobal::Config;
 
@@ -94,6 +95,7 @@ void frmSettings::connectReactions()
     // well, but must not change Language before the save. Text set by code goes through
     // setLanguageText.
     connect(cboLanguage->lineEdit(), &QLineEdit::textEdited, this, &frmSettings::cboLanguage_Change);
+    connect(txtPickupMinutes, &QSpinBox::valueChanged, this, &frmSettings::txtPickupMinutes_Change);
     connect(cmdSave, &QPushButton::clicked, this, &frmSettings::cmdSave_Click);
     connect(cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
 }
@@ -123,6 +125,7 @@ void frmSettings::frmSettings_Load()
         cboLanguage->setCurrentIndex(cboLanguage->findText(Config.Language));
         setLanguageText(Config.Language);
         chkModality->setChecked(Config.Modality);
+        txtPickupMinutes->setValue(Config.PickupMinutes);
     });
 }
 
@@ -185,6 +188,11 @@ void frmSettings::txtOrvanePath_Change()
 void frmSettings::cboLanguage_Change()
 {
     errors::trap(QStringLiteral("cboLanguage_Change"), [this] { Config.Language = cboLanguage->currentText(); });
+}
+
+void frmSettings::txtPickupMinutes_Change()
+{
+    Config.PickupMinutes = txtPickupMinutes->value();
 }
 
 void frmSettings::cmdSave_Click()

@@ -13,6 +13,7 @@ class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QSpinBox;
 
 // The settings window. Every edit goes into modGlobal::Config at once; "Speichern" writes the
 // whole record to Settings.ini and closes (a failed save is reported and keeps it open);
@@ -58,6 +59,7 @@ private:
     void txtPath_Change();
     void txtOrvanePath_Change();
     void cboLanguage_Change();
+    void txtPickupMinutes_Change();
     void cmdSave_Click();
 
     void enableOrvanePathRow(bool enabled);
@@ -75,6 +77,8 @@ private:
     QLabel* lblLanguage = nullptr;
     QLabel* lblPath = nullptr;
     QLabel* lblOrvanePath = nullptr;
+    QLabel* lblPickupMinutes = nullptr;
+    QSpinBox* txtPickupMinutes = nullptr;
     QPushButton* cmdCancel = nullptr;
     QPushButton* cmdSave = nullptr;
     FileOpenDialog cdFile;

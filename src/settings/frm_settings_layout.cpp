@@ -2,6 +2,7 @@
 
 #include "settings/frm_settings.h"
 
+#include "settings/settings_file.h"
 #include "widgets/controls.h"
 #include "widgets/frame_look.h"
 
@@ -11,6 +12,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSpinBox>
 
 namespace {
 
@@ -73,6 +75,11 @@ void frmSettings::createControls()
     lblPath = placeLabel(fraOptionen, "lblPath", QStringLiteral("Zielpfad:"), txtPath, {120, 360, 1215, 255});
     lblOrvanePath = placeLabel(fraOptionen, "lblOrvanePath", QStringLiteral("Orvane.exe-Pfad:"), txtOrvanePath,
                                {120, 1200, 1575, 255});
+    txtPickupMinutes = widgets::placeControl<QSpinBox>(fraOptionen, "txtPickupMinutes", {5400, 2400, 855, 360});
+    txtPickupMinutes->setRange(0, settings::kMaxPickupMinutes);
+    txtPickupMinutes->setSpecialValueText(QStringLiteral("aus")); // 0 turns the watch off
+    lblPickupMinutes = placeLabel(fraOptionen, "lblPickupMinutes", QStringLiteral("Abholfrist (Minuten):"),
+                                  txtPickupMinutes, {2880, 2400, 2415, 255});
     cmdCancel = placeButton(this, "cmdCancel", QStringLiteral("Abbrechen"), {7320, 3360, 1215, 495});
     cmdSave = placeButton(this, "cmdSave", QStringLiteral("Speichern"), {6000, 3360, 1215, 495});
 }
@@ -80,8 +87,8 @@ void frmSettings::createControls()
 void frmSettings::arrangeTabOrder()
 {
     // The frame and the labels take no focus; disabled controls are passed over.
-    const QList<QWidget*> order{cmdSave, cmdCancel, cmdOrvanePath, txtOrvanePath, chkRunOrvane,
-                                cmdPath, chkImport, cboLanguage,   txtPath,       chkModality};
+    const QList<QWidget*> order{cmdSave,   cmdCancel,   cmdOrvanePath, txtOrvanePath, chkRunOrvane,    cmdPath,
+                                chkImport, cboLanguage, txtPath,       chkModality,   txtPickupMinutes};
     for (qsizetype i = 1; i < order.size(); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);
     cmdSave->setFocus();

@@ -84,6 +84,17 @@ bool toSwitch(const QString& text)
     throw errors::typeMismatch();
 }
 
+int toMinutes(const QString& text)
+{
+    bool whole = false;
+    const qlonglong minutes = text.trimmed().toLongLong(&whole);
+    if (!whole)
+        throw errors::typeMismatch();
+    if (minutes < 0 || minutes > kMaxPickupMinutes)
+        throw errors::overflow();
+    return int(minutes);
+}
+
 } // namespace settings
 
 namespace modGlobal {
@@ -94,12 +105,13 @@ namespace {
 
 using TextMember = QString ConfigRecord::*;
 using SwitchMember = bool ConfigRecord::*; // written "1" or "0"
+using MinutesMember = int ConfigRecord::*;
 
 // A key of section [Lumvik] and the Config member it fills.
 struct SettingKey
 {
     QString key;
-    std::variant<TextMember, SwitchMember> member;
+    std::variant<TextMember, SwitchMember, MinutesMember> member;
     QString defaultValue;
 };
 
@@ -113,6 +125,7 @@ const QList<SettingKey>& settingKeys()
         {QStringLiteral("TxtImport"), &ConfigRecord::TxtImport, QStringLiteral("0")},
         {QStringLiteral("Language"), &ConfigRecord::Language, QStringLiteral("English")},
         {QStringLiteral("Modality"), &ConfigRecord::Modality, QStringLiteral("0")},
+        {QStringLiteral("PickupMinutes"), &ConfigRecord::PickupMinutes, QStringLiteral("3")},
     };
     return keys;
 }
@@ -122,6 +135,8 @@ void load(const SettingKey& setting)
     const QString value = read(setting.key, setting.defaultValue);
     if (std::holds_alternative<TextMember>(setting.member))
         Config.*std::get<TextMember>(setting.member) = value;
+    else if (std::holds_alternative<MinutesMember>(setting.member))
+        Config.*std::get<MinutesMember>(setting.member) = settings::toMinutes(value);
     else
         Config.*std::get<SwitchMember>(setting.member) = settings::toSwitch(value);
 }
@@ -130,6 +145,8 @@ void save(const SettingKey& setting)
 {
     if (std::holds_alternative<TextMember>(setting.member))
         write(setting.key, Config.*std::get<TextMember>(setting.member));
+    else if (std::holds_alternative<MinutesMember>(setting.member))
+        write(setting.key, QString::number(Config.*std::get<MinutesMember>(setting.member)));
     else
         write(setting.key, switchText(Config.*std::get<SwitchMember>(setting.member)));
 }

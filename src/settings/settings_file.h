@@ -41,4 +41,9 @@ QString settingsFilePath();
 // switch; anything else, nan and inf included, throws 13 "Type mismatch".
 bool toSwitch(const QString& text);
 
+// A whole number of minutes from 0 to kMaxPickupMinutes, blanks around it allowed; anything else
+// that is no whole number throws 13 "Type mismatch", a whole number out of range 6 "Overflow".
+inline constexpr int kMaxPickupMinutes = 1440;
+int toMinutes(const QString& text);
+
 } // namespace settings

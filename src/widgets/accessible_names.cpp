@@ -1,5 +1,6 @@
 #include "widgets/accessible_names.h"
 
+#include <QAbstractSpinBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -13,6 +14,12 @@ namespace widgets {
 void nameComboBoxesAfterTheirLabels(QWidget& window)
 {
     for (const QLabel* label : window.findChildren<QLabel*>()) {
+        if (auto* spinBox = qobject_cast<QAbstractSpinBox*>(label->buddy())) {
+            // The box itself is named by its label; its edit field, a child of its own, is not.
+            if (auto* field = spinBox->findChild<QLineEdit*>())
+                field->setAccessibleName(label->text());
+            continue;
+        }
         auto* box = qobject_cast<QComboBox*>(label->buddy());
         if (!box)
             continue;

@@ -57,9 +57,9 @@ TEST(LanguageTable, ShippedFileHoldsEveryRowOfTheTextTableInEachLanguage)
     EXPECT_EQ(deutsch, rowsFromTsv(shippedTextTable(), 1, header));
     EXPECT_EQ(readLanguageRows(shippedLanguageMdb(), QStringLiteral("English")),
               rowsFromTsv(shippedTextTable(), 2, header));
-    // Both key tables ("mnuSettings" once, and the names of the three controls without a label)
-    // and the messages.
-    EXPECT_EQ(deutsch.size(), 16 + 1 + 9 + 2 + 3);
+    // Both key tables ("mnuSettings" once, and the names of the three controls without a label),
+    // the messages, the pickup minutes' label and "off", and the status line's name and texts.
+    EXPECT_EQ(deutsch.size(), 16 + 1 + 9 + 2 + 3 + 2 + 9);
 }
 
 TEST(LanguageTable, ColumnAndTableNamesCompareWithoutLetterCaseLikeJet)
@@ -105,7 +105,7 @@ TEST(LanguageTable, CraftedLanguageNameIsOnlyEverAColumnName)
     const QString crafted = QStringLiteral("EnglishValue from tblComponents; drop table tblComponents; --");
     EXPECT_EQ(errorOf([&] { (void)readLanguageRows(shippedLanguageMdb(), crafted); }).number(),
               language::kItemNotFound);
-    EXPECT_EQ(readLanguageRows(shippedLanguageMdb(), QStringLiteral("English")).size(), 31);
+    EXPECT_EQ(readLanguageRows(shippedLanguageMdb(), QStringLiteral("English")).size(), 42);
 }
 
 TEST(LanguageTable, DatabaseWithoutTblComponents)

@@ -22,8 +22,13 @@ std::unique_ptr<frmSettings> makeSettingsWindow();
 QString textOf(const QObject& window, const QString& control);
 
 // One line "name=text" for window and each object inside it that the windows name (Qt's own
-// helpers, named qt_... or _..., are left out), in a fixed order: all of a window's texts, to
-// compare before and after.
+// helpers, named qt_... or _..., are left out), and "name.property=text" for each property of
+// keyTableProperties() it has, in a fixed order: all of a window's texts, to compare before and
+// after.
 QString allTexts(const QObject& window);
+
+// The properties the language key tables set other than the shown text ("accessibleName", the
+// status line's texts, ...).
+QList<const char*> keyTableProperties();
 
 } // namespace testsupport

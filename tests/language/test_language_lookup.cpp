@@ -49,15 +49,18 @@ LanguageRows allKeys()
     return rows;
 }
 
-// The texts each named object of window shows to the eye or to a screen reader, by name.
+// The texts each named object of window shows to the eye or to a screen reader, or keeps for the
+// status line, by name; the shown text first.
 QMap<QString, QStringList> shownTexts(const QObject& window)
 {
     QList<const QObject*> objects = {&window};
     for (const QObject* child : window.findChildren<QObject*>())
         objects.append(child);
+    const QList<const char*> properties =
+        QList<const char*>{"text", "title", "windowTitle"} + testsupport::keyTableProperties();
     QMap<QString, QStringList> texts;
     for (const QObject* object : objects) {
-        for (const char* property : {"text", "title", "windowTitle", "accessibleName"}) {
+        for (const char* property : properties) {
             if (const QVariant value = object->property(property); value.isValid() && !object->objectName().isEmpty())
                 texts[object->objectName()].append(value.toString());
         }

@@ -1,5 +1,6 @@
 #include "main_window_fixture.h"
 
+#include "mainwindow/pickup_status_line.h"
 #include "platform/clock.h"
 #include "settings/config.h"
 #include "settings/frm_settings.h"
@@ -15,6 +16,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QStatusBar>
 #include <QTest>
 #include <QTimer>
 #include <QWindow>
@@ -24,9 +26,10 @@
 
 namespace {
 
+// Without the menu bar and the status line below it.
 int clientHeightTwips(const frmMain& window)
 {
-    const int clientPixels = window.height() - window.menuBar()->sizeHint().height();
+    const int clientPixels = window.height() - window.menuBar()->sizeHint().height() - window.statusBar()->height();
     return clientPixels * 1440 / window.logicalDpiY();
 }
 
@@ -210,7 +213,7 @@ TEST_F(MainWindowTest, SettingsFileThatIsNoIniTextIsReportedOnceAndTakesNoReques
 }
 
 // Run on the test screen here, and by CTest on a 1366x768 screen at 150 % and 200 %.
-TEST_F(MainWindowTest, BothWindowsFitTheWorkAreaAndOnlyTheImportBoxGivesWay)
+TEST_F(MainWindowTest, BothWindowsFitTheWorkAreaAndOnlyTheImportBoxAndStatusLineGiveWay)
 {
     start(settingsWith(true));
     const QRect workArea = window->screen()->availableGeometry();
@@ -224,6 +227,13 @@ TEST_F(MainWindowTest, BothWindowsFitTheWorkAreaAndOnlyTheImportBoxGivesWay)
     const int designedBox = 345;
     const bool designedWindowFits = window->height() + frame + (designedBox - box->height()) <= workArea.height();
     EXPECT_EQ(box->height() == designedBox, designedWindowFits);
+    // The status line gives up its second line only for a box already down to two lines.
+    const auto* line = control<PickupStatusLine>("stbPickup");
+    const int twoLines = 2 * box->fontMetrics().lineSpacing() + 2 * box->frameWidth();
+    const int designedLine = PickupStatusLine::kHeightTwips / 15;
+    EXPECT_TRUE(line->height() == designedLine ||
+                (box->height() == twoLines && line->height() == designedLine - line->fontMetrics().lineSpacing()))
+        << line->height();
     // The fields and buttons keep their designed places and the box stays below them.
     EXPECT_EQ(control<QWidget>("cmdCreate")->geometry(), QRect(456, 232, 113, 41));
     EXPECT_EQ(box->geometry().top(), 288);
@@ -262,7 +272,7 @@ TEST_F(MainWindowTest, EveryTextBoxOfBothWindowsTakesTextBeyond32767Characters)
     start(settingsWith(false));
     frmSettings settingsWindow;
     const QString text(40000, 'x');
-    const std::pair<QWidget*, qsizetype> windows[] = {{window.get(), 9}, {&settingsWindow, 3}};
+    const std::pair<QWidget*, qsizetype> windows[] = {{window.get(), 9}, {&settingsWindow, 4}};
     for (const auto& [each, boxes] : windows) {
         const QList<QLineEdit*> lineEdits = each->findChildren<QLineEdit*>();
         EXPECT_EQ(lineEdits.size(), boxes) << qPrintable(each->objectName());

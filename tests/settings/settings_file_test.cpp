@@ -36,6 +36,7 @@ TEST_F(SettingsFileTest, WithoutAFileTheDefaultsApplyAndNothingIsCreated)
     EXPECT_FALSE(modGlobal::Config.TxtImport);
     EXPECT_EQ(modGlobal::Config.Language, "English");
     EXPECT_FALSE(modGlobal::Config.Modality);
+    EXPECT_EQ(modGlobal::Config.PickupMinutes, 3);
     EXPECT_TRUE(messages.shown().isEmpty());
     EXPECT_FALSE(QFile::exists(settings::settingsFilePath()));
 }
@@ -50,6 +51,31 @@ TEST_F(SettingsFileTest, SwitchesReadNumbersAsBasicDoesAndTrueFalseInAnyCase)
         EXPECT_EQ(settings::toSwitch(text), on) << text;
     for (const char* text : {"", "yes", "on", "1x", "nan", "NaN", "inf", "-inf", "infinity", "Infinity", "1e999"})
         EXPECT_THROW(settings::toSwitch(text), errors::RuntimeError) << text;
+}
+
+TEST_F(SettingsFileTest, PickupMinutesAreWholeMinutesUpToADayAndABadValueIsReported)
+{
+    const std::pair<const char*, int> minutes[] = {{"0", 0}, {" 7 ", 7}, {"+5", 5}, {"1440", 1440}};
+    for (const auto& [text, number] : minutes)
+        EXPECT_EQ(settings::toMinutes(text), number) << text;
+    const std::pair<const char*, qint32> bad[] = {{"", 13},    {"drei", 13}, {"2,5", 13},
+                                                  {"2.5", 13}, {"-1", 6},    {"1441", 6}};
+    for (const auto& [text, error] : bad) {
+        try {
+            settings::toMinutes(text);
+            ADD_FAILURE() << text;
+        } catch (const errors::RuntimeError& thrown) {
+            EXPECT_EQ(thrown.number(), error) << text;
+        }
+    }
+    folder.write("Settings.ini", "[Lumvik]\r\nPickupMinutes=0\r\n");
+    modGlobal::LoadConfig();
+    EXPECT_EQ(modGlobal::Config.PickupMinutes, 0);
+    folder.write("Settings.ini", "[Lumvik]\r\nPickupMinutes=drei\r\n");
+    modGlobal::Config = {};
+    modGlobal::LoadConfig();
+    EXPECT_EQ(modGlobal::Config.PickupMinutes, 3) << "the default stays";
+    EXPECT_EQ(messages.texts(), QStringList{" # 13 - Type mismatch - LoadConfig"});
 }
 
 TEST_F(SettingsFileTest, BadSwitchStopsTheLoadThereAndIsReported)
@@ -72,7 +98,7 @@ TEST_F(SettingsFileTest, EverySavedValueIsReadBackWhole)
     const QString values[] = {QString(255, 'p'), QString(256, 'p'), QString(311, 'p'), QString(40000, 'p'),
                               " /srv/gdt/ ",     "\"/opt/viewer\"", "'Deutsch'",       "\""};
     for (const QString& value : values) {
-        const modGlobal::ConfigRecord saved{value, value, true, true, value, true};
+        const modGlobal::ConfigRecord saved{value, value, true, true, value, true, 17};
         modGlobal::Config = saved;
         modGlobal::SaveConfig();
         modGlobal::Config = {};
@@ -94,7 +120,7 @@ TEST_F(SettingsFileTest, ByteOrderMarkIsNoPartOfTheFileWhichIsUtf8AndKeepsItsMar
     modGlobal::SaveConfig();
     EXPECT_EQ(folder.read("Settings.ini"), mark + "[Lumvik]\r\nPath=/srv/\xC3\x9C"
                                                   "berweisungen/\r\nLanguage=Espa\xC3\xB1ol\r\nOrvanePath=\r\n"
-                                                  "RunOrvane=0\r\nTxtImport=0\r\nModality=0\r\n");
+                                                  "RunOrvane=0\r\nTxtImport=0\r\nModality=0\r\nPickupMinutes=3\r\n");
 }
 
 // The file's text in the encoding a Windows editor may have saved it in, mark included.
@@ -110,7 +136,7 @@ TEST_F(SettingsFileTest, Utf16AndCrOnlyFilesAreReadAndSavedInTheirOwnEncoding)
                                              "Language=Deutsch\r\n[Gerät]\r\nPort=3\r\n");
     const QString after = QString::fromUtf8("; von Hand\r\n[Lumvik]\r\nPath=/srv/Überweisungen/\r\nTxtImport=1\r\n"
                                             "Language=Español\r\nOrvanePath=\r\nRunOrvane=0\r\nModality=0\r\n"
-                                            "[Gerät]\r\nPort=3\r\n");
+                                            "PickupMinutes=3\r\n[Gerät]\r\nPort=3\r\n");
     const auto crOnly = [](QString text) {
         return platform::toSystemCodePage(text.replace(QStringLiteral("\r\n"), QStringLiteral("\r")));
     };
@@ -222,7 +248,7 @@ TEST_F(SettingsFileTest, FirstSaveWritesTheWholeFileFromScratch)
     modGlobal::SaveConfig();
     EXPECT_EQ(folder.read("Settings.ini"),
               QByteArray("[Lumvik]\r\nPath=/srv/gdt/\r\nOrvanePath=/opt/Orvane/bin/orvane\r\n"
-                         "RunOrvane=1\r\nTxtImport=0\r\nLanguage=Deutsch\r\nModality=0\r\n"));
+                         "RunOrvane=1\r\nTxtImport=0\r\nLanguage=Deutsch\r\nModality=0\r\nPickupMinutes=3\r\n"));
     modGlobal::Config = {};
     modGlobal::LoadConfig();
     EXPECT_EQ(modGlobal::Config.OrvanePath, "/opt/Orvane/bin/orvane");
@@ -240,7 +266,7 @@ TEST_F(SettingsFileTest, SaveKeepsForeignContentAndKeysInOtherCase)
               "; written by hand\n[Lumvik]\r\npath=/new/\r\nFavourite=blue\r\nOrvanePath=\r\nRunOrvane=0\r\n"
               "TxtImport=1\r\nLanguage=" +
                   platform::toSystemCodePage(QString::fromUtf8("Español")) +
-                  "\r\nModality=1\r\n\r\n[Device]\r\nPort=3\r\n");
+                  "\r\nModality=1\r\nPickupMinutes=3\r\n\r\n[Device]\r\nPort=3\r\n");
 }
 
 TEST_F(SettingsFileTest, SaveThatFailsHalfwayLeavesTheOldFileByteForByte)

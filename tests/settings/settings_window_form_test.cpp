@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTimer>
 
 using modGlobal::Config;
@@ -44,21 +45,23 @@ TEST_P(LoadTest, ShowsConfigAndChangesNothingInIt)
     EXPECT_EQ(Config.TxtImport, before.TxtImport);
     EXPECT_EQ(Config.Language, before.Language);
     EXPECT_EQ(Config.Modality, before.Modality);
+    EXPECT_EQ(Config.PickupMinutes, before.PickupMinutes);
 
     EXPECT_EQ(find<QLineEdit>("txtPath")->text(), before.Path);
     EXPECT_EQ(find<QCheckBox>("chkRunOrvane")->isChecked(), before.RunOrvane);
     EXPECT_EQ(find<QCheckBox>("chkImport")->isChecked(), before.TxtImport);
     EXPECT_EQ(find<QComboBox>("cboLanguage")->currentText(), before.Language);
     EXPECT_EQ(find<QCheckBox>("chkModality")->isChecked(), before.Modality);
+    EXPECT_EQ(find<QSpinBox>("txtPickupMinutes")->value(), before.PickupMinutes);
 }
 
 INSTANTIATE_TEST_SUITE_P(Records, LoadTest,
                          ::testing::Values(LoadCase{"AllOn",
                                                     {QStringLiteral("/data/"), QStringLiteral("/opt/o"), true, true,
-                                                     QStringLiteral("Deutsch"), true}},
+                                                     QStringLiteral("Deutsch"), true, 17}},
                                            LoadCase{"AllOffUnlistedLanguage",
                                                     {QStringLiteral("/data"), QStringLiteral("/opt/o"), false, false,
-                                                     QStringLiteral("Klingonisch"), false}}),
+                                                     QStringLiteral("Klingonisch"), false, 0}}),
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(SettingsWindowTest, LoadAppliesTheTextsOfTheCurrentLanguage)
@@ -68,6 +71,8 @@ TEST_F(SettingsWindowTest, LoadAppliesTheTextsOfTheCurrentLanguage)
     EXPECT_EQ(find<QGroupBox>("fraOptionen")->title(), QStringLiteral("Options"));
     EXPECT_EQ(find<QLabel>("lblPath")->text(), QStringLiteral("Target path:"));
     EXPECT_EQ(find<QCheckBox>("chkModality")->text(), QStringLiteral("Add modality"));
+    EXPECT_EQ(find<QLabel>("lblPickupMinutes")->text(), QStringLiteral("Pickup time (minutes):"));
+    EXPECT_EQ(find<QSpinBox>("txtPickupMinutes")->specialValueText(), QStringLiteral("off")) << "shown for 0";
     EXPECT_EQ(find<QPushButton>("cmdSave")->text(), QStringLiteral("Save"));
     EXPECT_EQ(find<QPushButton>("cmdPath")->text(), QStringLiteral("...")) << "controls without a key keep their text";
 }
@@ -78,14 +83,16 @@ TEST_F(SettingsWindowTest, LabelsNameTheirFields)
     EXPECT_EQ(find<QLabel>("lblPath")->buddy(), find<QLineEdit>("txtPath"));
     EXPECT_EQ(find<QLabel>("lblOrvanePath")->buddy(), find<QLineEdit>("txtOrvanePath"));
     EXPECT_EQ(find<QLabel>("lblLanguage")->buddy(), find<QComboBox>("cboLanguage"));
+    EXPECT_EQ(find<QLabel>("lblPickupMinutes")->buddy(), find<QSpinBox>("txtPickupMinutes"));
 }
 
 TEST_F(SettingsWindowTest, TabGoesFromSaveThroughEveryEnabledControl)
 {
     Config.RunOrvane = true;
     open();
-    const QStringList expected{"cmdSave", "cmdCancel", "cmdOrvanePath", "txtOrvanePath", "chkRunOrvane",
-                               "cmdPath", "chkImport", "cboLanguage",   "txtPath",       "chkModality"};
+    const QStringList expected{"cmdSave",      "cmdCancel",   "cmdOrvanePath",   "txtOrvanePath",
+                               "chkRunOrvane", "cmdPath",     "chkImport",       "cboLanguage",
+                               "txtPath",      "chkModality", "txtPickupMinutes"};
     QStringList order;
     QWidget* widget = window->focusWidget();
     for (int step = 0; step < expected.size(); ++step, widget = widget->nextInFocusChain()) {

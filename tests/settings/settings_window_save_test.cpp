@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
+#include <QSpinBox>
 
 using modGlobal::Config;
 using platform::MessageAnswer;
@@ -138,7 +139,9 @@ TEST_F(SettingsWindowTest, SavesEveryKeyWithLanguageFromTheBox)
     open();
     QTest::keyClick(find<QComboBox>("cboLanguage"), Qt::Key_Up); // "Deutsch" from the list
     click("chkModality");
+    QTest::keyClick(find<QSpinBox>("txtPickupMinutes"), Qt::Key_Down);
     click("cmdSave");
+    EXPECT_EQ(iniValue(QStringLiteral("PickupMinutes")), QStringLiteral("2"));
     EXPECT_EQ(iniValue(QStringLiteral("Path")), folder.path() + "/");
     EXPECT_EQ(iniValue(QStringLiteral("TxtImport")), QStringLiteral("1"));
     EXPECT_EQ(iniValue(QStringLiteral("Language")), QStringLiteral("Deutsch"));
@@ -187,8 +190,10 @@ TEST_P(CloseWithoutSavingTest, LeavesTheFileAndPutsConfigBackAsItWasOpened)
         QStringLiteral("/data/gdt/"), QStringLiteral("/opt/orvane"), true, true, QStringLiteral("English"), false};
     const modGlobal::ConfigRecord opened = Config;
     open();
-    // Every kind of edit: typed folder and language, a check box, and one that forgets the path.
+    // Every kind of edit: typed folder and language, a check box, a number, and one that forgets the
+    // path.
     QTest::keyClicks(find<QLineEdit>("txtPath"), QStringLiteral("elsewhere"));
+    QTest::keyClick(find<QSpinBox>("txtPickupMinutes"), Qt::Key_Up);
     click("chkImport");
     click("chkModality");
     click("chkRunOrvane");

@@ -12,26 +12,51 @@ using platform::FileStatus;
 
 ScriptedFileSystem::~ScriptedFileSystem()
 {
+    releaseLook();
     EXPECT_TRUE(m_steps.empty()) << m_steps.size() << " scripted file-system step(s) never reached";
 }
 
 void ScriptedFileSystem::failNext(Operation operation, FileStatus status)
 {
+    const std::lock_guard lock(m_mutex);
     m_steps.push_back({operation, std::move(status)});
 }
 
 void ScriptedFileSystem::shortenNextWrite(qsizetype bytes)
 {
+    const std::lock_guard lock(m_mutex);
     m_steps.push_back({Operation::Write, {}, bytes});
 }
 
 void ScriptedFileSystem::takeNameBeforeNextRename()
 {
+    const std::lock_guard lock(m_mutex);
     m_steps.push_back({Operation::RenameWithoutReplacing, {}, -1, true});
+}
+
+void ScriptedFileSystem::holdNextLook()
+{
+    const std::lock_guard lock(m_mutex);
+    m_holding = true;
+    m_steps.push_back({Operation::Look, {}, -1, false, true});
+}
+
+void ScriptedFileSystem::releaseLook()
+{
+    const std::lock_guard lock(m_mutex);
+    m_holding = false;
+    m_released.notify_all();
+}
+
+std::vector<ScriptedFileSystem::Call> ScriptedFileSystem::calls() const
+{
+    const std::lock_guard lock(m_mutex);
+    return m_calls;
 }
 
 std::vector<ScriptedFileSystem::Operation> ScriptedFileSystem::operations() const
 {
+    const std::lock_guard lock(m_mutex);
     std::vector<Operation> operations;
     for (const Call& call : m_calls)
         operations.push_back(call.operation);
@@ -40,6 +65,7 @@ std::vector<ScriptedFileSystem::Operation> ScriptedFileSystem::operations() cons
 
 std::optional<ScriptedFileSystem::Step> ScriptedFileSystem::next(Operation operation, const QString& path)
 {
+    std::unique_lock lock(m_mutex);
     m_calls.push_back({operation, path});
     const auto step =
         std::find_if(m_steps.begin(), m_steps.end(), [&](const Step& s) { return s.operation == operation; });
@@ -47,6 +73,8 @@ std::optional<ScriptedFileSystem::Step> ScriptedFileSystem::next(Operation opera
         return std::nullopt;
     const Step taken = *step;
     m_steps.erase(step);
+    if (taken.hold)
+        m_released.wait(lock, [this] { return !m_holding; });
     return taken;
 }
 
@@ -117,6 +145,21 @@ FileStatus ScriptedFileSystem::syncFolder(const QString& folder)
 bool ScriptedFileSystem::entryExists(const QString& path)
 {
     return m_disk.entryExists(path);
+}
+
+platform::EntryLook ScriptedFileSystem::lookAt(const QString& path)
+{
+    const auto step = next(Operation::Look, path);
+    if (step && !step->status.ok())
+        return {};
+    return m_disk.lookAt(path);
+}
+
+std::optional<QStringList> ScriptedFileSystem::entryNames(const QString& folder)
+{
+    if (const auto step = next(Operation::List, folder); step && !step->status.ok())
+        return std::nullopt;
+    return m_disk.entryNames(folder);
 }
 
 } // namespace testsupport

@@ -22,6 +22,8 @@ WINDOW_TIMEOUT = 15
 CLIENT_HEIGHT_IMPORT_OFF = 4110
 CLIENT_HEIGHT_IMPORT_ON = 9720
 CLIENT_WIDTH = 8610
+# The status line below the client area.
+STATUS_LINE_HEIGHT = 570
 
 DATA_FRAME = (120, 240)
 MAIN_CONTROLS = {
@@ -58,14 +60,15 @@ def centre(place, top_offset=0):
 class Lumvik:
     """One run of Lumvik from a program folder; a context manager that kills it if it still runs."""
 
-    def __init__(self, display, folder, locale="de_DE.UTF-8", import_on=False, cwd=None, startup_boxes=()):
-        """Starts Lumvik, answers the boxes titled startup_boxes that come before the main window
-        (errors of the start-up), and waits for the main window."""
+    def __init__(self, display, folder, locale="de_DE.UTF-8", import_on=False, cwd=None, startup_boxes=(), env=None):
+        """Starts Lumvik, with env added to the display's environment, answers the boxes titled
+        startup_boxes that come before the main window (errors of the start-up), and waits for the
+        main window."""
         self.display = display
         self.folder = folder
         self.import_on = import_on
         runtime = tempfile.mkdtemp(prefix="xdg-", dir=folder.path.parent)
-        self.env = dict(display.env, LC_ALL=locale, LANG=locale, XDG_RUNTIME_DIR=runtime)
+        self.env = dict(display.env, LC_ALL=locale, LANG=locale, XDG_RUNTIME_DIR=runtime, **(env or {}))
         self.output = Path(runtime) / "output.txt"
         with open(self.output, "wb") as output:
             self.process = start_process([str(folder.program)], env=self.env, cwd=cwd or folder.path, umask=0o022,
@@ -130,7 +133,7 @@ class Lumvik:
 
     def menu_bar_height(self):
         client = CLIENT_HEIGHT_IMPORT_ON if self.import_on else CLIENT_HEIGHT_IMPORT_OFF
-        return self.main.size()[1] - pixels(client)
+        return self.main.size()[1] - pixels(client) - pixels(STATUS_LINE_HEIGHT)
 
     def click(self, control, repeat=1):
         self.main.focus()

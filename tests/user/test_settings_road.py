@@ -29,7 +29,7 @@ def settings_road(context):
         settings.close_with("cmdSave")
         expect_equal(folder.settings(),
                      settings_text(Path=new_target, Language="English", TxtImport=1, Modality=0, OrvanePath="",
-                                   RunOrvane=0).encode(), "Settings.ini after saving")
+                                   RunOrvane=0, PickupMinutes=3).encode(), "Settings.ini after saving")
 
         # The target folder counts at once; the language waits for the next start.
         app.type_in_focus_order(["S-1"])
@@ -67,12 +67,13 @@ def settings_saved_by_a_windows_editor(context):
     with Lumvik(context.display, folder) as app:
         settings = app.open_settings("Einstellungen")
         settings.replace_text("txtPath", f"{new_target}/")
-        # Keyboard only: Tab to the save button (past the modality box), and Return presses it.
-        context.display.key("Tab", "Tab", "Return")
+        # Keyboard only: Tab to the save button (past the modality box and the pickup minutes), and
+        # Return presses it.
+        context.display.key("Tab", "Tab", "Tab", "Return")
         wait_until(lambda: not settings.window.is_visible(), 15, "the settings window to close")
         saved = folder.settings()
         expect_equal(saved[:2], b"\xff\xfe", "byte-order mark of the saved Settings.ini")
-        expected = settings_text(**dict(keys, Path=f"{new_target}/"), OrvanePath="", RunOrvane=0)
+        expected = settings_text(**dict(keys, Path=f"{new_target}/"), OrvanePath="", RunOrvane=0, PickupMinutes=3)
         expect_equal(saved.decode("utf-16"), expected.replace("\r\n", "\r"),
                      "Settings.ini saved in its own encoding and line ends")
         app.type_in_focus_order(["W-1"])
