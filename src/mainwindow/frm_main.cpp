@@ -169,8 +169,7 @@ void frmMain::setOuterHeight(int twips)
     // The designed outer height includes title bar, menu bar and borders: 780 twips of it. The status
     // line is added below, so that the client area keeps its designed size.
     const int clientTwips = twips - (kDesignOuterHeightTwips - kDesignClientHeightTwips);
-    const int height =
-        menuBar()->sizeHint().height() + widgets::twipsToPixels(clientTwips, this) + stbPickup->height();
+    const int height = menuBar()->sizeHint().height() + widgets::twipsToPixels(clientTwips, this) + stbPickup->height();
     resize(centralWidget()->width(), height - fitImportBoxToScreen(height));
 }
 
