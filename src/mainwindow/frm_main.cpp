@@ -28,6 +28,7 @@ namespace {
 constexpr int kClientWidthTwips = 8610;
 constexpr int kDesignClientHeightTwips = 9720;
 constexpr int kDesignOuterHeightTwips = 10500;
+constexpr QRect kImportBoxTwips(240, 4320, 8175, 5175);
 
 QFont windowFont()
 {
@@ -55,7 +56,7 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent)
     widgets::nameComboBoxesAfterTheirLabels(*this);
     central->setFixedWidth(widgets::twipsToPixels(kClientWidthTwips, this));
     central->setMinimumHeight(0);
-    setOuterHeight(kDesignOuterHeightTwips);
+    resize(central->width(), outerHeight(kDesignOuterHeightTwips));
 }
 
 void frmMain::buildMenus()
@@ -128,7 +129,7 @@ void frmMain::buildCommands(QWidget* central)
     cmdCreate = addButton("cmdCreate", QStringLiteral("Erstelle GDT"), 6840);
     connect(cmdCreate, &QPushButton::clicked, this, &frmMain::cmdCreate_Click);
 
-    txtContent = widgets::placeControl<ImportTextBox>(central, "txtContent", {240, 4320, 8175, 5175});
+    txtContent = widgets::placeControl<ImportTextBox>(central, "txtContent", kImportBoxTwips);
     // It has no label; the language texts replace this name.
     txtContent->setAccessibleName(QStringLiteral("Importtext"));
 
@@ -164,12 +165,17 @@ void frmMain::setFocusOrder()
         setTabOrder(order[i - 1], order[i]);
 }
 
-void frmMain::setOuterHeight(int twips)
+int frmMain::outerHeight(int twips) const
 {
     // The designed outer height includes title bar, menu bar and borders: 780 twips of it. The status
     // line is added below, so that the client area keeps its designed size.
     const int clientTwips = twips - (kDesignOuterHeightTwips - kDesignClientHeightTwips);
-    const int height = menuBar()->sizeHint().height() + widgets::twipsToPixels(clientTwips, this) + stbPickup->height();
+    return menuBar()->sizeHint().height() + widgets::twipsToPixels(clientTwips, this) + stbPickup->height();
+}
+
+void frmMain::setOuterHeight(int twips)
+{
+    const int height = outerHeight(twips);
     resize(centralWidget()->width(), height - fitImportBoxToScreen(height));
 }
 
@@ -193,9 +199,10 @@ int frmMain::fitImportBoxToScreen(int height)
     const int overflow = height + frameHeight - workArea.height();
     if (overflow <= 0)
         return 0;
+    const int designedBox = widgets::twipsToPixels(kImportBoxTwips.height(), this);
     const int twoLines = 2 * txtContent->fontMetrics().lineSpacing() + 2 * txtContent->frameWidth();
-    const int boxHeight = std::max(twoLines, txtContent->height() - overflow);
-    int given = txtContent->height() - boxHeight;
+    const int boxHeight = std::max(twoLines, designedBox - overflow);
+    int given = designedBox - boxHeight;
     txtContent->resize(txtContent->width(), boxHeight);
     if (given < overflow) {
         const int lineHeight = stbPickup->height();

@@ -66,6 +66,7 @@ private:
     void clearRequestFields(int gdt::RequestField::*rank);
     // Resizes the window; on a screen too small for it, the import box gives way.
     void setOuterHeight(int twips);
+    int outerHeight(int twips) const; // in pixels, for a designed outer height in twips
     int fitImportBoxToScreen(int height);
     bool readWaitingImportText();
 

@@ -45,8 +45,9 @@ TEST(SettingsFileLink, SaveGoesThroughTheLinkIntoTheFileItNames)
 
     EXPECT_TRUE(messages.shown().isEmpty()) << qPrintable(messages.texts().join('\n'));
     EXPECT_EQ(QFileInfo(settings::settingsFilePath()).symLinkTarget(), file);
-    EXPECT_EQ(program.read("Settings.ini"), "; central\r\n[Lumvik]\r\nPath=/srv/gdt/\r\nOrvanePath=\r\nRunOrvane=0\r\n"
-                                            "TxtImport=0\r\nLanguage=Deutsch\r\nModality=0\r\n[Device]\r\nPort=3\r\n");
+    EXPECT_EQ(program.read("Settings.ini"),
+              "; central\r\n[Lumvik]\r\nPath=/srv/gdt/\r\nOrvanePath=\r\nRunOrvane=0\r\n"
+              "TxtImport=0\r\nLanguage=Deutsch\r\nModality=0\r\nPickupMinutes=3\r\n[Device]\r\nPort=3\r\n");
     struct stat mode;
     ASSERT_EQ(::stat(QFile::encodeName(file).constData(), &mode), 0);
     EXPECT_EQ(mode.st_mode & 07777, mode_t(0640));

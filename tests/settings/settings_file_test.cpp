@@ -170,7 +170,8 @@ TEST_F(SettingsFileTest, EveryCharacterIsSavedInAnEncodingThatHoldsIt)
                                   "berweisungen/\r\n";
     const QByteArray utf8File = "; Praxis M\xC3\xBCller\r\n[Lumvik]\r\nPath=/srv/\xC3\x9C"
                                 "berweisungen/\r\n";
-    const QByteArray rest = "\r\nOrvanePath=\r\nRunOrvane=0\r\nTxtImport=0\r\nLanguage=English\r\nModality=0\r\n";
+    const QByteArray rest =
+        "\r\nOrvanePath=\r\nRunOrvane=0\r\nTxtImport=0\r\nLanguage=English\r\nModality=0\r\nPickupMinutes=3\r\n";
     const struct
     {
         const char* what;
