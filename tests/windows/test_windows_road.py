@@ -75,10 +75,11 @@ def windows_path(path):
     return "Z:" + str(path).replace("/", "\\")
 
 
-def write_settings(folder, target, viewer=None, language="Deutsch", txt_import=0):
+def write_settings(folder, target, viewer=None, language="Deutsch", txt_import=0, pickup_minutes=3):
     # Written as Windows editors write it: the ANSI code page, CR LF.
     text = (f"[Lumvik]\r\nPath={windows_path(target)}\\\r\nOrvanePath={windows_path(viewer) if viewer else ''}\r\n"
-            f"RunOrvane={1 if viewer else 0}\r\nTxtImport={txt_import}\r\nLanguage={language}\r\nModality=0\r\n")
+            f"RunOrvane={1 if viewer else 0}\r\nTxtImport={txt_import}\r\nLanguage={language}\r\nModality=0\r\n"
+            f"PickupMinutes={pickup_minutes}\r\n")
     (folder / "Settings.ini").write_bytes(text.encode("cp1252"))
 
 
@@ -192,9 +193,72 @@ def laptop_road(wine, state, folder, target, root, screenshots):
     write_settings(folder, target)
 
 
+def status_line(main):
+    """The pixels of the main window's status line, its bottom 34 pixels at 96 dpi."""
+    width, height = main.size()
+    return main.capture(0, height - 34, width, 34)
+
+
+def in_warning_colour(pixels):
+    """Whether the status line wears the colour of a request not taken in time (255, 224, 130)."""
+    warm = sum(1 for i in range(0, len(pixels) - 2, 3)
+               if pixels[i] > 240 and 200 < pixels[i + 1] < 240 and 100 < pixels[i + 2] < 160)
+    return warm > len(pixels) // 3 // 4
+
+
+def status_line_road(wine, folder, root):
+    """The status line follows each request under Windows too: it changes when the device takes the
+    request (the road deletes it), turns to the warning colour when a request lies there longer than
+    PickupMinutes=1, and reports at once a request left over from yesterday. Its words are read on
+    Linux over AT-SPI; under Wine the road tells the states apart by their pixels."""
+    display = wine.display
+    target = root / "pickup"
+    target.mkdir()
+    write_settings(folder, target, pickup_minutes=1)
+
+    def start():
+        lumvik = wine.start(str(folder / "Lumvik.exe"))
+        main = wait_window(display, MAIN_TITLE)
+        time.sleep(1)
+        main.focus()
+        return lumvik, main
+
+    def create(main):
+        main.focus()
+        main.click(*ID_FIELD)
+        display.type("4711")
+        main.click(*CREATE_BUTTON)
+        wait_window(display, "Lumvik").focus()
+        display.key("Return")
+        wait_until(lambda: not display.windows("^Lumvik$"), 20, "the confirmation to close")
+
+    lumvik, main = start()
+    empty = status_line(main)
+    create(main)
+    (request,) = target.iterdir()
+    waiting = wait_until(lambda: (lambda line: line if line != empty else None)(status_line(main)), 10,
+                         "the status line to name the waiting request")
+    request.unlink()
+    wait_until(lambda: status_line(main) not in (empty, waiting), 10, "the status line to say it was taken")
+    create(main)
+    wait_until(lambda: in_warning_colour(status_line(main)), 90, "the warning after a minute without pickup")
+    lumvik.terminate()
+    lumvik.wait(timeout=20)
+
+    for leftover in target.iterdir():
+        leftover.unlink()
+    yesterday = time.localtime(time.time() - 86400)
+    (target / time.strftime("%d%m%Y_%H%M%S.gdt", yesterday)).write_bytes(EXPECTED)
+    lumvik, main = start()
+    wait_until(lambda: in_warning_colour(status_line(main)), 15, "the report of yesterday's request at start")
+    lumvik.terminate()
+    lumvik.wait(timeout=20)
+
+
 # Places in the windows at 96 dpi, in pixels from the window's top left (the client area: without a
 # window manager there is no title bar), as designed in twips / 15.
 IMPORT_BOX = (200, 400)
+ID_FIELD = (176, 64)
 CREATE_BUTTON = (512, 272)
 TARGET_PATH_FIELD = (300, 36)
 
@@ -369,6 +433,7 @@ def road(args):
             laptop_road(wine, state, folder, target, root, screenshots)
             import_road(wine, folder, target)
             settings_encoding_road(wine, folder, root)
+            status_line_road(wine, folder, root)
             missing_target_road(wine, folder, root)
             running_lumvik_road(wine, folder, str(Path(args.setup).resolve()), screenshots)
 
