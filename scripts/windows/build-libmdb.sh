@@ -16,18 +16,10 @@ stamp=$prefix/.complete
 
 work=$cache/libmdb-build
 rm -rf "$work"
-mkdir -p "$work/apt/sources.list.d" "$work/apt/lists/partial"
+mkdir -p "$work"
 cd "$work"
-cat >apt/sources.list.d/trixie-src.sources <<SOURCES
-Types: deb-src
-URIs: http://deb.debian.org/debian
-Suites: trixie
-Components: main
-Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg
-SOURCES
-apt_options=(-o "Dir::Etc::SourceList=/dev/null" -o "Dir::Etc::SourceParts=$work/apt/sources.list.d"
-             -o "Dir::State::Lists=$work/apt/lists" -o "Dir::Cache::pkgcache=" -o "Dir::Cache::srcpkgcache=")
-apt-get "${apt_options[@]}" update -qq
+source "$here/private-apt.sh"
+private_apt "$work/apt" trixie
 # A line of --print-uris: 'URI' name size SHA256:hash
 read -r uri name _ checksum < <(apt-get "${apt_options[@]}" source --print-uris -qq mdbtools=1.0.1-0.1 |
                                  grep "mdbtools_1.0.1.orig.tar.gz")

@@ -25,21 +25,11 @@ work=$cache/qt-build
 mkdir -p "$work"
 cd "$work"
 
-# apt learns of the source package from a private, throw-away configuration: the machine's
-# own sources and lists stay as they are.
+# apt learns of the source package from a private, throw-away configuration.
 if [ ! -d qtbase-src ]; then
     apt_dir=$work/apt
-    mkdir -p "$apt_dir/sources.list.d" "$apt_dir/lists/partial"
-    cat >"$apt_dir/sources.list.d/bookworm-src.sources" <<SOURCES
-Types: deb-src
-URIs: http://deb.debian.org/debian
-Suites: bookworm
-Components: main
-Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg
-SOURCES
-    apt_options=(-o "Dir::Etc::SourceList=/dev/null" -o "Dir::Etc::SourceParts=$apt_dir/sources.list.d"
-                 -o "Dir::State::Lists=$apt_dir/lists" -o "Dir::Cache::pkgcache=" -o "Dir::Cache::srcpkgcache=")
-    apt-get "${apt_options[@]}" update -qq
+    source "$here/private-apt.sh"
+    private_apt "$apt_dir" bookworm
     rm -rf source && mkdir source
     # The same Debian version as the host Qt, whose moc and rcc the cross build uses.
     version=$(dpkg-query -W -f='${Version}' qt6-base-dev)
