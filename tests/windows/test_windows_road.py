@@ -66,6 +66,14 @@ class Wine:
         subprocess.run(["wineserver", "-k"], env={**self.env, "WINEPREFIX": str(self.state / "prefix")}, check=False)
         subprocess.run(["wineserver", "-w"], env={**self.env, "WINEPREFIX": str(self.state / "prefix")}, check=False)
 
+    def start_lumvik(self, folder):
+        """Starts Lumvik from folder and returns it with its main window, shown and focused."""
+        lumvik = self.start(str(folder / "Lumvik.exe"))
+        main = wait_window(self.display, MAIN_TITLE)
+        time.sleep(1)
+        main.focus()
+        return lumvik, main
+
     def unix_path(self, windows_path):
         drive, rest = windows_path.split(":", 1)
         return self.state / "prefix" / "dosdevices" / f"{drive.lower()}:" / rest.replace("\\", "/").lstrip("/")
@@ -99,10 +107,7 @@ def batch_viewer(root):
 
 def main_window_road(wine, folder, target, viewer, screenshots):
     display = wine.display
-    lumvik = wine.start(str(folder / "Lumvik.exe"))
-    main = wait_window(display, MAIN_TITLE)
-    time.sleep(1)
-    main.focus()
+    lumvik, main = wine.start_lumvik(folder)
     main.screenshot(str(screenshots / "main-window-windows.png"))
     for value in TYPED:
         display.type(value)
@@ -135,10 +140,7 @@ def missing_target_road(wine, folder, root):
     write_settings(folder, missing)
     log_file = folder / "Logs" / "ErrorLog.log"
     logged_before = log_file.read_bytes().decode("cp1252").splitlines() if log_file.exists() else []
-    lumvik = wine.start(str(folder / "Lumvik.exe"))
-    main = wait_window(display, MAIN_TITLE)
-    time.sleep(1)
-    main.focus()
+    lumvik, main = wine.start_lumvik(folder)
     display.type("4711")
     # From the ID field, the create button is the tenth stop of the focus order.
     display.key(*["Tab"] * 8, "space")
@@ -216,13 +218,6 @@ def status_line_road(wine, folder, root):
     target.mkdir()
     write_settings(folder, target, pickup_minutes=1)
 
-    def start():
-        lumvik = wine.start(str(folder / "Lumvik.exe"))
-        main = wait_window(display, MAIN_TITLE)
-        time.sleep(1)
-        main.focus()
-        return lumvik, main
-
     def create(main):
         main.focus()
         main.click(*ID_FIELD)
@@ -232,7 +227,7 @@ def status_line_road(wine, folder, root):
         display.key("Return")
         wait_until(lambda: not display.windows("^Lumvik$"), 20, "the confirmation to close")
 
-    lumvik, main = start()
+    lumvik, main = wine.start_lumvik(folder)
     empty = status_line(main)
     create(main)
     (request,) = target.iterdir()
@@ -249,7 +244,7 @@ def status_line_road(wine, folder, root):
         leftover.unlink()
     yesterday = time.localtime(time.time() - 86400)
     (target / time.strftime("%d%m%Y_%H%M%S.gdt", yesterday)).write_bytes(EXPECTED)
-    lumvik, main = start()
+    lumvik, main = wine.start_lumvik(folder)
     wait_until(lambda: in_warning_colour(status_line(main)), 15, "the report of yesterday's request at start")
     lumvik.terminate()
     lumvik.wait(timeout=20)
@@ -269,9 +264,7 @@ def import_road(wine, folder, target):
     as question marks."""
     display = wine.display
     write_settings(folder, target, txt_import=1)
-    lumvik = wine.start(str(folder / "Lumvik.exe"))
-    main = wait_window(display, MAIN_TITLE)
-    time.sleep(1)
+    lumvik, main = wine.start_lumvik(folder)
     before = set(target.iterdir())
 
     def paste_and_create(text):
@@ -308,10 +301,7 @@ def settings_encoding_road(wine, folder, root):
     polish = root / "Praxis \u0141ukasz"
     polish.mkdir()
     write_settings(folder, root)
-    lumvik = wine.start(str(folder / "Lumvik.exe"))
-    main = wait_window(display, MAIN_TITLE)
-    time.sleep(1)
-    main.focus()
+    lumvik, main = wine.start_lumvik(folder)
     display.key("alt", "Right", "Return", "Return")  # Ansicht > Einstellungen
     settings = wait_window(display, "Einstellungen")
     display.put_on_clipboard(windows_path(polish) + "\\")
@@ -328,10 +318,7 @@ def settings_encoding_road(wine, folder, root):
     assert "\u0141ukasz".encode("utf-8") in saved or "\u0141ukasz".encode("utf-16-le") in saved, saved
 
     def request_lands_in(expected_folder, what):
-        lumvik = wine.start(str(folder / "Lumvik.exe"))
-        main = wait_window(display, MAIN_TITLE)
-        time.sleep(1)
-        main.focus()
+        lumvik, main = wine.start_lumvik(folder)
         display.type("4711")
         display.key(*["Tab"] * 8, "space")
         wait_window(display, "Lumvik").focus()
