@@ -180,8 +180,9 @@ void frmMain::setOuterHeight(int twips)
 }
 
 // A small screen or a large scaling (1366x768 at 150 %) cannot show the designed window with the
-// import box: the box gives up height, down to two lines, and then the status line one of its two,
-// so that the fields and buttons stay whole and the window lies inside the work area, at its top.
+// import box: the box gives up height, down to two lines, then the status line one of its two and
+// the strip below the box, so that the fields and buttons stay whole and the window lies inside
+// the work area, at its top.
 // Returns the pixels given up of the window's height (without frame).
 int frmMain::fitImportBoxToScreen(int height)
 {
@@ -209,6 +210,9 @@ int frmMain::fitImportBoxToScreen(int height)
         stbPickup->keepOneLine();
         given += lineHeight - stbPickup->height();
     }
+    // Last, the blank strip below the box (1366x768 at 200 % with a title bar).
+    const int strip = widgets::twipsToPixels(kDesignClientHeightTwips - kImportBoxTwips.bottom() - 1, this);
+    given += std::clamp(overflow - given, 0, strip);
     move(workArea.left() + std::max(0, (workArea.width() - width()) / 2), workArea.top());
     return given;
 }
