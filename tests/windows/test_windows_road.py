@@ -196,9 +196,11 @@ def laptop_road(wine, state, folder, target, root, screenshots):
 
 
 def status_line(main):
-    """The pixels of the main window's status line, its bottom 34 pixels at 96 dpi."""
+    """The pixels of the main window's status line, its bottom 34 pixels at 96 dpi, 8-bit RGB."""
     width, height = main.size()
-    return main.capture(0, height - 34, width, 34)
+    done = subprocess.run(["import", "-window", str(main.id), "-crop", f"{width}x34+0+{height - 34}", "+repage",
+                           "-depth", "8", "rgb:-"], env=main.display.env, capture_output=True, timeout=20)
+    return done.stdout
 
 
 def in_warning_colour(pixels):
@@ -256,6 +258,7 @@ IMPORT_BOX = (200, 400)
 ID_FIELD = (176, 64)
 CREATE_BUTTON = (512, 272)
 TARGET_PATH_FIELD = (300, 36)
+SAVE_BUTTON = (440, 240)
 
 
 def import_road(wine, folder, target):
@@ -310,7 +313,7 @@ def settings_encoding_road(wine, folder, root):
     display.key("ctrl+a", "ctrl+v")
     time.sleep(0.5)
     settings.focus()
-    display.key("Tab", "Tab", "space")  # on round the focus order to Speichern
+    settings.click(*SAVE_BUTTON)
     wait_until(lambda: not display.windows("^Einstellungen$"), 20, "the settings window to close")
     lumvik.terminate()
     lumvik.wait(timeout=20)
