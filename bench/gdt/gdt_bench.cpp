@@ -1,6 +1,6 @@
 #include "gdt/field_line.h"
 #include "gdt/request_file.h"
-#include "settings/config.h"
+#include "global/mod_global.h"
 
 #include <QCoreApplication>
 #include <QDir>

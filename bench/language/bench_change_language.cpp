@@ -3,12 +3,12 @@
 // on the fetched rows. Run: build-bench/bench/language/bench_change_language
 // --benchmark_repetitions=10 and read the medians.
 
+#include "global/mod_global.h"
 #include "language/change_language.h"
 #include "mainwindow/frm_main.h"
 #include "platform/message_boxes.h"
 #include "platform/program_folder.h"
-#include "settings/config.h"
-#include "settings/frm_settings.h"
+#include "settingswindow/frm_settings.h"
 
 #include <QApplication>
 #include <QFileInfo>

@@ -6,7 +6,7 @@
 // chooses whether an import file of another patient is left in the folder, sorting before the
 // staged one: it is never taken.
 
-#include "errors/runtime_error.h"
+#include "dates/regional.h"
 #include "import/import_folder.h"
 #include "import/import_timer.h"
 #include "import/layouts.h"
@@ -14,7 +14,7 @@
 #include "platform/clock.h"
 #include "platform/message_boxes.h"
 #include "platform/program_folder.h"
-#include "platform/regional.h"
+#include "runtime_errors/runtime_error.h"
 #include "support/recording_messages.h"
 
 #include <QDir>

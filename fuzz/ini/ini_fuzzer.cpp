@@ -6,8 +6,8 @@
 // that are no INI text are refused with an error, never half read. A crash,
 // hang or sanitizer report is a finding as well.
 
-#include "errors/runtime_error.h"
-#include "platform/ini_document.h"
+#include "runtime_errors/runtime_error.h"
+#include "settings/ini_document.h"
 
 #include <array>
 #include <clocale>

@@ -3,8 +3,8 @@
 // Language.mdb and the Access fixtures (run-short.sh does). Every input must end in rows or in
 // errors::RuntimeError; a crash, hang or sanitizer report is a finding.
 
-#include "errors/runtime_error.h"
 #include "language/mdb_language_table.h"
+#include "runtime_errors/runtime_error.h"
 
 #include <cstddef>
 #include <cstdint>

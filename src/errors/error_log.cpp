@@ -1,10 +1,10 @@
 #include "errors/error_log.h"
 
+#include "dates/regional.h"
 #include "platform/clock.h"
 #include "platform/codepage.h"
-#include "platform/files.h"
+#include "platform/file_writes.h"
 #include "platform/program_folder.h"
-#include "platform/regional.h"
 
 #include <optional>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "errors/runtime_error.h"
+#include "runtime_errors/runtime_error.h"
 
 #include <QDateTime>
 

@@ -1,7 +1,7 @@
 #include "gdt/field_line.h"
 
+#include "gdt/code_page_437.h"
 #include "gdt/field_text.h"
-#include "platform/codepage.h"
 
 #include <QStringList>
 
@@ -34,7 +34,7 @@ QString whyNotCarriable(const QString& content)
         return QStringLiteral("is longer than %1 characters").arg(kMaxContentLength);
     // The device would read a "?" where the name had a letter. Named by code as well, since many
     // cannot be seen in a message box; a long foreign name by its first few.
-    if (const QList<char32_t> missing = platform::missingFromCodePage437(content); !missing.isEmpty()) {
+    if (const QList<char32_t> missing = gdt::missingFromCodePage437(content); !missing.isEmpty()) {
         constexpr qsizetype kNamed = 10;
         QStringList named;
         for (const char32_t codePoint : missing.first(std::min(missing.size(), kNamed)))

@@ -1,11 +1,11 @@
 #include "gdt/request_file.h"
 
+#include "gdt/code_page_437.h"
 #include "gdt/field_line.h"
 #include "gdt/field_text.h"
+#include "global/mod_global.h"
 #include "platform/clock.h"
-#include "platform/codepage.h"
-#include "platform/files.h"
-#include "settings/config.h"
+#include "platform/file_writes.h"
 
 #include <algorithm>
 
@@ -93,7 +93,7 @@ QByteArray buildRequestRecord(const RequestFields& input, bool withModality, con
     const QString header = QStringLiteral("01380006302\r\n") +
                            QStringLiteral("0148100%1\r\n").arg(51 + writtenLength(body), 5, 10, QLatin1Char('0')) +
                            QStringLiteral("01092062\r\n") + QStringLiteral("014921802.01\r\n");
-    return platform::toCodePage437(header + body);
+    return gdt::toCodePage437(header + body);
 }
 
 QString requestFileStem(const QDateTime& when)

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "gdt/request_fields.h"
-#include "platform/regional.h"
+#include "dates/regional.h"
+#include "fields/request_fields.h"
 
 #include <QByteArray>
 #include <QDateTime>

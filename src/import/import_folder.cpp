@@ -1,8 +1,8 @@
 #include "import/import_folder.h"
 
-#include "errors/runtime_error.h"
 #include "platform/clock.h"
 #include "platform/program_folder.h"
+#include "runtime_errors/runtime_error.h"
 
 #include <QDir>
 #include <QFileInfo>

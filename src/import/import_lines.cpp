@@ -1,7 +1,7 @@
 #include "import/import_lines.h"
 
-#include "errors/runtime_error.h"
 #include "platform/codepage.h"
+#include "runtime_errors/runtime_error.h"
 
 #include <QStringDecoder>
 

@@ -1,10 +1,10 @@
 #include "import/import_timer.h"
 
+#include "dates/regional.h"
 #include "errors/error_handler.h"
 #include "import/import_folder.h"
 #include "import/layouts.h"
 #include "platform/clock.h"
-#include "platform/regional.h"
 
 #include <optional>
 #include <utility>

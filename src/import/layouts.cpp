@@ -1,7 +1,7 @@
 #include "import/layouts.h"
 
-#include "errors/runtime_error.h"
 #include "import/text_cuts.h"
+#include "runtime_errors/runtime_error.h"
 
 #include <QRegularExpression>
 

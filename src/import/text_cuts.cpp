@@ -1,6 +1,6 @@
 #include "import/text_cuts.h"
 
-#include "errors/runtime_error.h"
+#include "runtime_errors/runtime_error.h"
 
 #include <limits>
 

@@ -1,10 +1,10 @@
 #include "language/change_language.h"
 
 #include "errors/error_handler.h"
+#include "global/mod_global.h"
 #include "language/form_texts.h"
 #include "language/mdb_language_table.h"
 #include "platform/program_folder.h"
-#include "settings/config.h"
 
 #include <QVariant>
 
@@ -48,10 +48,6 @@ void applyTexts(QObject& window, const QList<language::ControlText>& texts, cons
 } // namespace
 
 namespace modGlobal {
-
-QString Msg_1;
-QString Msg_2;
-QString Msg_3;
 
 QString Language(const language::LanguageRows& rows, const QString& componentName, const QString& defaultText)
 {

@@ -1,21 +1,14 @@
 #pragma once
 
+#include "global/mod_global.h"
 #include "language/language_rows.h"
 
 #include <QObject>
 #include <QString>
 
-// The message texts and the language procedures of the process-wide module (see
-// settings/config.h).
+// The language procedures of the process-wide module, which fill Msg_1 to Msg_3 of
+// global/mod_global.h.
 namespace modGlobal {
-
-// Message texts, set by ChangeLanguage("Main", ...): the confirmation after a request file was
-// written, and the settings window's questions about a missing viewer program and a missing
-// target folder. A key without a row in the database gives the English text ("GDT-file has been
-// created.", and each question in two lines joined by CR LF).
-extern QString Msg_1;
-extern QString Msg_2;
-extern QString Msg_3;
 
 // Applies the texts of Config.Language from Language.mdb beside the program to the controls of
 // window, found by objectName. formKey "Main" (main window, also loads Msg_1 to Msg_3) or

@@ -1,6 +1,6 @@
 #include "language/form_texts.h"
 
-#include "gdt/request_fields.h"
+#include "fields/request_fields.h"
 
 namespace language {
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "errors/runtime_error.h"
 #include "language/language_rows.h"
+#include "runtime_errors/runtime_error.h"
 
 #include <QByteArray>
 #include <QString>

@@ -1,6 +1,7 @@
 #include "language/qt_texts.h"
 
-#include "platform/qt_translations.h"
+#include "platform/program_folder.h"
+#include "platform/system_messages.h"
 
 #include <QCoreApplication>
 #include <QLocale>
@@ -26,6 +27,16 @@ std::optional<QLocale> localeOfLanguage(const QString& languageName)
     return std::nullopt;
 }
 
+// The "translations" folder beside the program first, so that an installed program folder carries
+// its own; then the system's copy, where there is one.
+QStringList qtTranslationFolders()
+{
+    QStringList folders = {platform::programFolder() + QStringLiteral("/translations")};
+    if (const QString system = platform::systemQtTranslationsFolder(); !system.isEmpty())
+        folders.append(system);
+    return folders;
+}
+
 } // namespace
 
 void useQtTexts(const QString& languageName)
@@ -39,7 +50,7 @@ void useQtTexts(const QString& languageName)
     if (!locale)
         return;
     auto translator = std::make_unique<QTranslator>();
-    for (const QString& folder : platform::qtTranslationFolders()) {
+    for (const QString& folder : qtTranslationFolders()) {
         if (translator->load(*locale, QStringLiteral("qtbase"), QStringLiteral("_"), folder)) {
             QCoreApplication::installTranslator(translator.get());
             installed = std::move(translator);

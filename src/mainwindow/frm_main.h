@@ -1,8 +1,8 @@
 #pragma once
 
-#include "errors/runtime_error.h"
-#include "gdt/request_fields.h"
+#include "fields/request_fields.h"
 #include "import/import_timer.h"
+#include "runtime_errors/runtime_error.h"
 
 #include <QDateTime>
 #include <QMainWindow>

@@ -1,7 +1,9 @@
 #include "mainwindow/frm_main.h"
 
+#include "dates/regional.h"
 #include "errors/error_handler.h"
 #include "gdt/request_file.h"
+#include "global/mod_global.h"
 #include "import/import_folder.h"
 #include "language/change_language.h"
 #include "language/qt_texts.h"
@@ -10,10 +12,8 @@
 #include "platform/clock.h"
 #include "platform/message_boxes.h"
 #include "platform/process.h"
-#include "platform/regional.h"
-#include "settings/config.h"
-#include "settings/frm_settings.h"
 #include "settings/settings_file.h"
+#include "settingswindow/frm_settings.h"
 #include "version.h"
 #include "widgets/accessible_names.h"
 

@@ -1,6 +1,6 @@
 #include "pickup/pickup_look.h"
 
-#include "platform/codepage.h"
+#include "gdt/code_page_437.h"
 #include "platform/file_system.h"
 
 #include <QDir>
@@ -144,7 +144,7 @@ Patient patientOfRecord(const QByteArray& record)
             line.chop(1);
         for (const auto& [id, member] : fields) {
             if (line.size() > 7 && line.mid(3, 4) == id && (patient.*member).isEmpty())
-                patient.*member = platform::fromCodePage437(line.mid(7));
+                patient.*member = gdt::fromCodePage437(line.mid(7));
         }
     }
     return patient;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/regional.h"
+#include "dates/regional.h"
 
 #include <QByteArray>
 #include <QDateTime>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "errors/runtime_error.h"
 #include "platform/scoped_override.h"
+#include "runtime_errors/runtime_error.h"
 
 #include <QByteArrayView>
 #include <QString>
@@ -9,9 +9,9 @@
 
 #include <optional>
 
-// The few operating-system calls that Lumvik's file writes stand on (platform/files.cpp builds
+// The few operating-system calls that Lumvik's file writes stand on (platform/file_writes.cpp builds
 // the new request file and the replacement of Settings.ini from them). One implementation per
-// system, picked by CMake (files_posix.cpp, files_win32.cpp); tests put a scripted one in its
+// system, picked by CMake (file_system_posix.cpp, file_system_win32.cpp); tests put a scripted one in its
 // place to reach a full disk, a refused write or a name taken at the last moment.
 //
 // Contract for every implementation:

@@ -1,7 +1,6 @@
 #include "platform/process.h"
 
-#include "errors/runtime_error.h"
-#include "platform/process_launch.h"
+#include "runtime_errors/runtime_error.h"
 
 #include <QDir>
 #include <QFileInfo>

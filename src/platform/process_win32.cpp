@@ -1,4 +1,4 @@
-#include "platform/process_launch.h"
+#include "platform/process.h"
 
 #include "platform/system_messages.h"
 

@@ -1,6 +1,6 @@
 #include "platform/staging_folder.h"
 
-#include "errors/runtime_error.h"
+#include "runtime_errors/runtime_error.h"
 
 namespace platform {
 

@@ -1,6 +1,6 @@
 #include "platform/staging_folder.h"
 
-#include "platform/files_posix.h"
+#include "platform/file_system_posix.h"
 
 #include <QDir>
 #include <QFile>

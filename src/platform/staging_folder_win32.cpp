@@ -1,8 +1,8 @@
 #include "platform/staging_folder.h"
 
-#include "errors/runtime_error.h"
-#include "platform/files_win32.h"
+#include "platform/file_system_win32.h"
 #include "platform/system_messages.h"
+#include "runtime_errors/runtime_error.h"
 
 #include <QDir>
 

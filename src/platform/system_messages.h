@@ -15,4 +15,9 @@ void useEnglishSystemMessages();
 // fills them, "it" where none is given, so that no "%1" is ever shown.
 QString systemMessage(long code, const QString& subject = {});
 
+// Where the system keeps its own copy of the toolkit's translated texts (qtbase_<language>.qm),
+// which a distribution ships with its Qt; empty where there is none (Windows: the program folder
+// carries them).
+QString systemQtTranslationsFolder();
+
 } // namespace platform

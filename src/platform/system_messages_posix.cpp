@@ -1,5 +1,7 @@
 #include "platform/system_messages.h"
 
+#include <QLibraryInfo>
+
 #include <clocale>
 #include <cstring>
 
@@ -14,6 +16,11 @@ void useEnglishSystemMessages()
 QString systemMessage(long code, const QString&)
 {
     return QString::fromLocal8Bit(std::strerror(int(code)));
+}
+
+QString systemQtTranslationsFolder()
+{
+    return QLibraryInfo::path(QLibraryInfo::TranslationsPath);
 }
 
 } // namespace platform

@@ -11,6 +11,11 @@ namespace platform {
 // interface language stays the user's, so the native file dialogs keep speaking it.
 void useEnglishSystemMessages() {}
 
+QString systemQtTranslationsFolder()
+{
+    return {};
+}
+
 namespace {
 
 // FORMAT_MESSAGE_IGNORE_INSERTS leaves a text's inserts as they stand ("%1", "%2!s!"): without it

@@ -1,9 +1,9 @@
 #include "settings/settings_file.h"
 
 #include "errors/error_handler.h"
-#include "platform/profile_strings.h"
+#include "global/mod_global.h"
 #include "platform/program_folder.h"
-#include "settings/config.h"
+#include "settings/profile_strings.h"
 
 #include <QList>
 #include <QLocale>
@@ -98,8 +98,6 @@ int toMinutes(const QString& text)
 } // namespace settings
 
 namespace modGlobal {
-
-ConfigRecord Config;
 
 namespace {
 

@@ -1,7 +1,7 @@
-#include "errors/runtime_error.h"
+#include "gdt/code_page_437.h"
 #include "gdt/request_file.h"
 #include "platform/clock.h"
-#include "platform/codepage.h"
+#include "runtime_errors/runtime_error.h"
 #include "support/qstring_printer.h"
 
 #include <gtest/gtest.h>
@@ -198,8 +198,7 @@ TEST(RequestRecord, FieldsAreTrimmedAndFreedOfInvisibleAndTypographicCharacters)
         RequestFields fields = exampleFields();
         fields.modality = "US";
         fields.*field = QString::fromUtf8(typed);
-        EXPECT_EQ(outcome(fields, kGerman, id),
-                  QString::fromLatin1(platform::toCodePage437(QString::fromUtf8(written))))
+        EXPECT_EQ(outcome(fields, kGerman, id), QString::fromLatin1(gdt::toCodePage437(QString::fromUtf8(written))))
             << typed;
     }
 }

@@ -1,8 +1,8 @@
-#include "errors/runtime_error.h"
 #include "import/import_folder.h"
 #include "import/import_lines.h"
 #include "import/layouts.h"
 #include "import/text_cuts.h"
+#include "runtime_errors/runtime_error.h"
 #include "support/qstring_printer.h"
 
 #include <QStringList>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "errors/runtime_error.h"
 #include "import/import_timer.h"
+#include "runtime_errors/runtime_error.h"
 
 #include <QList>
 

@@ -1,6 +1,6 @@
 #include "main_window_fixture.h"
 
-#include "settings/config.h"
+#include "global/mod_global.h"
 
 #include <QDeadlineTimer>
 #include <QDir>

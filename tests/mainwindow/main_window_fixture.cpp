@@ -1,8 +1,8 @@
 #include "main_window_fixture.h"
 
+#include "global/mod_global.h"
 #include "language/change_language.h"
 #include "language/qt_texts.h"
-#include "settings/config.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,9 +1,9 @@
 #include "main_window_fixture.h"
 
+#include "global/mod_global.h"
 #include "mainwindow/pickup_status_line.h"
 #include "platform/clock.h"
-#include "settings/config.h"
-#include "settings/frm_settings.h"
+#include "settingswindow/frm_settings.h"
 
 #include <QAccessible>
 #include <QAccessibleActionInterface>

@@ -1,10 +1,10 @@
 // Whether the device took a request: the monitor's looks on their own thread, through the
 // scripted file system over a real target folder, with a scripted clock.
 
+#include "gdt/code_page_437.h"
 #include "pickup/pickup_look.h"
 #include "pickup/pickup_monitor.h"
 #include "platform/clock.h"
-#include "platform/codepage.h"
 #include "support/qstring_printer.h"
 #include "support/scripted_file_system.h"
 
@@ -199,8 +199,8 @@ TEST_F(PickupTest, LookThatHangsNeitherBlocksNorRunsTwice)
 TEST_F(PickupTest, StartUpLookReportsOnlyOldRequestsWithTheirPatients)
 {
     // The patient as the writer encodes it, in code page 437.
-    const QByteArray record = "01380006302\r\n01330004711\r\n0153101" + platform::toCodePage437("Müller") +
-                              "\r\n0133102" + platform::toCodePage437("Jörg") + "\r\n";
+    const QByteArray record = "01380006302\r\n01330004711\r\n0153101" + gdt::toCodePage437("Müller") + "\r\n0133102" +
+                              gdt::toCodePage437("Jörg") + "\r\n";
     write("06122026_081000.gdt", record);
     write("06122026_081000_2.gdt");
     write("06122026_081300.gdt");   // 2.5 minutes old

@@ -1,5 +1,5 @@
-#include "errors/runtime_error.h"
 #include "platform/process.h"
+#include "runtime_errors/runtime_error.h"
 #include "support/qstring_printer.h"
 
 #include <QCoreApplication>

@@ -1,4 +1,4 @@
-#include "settings/config.h"
+#include "global/mod_global.h"
 #include "settings/settings_file.h"
 #include "support/fresh_globals.h"
 #include "support/qstring_printer.h"

@@ -1,6 +1,6 @@
-#include "errors/runtime_error.h"
+#include "global/mod_global.h"
 #include "platform/codepage.h"
-#include "settings/config.h"
+#include "runtime_errors/runtime_error.h"
 #include "settings/settings_file.h"
 #include "support/file_size_limit.h"
 #include "support/fresh_globals.h"

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "global/mod_global.h"
 #include "language/change_language.h"
-#include "settings/config.h"
 
 namespace testsupport {
 
