@@ -7,7 +7,8 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 command=${1:-start}
-jobs=$(nproc)
+# Parallel build jobs for every script it calls; LUMVIK_JOBS=1 keeps a shared machine free.
+jobs=${LUMVIK_JOBS:-$(nproc)}
 
 packages=(cmake make g++ pkg-config qt6-base-dev mdbtools-dev mdbtools libgtest-dev libbenchmark-dev
           python3 locales libqt6svg6 qt6-translations-l10n xvfb xauth xdotool xclip x11-utils x11-xkb-utils imagemagick clang-format fonts-liberation clang libclang-rt-14-dev

@@ -3,7 +3,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DLUMVIK_BENCH=ON >/dev/null
-cmake --build build-bench -j "$(nproc)" >/dev/null
+cmake --build build-bench -j "${LUMVIK_JOBS:-$(nproc)}" >/dev/null
 
 echo "== GDT record and request file"
 build-bench/bench/gdt_bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true

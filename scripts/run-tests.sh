@@ -2,7 +2,7 @@
 # The whole test suite; called by "./lumvik.sh test" after the packages are in place.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-jobs=$(nproc)
+jobs=${LUMVIK_JOBS:-$(nproc)}
 
 configure_and_build() { # build-dir target [cmake options...]
     local dir=$1 target=$2

@@ -31,7 +31,7 @@ patch -d mdbtools-1.0.1 -p1 --quiet <"$here/libmdb/utf8-text.patch"
 
 cmake -S "$here/libmdb" -B build -G Ninja -DCMAKE_TOOLCHAIN_FILE="$here/mingw64-toolchain.cmake" \
     -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX="$prefix" -DMDBTOOLS_SOURCE="$work/mdbtools-1.0.1" >/dev/null
-cmake --build build -j "$(nproc)"
+cmake --build build -j "${LUMVIK_JOBS:-$(nproc)}"
 cmake --install build >/dev/null
 touch "$stamp"
 cd /

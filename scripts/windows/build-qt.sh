@@ -50,7 +50,7 @@ cmake -S qtbase-src -B qtbase-build -G Ninja \
     -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX="$prefix" \
     -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF \
     "${cmake_features[@]}" >configure.log
-cmake --build qtbase-build -j "$(nproc)"
+cmake --build qtbase-build -j "${LUMVIK_JOBS:-$(nproc)}"
 cmake --install qtbase-build >/dev/null
 own_toolchain
 touch "$stamp"

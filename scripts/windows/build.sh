@@ -13,7 +13,7 @@
 #      Lumvik runs, an update, uninstall.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
-jobs=$(nproc)
+jobs=${LUMVIK_JOBS:-$(nproc)}
 cache=${LUMVIK_WINDOWS_CACHE:-/var/cache/lumvik-windows}
 qt=$cache/qt-6.4.2-mingw64
 libmdb=$cache/libmdb-1.0.1-mingw64

@@ -6,7 +6,7 @@ set -euo pipefail
 cd "$(dirname "$0")/../.."
 build=build-windows
 cmake -S . -B "$build" -DLUMVIK_BENCH=ON >/dev/null
-cmake --build "$build" -j "$(nproc)" --target startup_probe_lumvik startup_probe_bare >/dev/null
+cmake --build "$build" -j "${LUMVIK_JOBS:-$(nproc)}" --target startup_probe_lumvik startup_probe_bare >/dev/null
 
 # Each probe in a program folder of its own, as installed: Qt's libraries, plugins and Language.mdb.
 probes=$(mktemp -d)
