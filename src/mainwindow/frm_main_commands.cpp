@@ -8,13 +8,13 @@
 #include "language/change_language.h"
 #include "language/qt_texts.h"
 #include "mainwindow/import_text_box.h"
+#include "mainwindow/version.h"
 #include "pickup/pickup_monitor.h"
 #include "platform/clock.h"
 #include "platform/message_boxes.h"
 #include "platform/process.h"
 #include "settings/settings_file.h"
 #include "settingswindow/frm_settings.h"
-#include "version.h"
 #include "widgets/accessible_names.h"
 
 #include <QApplication>
@@ -31,9 +31,9 @@ void frmMain::Form_Load()
 {
     errors::trap(QStringLiteral("frmMain_Load"), [this] {
         setWindowTitle(QStringLiteral("Lumvik Version %1.%2.%3")
-                           .arg(app::kVersionMajor)
-                           .arg(app::kVersionMinor)
-                           .arg(app::kVersionRevision));
+                           .arg(mainwindow::kVersionMajor)
+                           .arg(mainwindow::kVersionMinor)
+                           .arg(mainwindow::kVersionRevision));
         // Temp serves the import alone: when it cannot be used, that is reported, the import stays
         // off, and requests are written all the same.
         std::optional<platform::StagingFolder> importFolder;
