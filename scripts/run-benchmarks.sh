@@ -8,7 +8,7 @@ cmake --build build-bench -j "${LUMVIK_JOBS:-$(nproc)}" >/dev/null
 echo "== GDT record and request file"
 build-bench/bench/gdt_bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
 echo "== Language texts"
-build-bench/bench/language/bench_change_language --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
+build-bench/bench/language/change_language_bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
 
 echo "== Start-up (Xvfb)"
 # 100 alternating runs: one start-up varies by several milliseconds with the machine's load. With 25

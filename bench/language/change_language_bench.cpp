@@ -1,6 +1,6 @@
 // One ChangeLanguage on the shipped Language.mdb, applied to the real windows: one open and one
 // read of the file, then 18 lookups (16 controls, 2 messages) for frmMain and 10 for frmSettings
-// on the fetched rows. Run: build-bench/bench/language/bench_change_language
+// on the fetched rows. Run: build-bench/bench/language/change_language_bench
 // --benchmark_repetitions=10 and read the medians.
 
 #include "global/mod_global.h"
