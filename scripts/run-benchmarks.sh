@@ -10,6 +10,9 @@ build-bench/bench/gdt_bench --benchmark_repetitions=5 --benchmark_report_aggrega
 echo "== Language texts"
 build-bench/bench/language/change_language_bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
 
+echo "== Settings file"
+build-bench/bench/settings_bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
+
 echo "== Start-up (Xvfb)"
 # 100 alternating runs: one start-up varies by several milliseconds with the machine's load. With 25
 # runs the median ratio moves by several hundredths from one call to the next, with 100 by one or two.

@@ -1,6 +1,9 @@
 #include "language/form_texts.h"
 
 #include "fields/request_fields.h"
+#include "settings/settings_file.h"
+
+#include <variant>
 
 namespace language {
 
@@ -37,22 +40,32 @@ const QList<ControlText>& mainWindowTexts()
 
 const QList<ControlText>& settingsWindowTexts()
 {
-    static const QList<ControlText> texts = {
-        {QStringLiteral("fraOption"), QStringLiteral("fraOptionen")},
-        {QStringLiteral("lblPath"), QStringLiteral("lblPath")},
-        {QStringLiteral("chkRunOrvane"), QStringLiteral("chkRunOrvane")},
-        {QStringLiteral("lblOrvanePath"), QStringLiteral("lblOrvanePath")},
-        {QStringLiteral("mnuSettings"), QStringLiteral("frmSettings")},
-        {QStringLiteral("lblLanguage"), QStringLiteral("lblLanguage")},
-        {QStringLiteral("chkImport"), QStringLiteral("chkImport")},
-        {QStringLiteral("cmdSave"), QStringLiteral("cmdSave")},
-        {QStringLiteral("cmdCancel"), QStringLiteral("cmdCancel")},
-        {QStringLiteral("chkModality"), QStringLiteral("chkModality")},
-        {QStringLiteral("lblPickupMinutes"), QStringLiteral("lblPickupMinutes")},
-        {QStringLiteral("txtPickupMinutesOff"), QStringLiteral("txtPickupMinutes"), "specialValueText"},
-        {QStringLiteral("cmdPathAccessibleName"), QStringLiteral("cmdPath"), "accessibleName"},
-        {QStringLiteral("cmdOrvanePathAccessibleName"), QStringLiteral("cmdOrvanePath"), "accessibleName"},
-    };
+    static const QList<ControlText> texts = [] {
+        QList<ControlText> list = {
+            {QStringLiteral("fraOption"), QStringLiteral("fraOptionen")},
+            {QStringLiteral("lblPath"), QStringLiteral("lblPath")},
+            {QStringLiteral("chkRunOrvane"), QStringLiteral("chkRunOrvane")},
+            {QStringLiteral("lblOrvanePath"), QStringLiteral("lblOrvanePath")},
+            {QStringLiteral("mnuSettings"), QStringLiteral("frmSettings")},
+            {QStringLiteral("lblLanguage"), QStringLiteral("lblLanguage")},
+            {QStringLiteral("cmdSave"), QStringLiteral("cmdSave")},
+            {QStringLiteral("cmdCancel"), QStringLiteral("cmdCancel")},
+            {QStringLiteral("cmdPathAccessibleName"), QStringLiteral("cmdPath"), "accessibleName"},
+            {QStringLiteral("cmdOrvanePathAccessibleName"), QStringLiteral("cmdOrvanePath"), "accessibleName"},
+        };
+        for (const settings::SettingKey& setting : settings::settingKeys()) {
+            if (!setting.control)
+                continue;
+            const QString name = QLatin1String(setting.control->name);
+            if (std::holds_alternative<settings::SwitchMember>(setting.member))
+                list.append({name, name});
+            else
+                list.append({name + QStringLiteral("Off"), name, "specialValueText"});
+            if (const auto& label = setting.control->label)
+                list.append({QLatin1String(label->name), QLatin1String(label->name)});
+        }
+        return list;
+    }();
     return texts;
 }
 

@@ -22,8 +22,9 @@ struct ControlText
 // texts ("Pickup...") are properties of the status line stbPickup.
 const QList<ControlText>& mainWindowTexts();
 
-// Form key "Settings", in the order the texts are applied; "mnuSettings" sets the title of the window
-// itself, whose objectName is "frmSettings", and "fraOption" sets fraOptionen.
+// Form key "Settings", in the order the texts are applied, the controls of settings::settingKeys()
+// last; "mnuSettings" sets the title of the window itself, whose objectName is "frmSettings", and
+// "fraOption" sets fraOptionen.
 const QList<ControlText>& settingsWindowTexts();
 
 } // namespace language

@@ -5,23 +5,20 @@
 #include "platform/program_folder.h"
 #include "settings/profile_strings.h"
 
-#include <QList>
 #include <QLocale>
 
 #include <cmath>
 #include <optional>
-#include <variant>
 
 namespace modINI {
 
-QString ReadIniString(const QString& section, const QString& key, const QString& defaultValue, const QString& fileName,
-                      qint16 size)
+QString ReadIniString(const QString& section, const QString& key, const QString& defaultValue,
+                      const platform::IniDocument& file, qint16 size)
 {
     // A cut target folder would name another folder: grow the buffer until the value no longer fills it.
     for (qsizetype capacity = qMax<qsizetype>(size, 2);; capacity *= 2) {
         QString buffer(capacity, QLatin1Char(' '));
-        const qsizetype count =
-            platform::GetPrivateProfileString(section, key, defaultValue, buffer, capacity, fileName);
+        const qsizetype count = platform::GetPrivateProfileString(section, key, defaultValue, buffer, capacity, file);
         if (count < capacity - 1)
             return buffer.left(count);
     }
@@ -33,16 +30,6 @@ namespace {
 
 const QString kSection = QStringLiteral("Lumvik");
 constexpr qint16 kBufferSize = 256; // the first try; ReadIniString grows it for longer values
-
-QString read(const QString& key, const QString& defaultValue)
-{
-    return modINI::ReadIniString(kSection, key, defaultValue, settings::settingsFilePath(), kBufferSize);
-}
-
-void write(const QString& key, const QString& value)
-{
-    platform::WritePrivateProfileString(kSection, key, value, settings::settingsFilePath());
-}
 
 QString switchText(bool on)
 {
@@ -95,42 +82,54 @@ int toMinutes(const QString& text)
     return int(minutes);
 }
 
+const QList<SettingKey>& settingKeys()
+{
+    using modGlobal::ConfigRecord;
+    static const QList<SettingKey> keys = {
+        {QStringLiteral("Path"), &ConfigRecord::Path, QString(), std::nullopt},
+        {QStringLiteral("OrvanePath"), &ConfigRecord::OrvanePath, QString(), std::nullopt},
+        {QStringLiteral("RunOrvane"), &ConfigRecord::RunOrvane, QStringLiteral("0"), std::nullopt},
+        {QStringLiteral("TxtImport"), &ConfigRecord::TxtImport, QStringLiteral("0"),
+         SettingControl{"chkImport",
+                        {120, 1680, 2535, 375},
+                        9,
+                        QStringLiteral("Textdatei importieren"),
+                        "chkImport_Click",
+                        std::nullopt}},
+        {QStringLiteral("Language"), &ConfigRecord::Language, QStringLiteral("English"), std::nullopt},
+        {QStringLiteral("Modality"), &ConfigRecord::Modality, QStringLiteral("0"),
+         SettingControl{"chkModality",
+                        {2760, 1680, 3015, 375},
+                        13,
+                        QStringLiteral("Modalität hinzufügen"),
+                        nullptr,
+                        std::nullopt}},
+        {QStringLiteral("PickupMinutes"), &ConfigRecord::PickupMinutes, QStringLiteral("3"),
+         SettingControl{
+             "txtPickupMinutes",
+             {5400, 2400, 855, 360},
+             14,
+             QStringLiteral("aus"),
+             nullptr,
+             SettingLabel{"lblPickupMinutes", QStringLiteral("Abholfrist (Minuten):"), {2880, 2400, 2415, 255}}}},
+    };
+    return keys;
+}
+
 } // namespace settings
 
 namespace modGlobal {
 
 namespace {
 
-using TextMember = QString ConfigRecord::*;
-using SwitchMember = bool ConfigRecord::*; // written "1" or "0"
-using MinutesMember = int ConfigRecord::*;
+using settings::MinutesMember;
+using settings::SettingKey;
+using settings::SwitchMember;
+using settings::TextMember;
 
-// A key of section [Lumvik] and the Config member it fills.
-struct SettingKey
+void load(const SettingKey& setting, const platform::IniDocument& file)
 {
-    QString key;
-    std::variant<TextMember, SwitchMember, MinutesMember> member;
-    QString defaultValue;
-};
-
-// In the order LoadConfig reads and SaveConfig writes them.
-const QList<SettingKey>& settingKeys()
-{
-    static const QList<SettingKey> keys = {
-        {QStringLiteral("Path"), &ConfigRecord::Path, QString()},
-        {QStringLiteral("OrvanePath"), &ConfigRecord::OrvanePath, QString()},
-        {QStringLiteral("RunOrvane"), &ConfigRecord::RunOrvane, QStringLiteral("0")},
-        {QStringLiteral("TxtImport"), &ConfigRecord::TxtImport, QStringLiteral("0")},
-        {QStringLiteral("Language"), &ConfigRecord::Language, QStringLiteral("English")},
-        {QStringLiteral("Modality"), &ConfigRecord::Modality, QStringLiteral("0")},
-        {QStringLiteral("PickupMinutes"), &ConfigRecord::PickupMinutes, QStringLiteral("3")},
-    };
-    return keys;
-}
-
-void load(const SettingKey& setting)
-{
-    const QString value = read(setting.key, setting.defaultValue);
+    const QString value = modINI::ReadIniString(kSection, setting.key, setting.defaultValue, file, kBufferSize);
     if (std::holds_alternative<TextMember>(setting.member))
         Config.*std::get<TextMember>(setting.member) = value;
     else if (std::holds_alternative<MinutesMember>(setting.member))
@@ -139,14 +138,13 @@ void load(const SettingKey& setting)
         Config.*std::get<SwitchMember>(setting.member) = settings::toSwitch(value);
 }
 
-void save(const SettingKey& setting)
+QString savedValue(const SettingKey& setting)
 {
     if (std::holds_alternative<TextMember>(setting.member))
-        write(setting.key, Config.*std::get<TextMember>(setting.member));
-    else if (std::holds_alternative<MinutesMember>(setting.member))
-        write(setting.key, QString::number(Config.*std::get<MinutesMember>(setting.member)));
-    else
-        write(setting.key, switchText(Config.*std::get<SwitchMember>(setting.member)));
+        return Config.*std::get<TextMember>(setting.member);
+    if (std::holds_alternative<MinutesMember>(setting.member))
+        return QString::number(Config.*std::get<MinutesMember>(setting.member));
+    return switchText(Config.*std::get<SwitchMember>(setting.member));
 }
 
 } // namespace
@@ -155,15 +153,16 @@ std::optional<errors::RuntimeError> LoadConfig()
 {
     std::optional<errors::RuntimeError> unreadable;
     errors::trap(QStringLiteral("LoadConfig"), [&] {
-        // The first read is the one that finds a file that cannot be read at all.
-        try {
-            load(settingKeys().first());
-        } catch (const errors::RuntimeError& error) {
-            unreadable = error;
-            throw;
-        }
-        for (const SettingKey& setting : settingKeys().sliced(1))
-            load(setting);
+        const platform::IniDocument file = [&] {
+            try {
+                return platform::readProfileFile(settings::settingsFilePath());
+            } catch (const errors::RuntimeError& error) {
+                unreadable = error;
+                throw;
+            }
+        }();
+        for (const SettingKey& setting : settings::settingKeys())
+            load(setting, file);
     });
     return unreadable;
 }
@@ -171,8 +170,26 @@ std::optional<errors::RuntimeError> LoadConfig()
 bool SaveConfig()
 {
     return errors::trap(QStringLiteral("SaveConfig"), [] {
-        for (const SettingKey& setting : settingKeys())
-            save(setting);
+        const QString path = settings::settingsFilePath();
+        // A file that is no INI text throws here, before anything is written over it.
+        platform::IniDocument file = platform::readProfileFile(path);
+        // A refused value still lets the keys before it be saved, as if each key were written on
+        // its own; a failing write of those is then the error reported, as it would come first.
+        std::optional<errors::RuntimeError> refused;
+        qsizetype stored = 0;
+        for (const SettingKey& setting : settings::settingKeys()) {
+            try {
+                platform::WritePrivateProfileString(kSection, setting.key, savedValue(setting), file);
+            } catch (const errors::RuntimeError& error) {
+                refused = error;
+                break;
+            }
+            ++stored;
+        }
+        if (stored > 0)
+            platform::writeProfileFile(path, file);
+        if (refused)
+            throw *refused;
     });
 }
 

@@ -19,6 +19,8 @@
 #include <QPushButton>
 #include <QSpinBox>
 
+#include <variant>
+
 using modGlobal::Config;
 
 namespace settings {
@@ -87,15 +89,19 @@ void frmSettings::connectReactions()
     connect(cmdPath, &QPushButton::clicked, this, &frmSettings::cmdPath_Click);
     connect(cmdOrvanePath, &QPushButton::clicked, this, &frmSettings::cmdOrvanePath_Click);
     connect(chkRunOrvane, &QCheckBox::toggled, this, &frmSettings::chkRunOrvane_Click);
-    connect(chkImport, &QCheckBox::toggled, this, &frmSettings::chkImport_Click);
-    connect(chkModality, &QCheckBox::toggled, this, &frmSettings::chkModality_Click);
     connect(txtPath, &QLineEdit::textChanged, this, &frmSettings::txtPath_Change);
     connect(txtOrvanePath, &QLineEdit::textChanged, this, &frmSettings::txtOrvanePath_Change);
     // Only typing counts here: a choice from the list (click, arrow keys, wheel) sets the text as
     // well, but must not change Language before the save. Text set by code goes through
     // setLanguageText.
     connect(cboLanguage->lineEdit(), &QLineEdit::textEdited, this, &frmSettings::cboLanguage_Change);
-    connect(txtPickupMinutes, &QSpinBox::valueChanged, this, &frmSettings::txtPickupMinutes_Change);
+    for (const ShownSetting& shown : m_shownSettings) {
+        if (auto* box = qobject_cast<QCheckBox*>(shown.control))
+            connect(box, &QCheckBox::toggled, this, [this, shown] { takeSetting(shown); });
+        else
+            connect(static_cast<QSpinBox*>(shown.control), &QSpinBox::valueChanged, this,
+                    [this, shown] { takeSetting(shown); });
+    }
     connect(cmdSave, &QPushButton::clicked, this, &frmSettings::cmdSave_Click);
     connect(cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
 }
@@ -120,12 +126,11 @@ void frmSettings::frmSettings_Load()
         // OrvanePath keeps its value.
         chkRunOrvane->setChecked(Config.RunOrvane);
         enableOrvanePathRow(Config.RunOrvane);
-        chkImport->setChecked(Config.TxtImport);
         cboLanguage->addItems({QStringLiteral("Deutsch"), QStringLiteral("English")});
         cboLanguage->setCurrentIndex(cboLanguage->findText(Config.Language));
         setLanguageText(Config.Language);
-        chkModality->setChecked(Config.Modality);
-        txtPickupMinutes->setValue(Config.PickupMinutes);
+        for (const ShownSetting& shown : m_shownSettings)
+            showSetting(shown);
     });
 }
 
@@ -164,16 +169,6 @@ void frmSettings::chkRunOrvane_Click()
     });
 }
 
-void frmSettings::chkImport_Click()
-{
-    errors::trap(QStringLiteral("chkImport_Click"), [this] { Config.TxtImport = chkImport->isChecked(); });
-}
-
-void frmSettings::chkModality_Click()
-{
-    Config.Modality = chkModality->isChecked();
-}
-
 void frmSettings::txtPath_Change()
 {
     // Taken as typed: the final separator is added only by the folder chooser.
@@ -190,9 +185,28 @@ void frmSettings::cboLanguage_Change()
     errors::trap(QStringLiteral("cboLanguage_Change"), [this] { Config.Language = cboLanguage->currentText(); });
 }
 
-void frmSettings::txtPickupMinutes_Change()
+void frmSettings::showSetting(const ShownSetting& shown)
 {
-    Config.PickupMinutes = txtPickupMinutes->value();
+    if (auto* box = qobject_cast<QCheckBox*>(shown.control))
+        box->setChecked(Config.*std::get<settings::SwitchMember>(shown.setting->member));
+    else
+        static_cast<QSpinBox*>(shown.control)
+            ->setValue(Config.*std::get<settings::MinutesMember>(shown.setting->member));
+}
+
+void frmSettings::takeSetting(const ShownSetting& shown)
+{
+    const auto take = [&] {
+        if (auto* box = qobject_cast<QCheckBox*>(shown.control))
+            Config.*std::get<settings::SwitchMember>(shown.setting->member) = box->isChecked();
+        else
+            Config.*std::get<settings::MinutesMember>(shown.setting->member) =
+                static_cast<QSpinBox*>(shown.control)->value();
+    };
+    if (const char* trapName = shown.setting->control->trapName)
+        errors::trap(QLatin1String(trapName), take);
+    else
+        take();
 }
 
 void frmSettings::cmdSave_Click()
@@ -213,7 +227,9 @@ void frmSettings::cmdSave_Click()
         }
         // The box's text counts whether it was typed or chosen from the list.
         Config.Language = cboLanguage->currentText();
-        Config.Modality = chkModality->isChecked();
+        // Each setting control's state counts as shown.
+        for (const ShownSetting& shown : m_shownSettings)
+            takeSetting(shown);
         // A failed save is reported by SaveConfig; the window stays open, so that the user can
         // mend the cause and save again, or cancel.
         if (modGlobal::SaveConfig())

@@ -3,6 +3,7 @@
 #include "global/mod_global.h"
 
 #include <QDialog>
+#include <QList>
 #include <QStringList>
 
 #include <optional>
@@ -13,7 +14,10 @@ class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
-class QSpinBox;
+
+namespace settings {
+struct SettingKey;
+}
 
 // The settings window. Every edit goes into modGlobal::Config at once; "Speichern" writes the
 // whole record to Settings.ini and closes (a failed save is reported and keeps it open);
@@ -54,22 +58,27 @@ private:
     void cmdPath_Click();
     void cmdOrvanePath_Click();
     void chkRunOrvane_Click();
-    void chkImport_Click();
-    void chkModality_Click();
     void txtPath_Change();
     void txtOrvanePath_Change();
     void cboLanguage_Change();
-    void txtPickupMinutes_Change();
     void cmdSave_Click();
+
+    // A setting the settings-key table gives a control of its own, and that control.
+    struct ShownSetting
+    {
+        const settings::SettingKey* setting;
+        QWidget* control;
+    };
+    void createSettingControls(); // frm_settings_layout.cpp
+    void showSetting(const ShownSetting& shown);
+    void takeSetting(const ShownSetting& shown);
 
     void enableOrvanePathRow(bool enabled);
     void setLanguageText(const QString& text);
 
     QGroupBox* fraOptionen = nullptr;
-    QCheckBox* chkModality = nullptr;
     QLineEdit* txtPath = nullptr;
     QComboBox* cboLanguage = nullptr;
-    QCheckBox* chkImport = nullptr;
     QPushButton* cmdPath = nullptr;
     QCheckBox* chkRunOrvane = nullptr;
     QLineEdit* txtOrvanePath = nullptr;
@@ -77,10 +86,9 @@ private:
     QLabel* lblLanguage = nullptr;
     QLabel* lblPath = nullptr;
     QLabel* lblOrvanePath = nullptr;
-    QLabel* lblPickupMinutes = nullptr;
-    QSpinBox* txtPickupMinutes = nullptr;
     QPushButton* cmdCancel = nullptr;
     QPushButton* cmdSave = nullptr;
+    QList<ShownSetting> m_shownSettings; // in the order of the table
     FileOpenDialog cdFile;
 
     const modGlobal::ConfigRecord m_configAtOpen = modGlobal::Config;

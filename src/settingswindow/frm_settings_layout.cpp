@@ -14,6 +14,10 @@
 #include <QPushButton>
 #include <QSpinBox>
 
+#include <algorithm>
+#include <utility>
+#include <variant>
+
 namespace {
 
 // A control's place in twips (1/1440 inch): left, top, width, height relative to its parent.
@@ -51,8 +55,6 @@ void frmSettings::createControls()
     fraOptionen = widgets::placeControl<QGroupBox>(this, "fraOptionen", {120, 120, 8415, 3015});
     widgets::applyDesignedFrameLook(*fraOptionen);
     fraOptionen->setTitle(QStringLiteral("Optionen"));
-    chkModality = widgets::placeControl<QCheckBox>(fraOptionen, "chkModality", QStringLiteral("Modalität hinzufügen"),
-                                                   {2760, 1680, 3015, 375});
     txtPath = widgets::placeControl<QLineEdit>(fraOptionen, "txtPath", {1200, 240, 6375, 375});
     cboLanguage = widgets::placeControl<QComboBox>(fraOptionen, "cboLanguage", {1080, 2400, 1575, 360});
     cboLanguage->setEditable(true);
@@ -60,8 +62,6 @@ void frmSettings::createControls()
     cboLanguage->setCompleter(nullptr);
     cboLanguage->setInsertPolicy(QComboBox::NoInsert);
     cboLanguage->setEditText(QStringLiteral("cboLanguage"));
-    chkImport = widgets::placeControl<QCheckBox>(fraOptionen, "chkImport", QStringLiteral("Textdatei importieren"),
-                                                 {120, 1680, 2535, 375});
     cmdPath = placeButton(fraOptionen, "cmdPath", QStringLiteral("..."), {7800, 240, 375, 375});
     // Both choosers show "..."; their names tell them apart. The language texts replace them.
     cmdPath->setAccessibleName(QStringLiteral("Zielpfad wählen"));
@@ -75,21 +75,42 @@ void frmSettings::createControls()
     lblPath = placeLabel(fraOptionen, "lblPath", QStringLiteral("Zielpfad:"), txtPath, {120, 360, 1215, 255});
     lblOrvanePath = placeLabel(fraOptionen, "lblOrvanePath", QStringLiteral("Orvane.exe-Pfad:"), txtOrvanePath,
                                {120, 1200, 1575, 255});
-    txtPickupMinutes = widgets::placeControl<QSpinBox>(fraOptionen, "txtPickupMinutes", {5400, 2400, 855, 360});
-    txtPickupMinutes->setRange(0, settings::kMaxPickupMinutes);
-    txtPickupMinutes->setSpecialValueText(QStringLiteral("aus")); // 0 turns the watch off
-    lblPickupMinutes = placeLabel(fraOptionen, "lblPickupMinutes", QStringLiteral("Abholfrist (Minuten):"),
-                                  txtPickupMinutes, {2880, 2400, 2415, 255});
+    createSettingControls();
     cmdCancel = placeButton(this, "cmdCancel", QStringLiteral("Abbrechen"), {7320, 3360, 1215, 495});
     cmdSave = placeButton(this, "cmdSave", QStringLiteral("Speichern"), {6000, 3360, 1215, 495});
 }
 
+void frmSettings::createSettingControls()
+{
+    for (const settings::SettingKey& setting : settings::settingKeys()) {
+        if (!setting.control)
+            continue;
+        const settings::SettingControl& shown = *setting.control;
+        QWidget* control = nullptr;
+        if (std::holds_alternative<settings::SwitchMember>(setting.member)) {
+            control = widgets::placeControl<QCheckBox>(fraOptionen, shown.name, shown.text, shown.place);
+        } else {
+            auto* box = widgets::placeControl<QSpinBox>(fraOptionen, shown.name, shown.place);
+            box->setRange(0, settings::kMaxPickupMinutes);
+            box->setSpecialValueText(shown.text); // 0 turns the setting off
+            control = box;
+        }
+        if (shown.label)
+            placeLabel(fraOptionen, shown.label->name, shown.label->text, control, shown.label->place);
+        m_shownSettings.append({&setting, control});
+    }
+}
+
 void frmSettings::arrangeTabOrder()
 {
-    // The frame and the labels take no focus; disabled controls are passed over.
-    const QList<QWidget*> order{cmdSave,   cmdCancel,   cmdOrvanePath, txtOrvanePath, chkRunOrvane,    cmdPath,
-                                chkImport, cboLanguage, txtPath,       chkModality,   txtPickupMinutes};
+    // By tab index, the setting controls' from their table. The frame and the labels take no
+    // focus; disabled controls are passed over.
+    QList<std::pair<int, QWidget*>> order{{0, cmdSave},      {1, cmdCancel}, {3, cmdOrvanePath}, {4, txtOrvanePath},
+                                          {5, chkRunOrvane}, {6, cmdPath},   {11, cboLanguage},  {12, txtPath}};
+    for (const ShownSetting& shown : m_shownSettings)
+        order.append({shown.setting->control->tabIndex, shown.control});
+    std::sort(order.begin(), order.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
     for (qsizetype i = 1; i < order.size(); ++i)
-        QWidget::setTabOrder(order[i - 1], order[i]);
+        QWidget::setTabOrder(order[i - 1].second, order[i].second);
     cmdSave->setFocus();
 }

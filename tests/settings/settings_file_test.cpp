@@ -13,6 +13,7 @@
 #include <QFileInfo>
 #include <QStringEncoder>
 
+#include <algorithm>
 #include <tuple>
 
 #include <gtest/gtest.h>
@@ -298,7 +299,10 @@ TEST_F(SettingsFileTest, SaveReplacesTheFileAsRequestsAreWrittenFolderSyncInclud
 
     ASSERT_EQ(messages.texts(),
               QStringList{" # 61 - Disk full: " + QDir::toNativeSeparators(folder.path()) + " - SaveConfig"});
-    EXPECT_EQ(folder.read("Settings.ini"), QByteArray("[Lumvik]\r\nPath=/srv/gdt/\r\n")) << "renamed in, then stopped";
+    EXPECT_EQ(folder.read("Settings.ini"),
+              QByteArray("[Lumvik]\r\nPath=/srv/gdt/\r\nOrvanePath=\r\nRunOrvane=0\r\nTxtImport=0\r\n"
+                         "Language=English\r\nModality=0\r\nPickupMinutes=3\r\n"))
+        << "renamed in whole, then the sync failed";
     EXPECT_EQ(files.calls()[files.calls().size() - 2].operation,
               testsupport::ScriptedFileSystem::Operation::RenameReplacing);
 }
@@ -322,6 +326,29 @@ TEST_F(SettingsFileTest, ValueWithALineBreakCannotInjectKeys)
     EXPECT_EQ(folder.read("Settings.ini"), QByteArray("[Lumvik]\r\nPath=/srv/gdt/\r\n"));
     ASSERT_EQ(messages.shown().size(), 1);
     EXPECT_TRUE(messages.texts()[0].endsWith(" - SaveConfig")) << qPrintable(messages.texts()[0]);
+}
+
+// One replacement of the file per save, however many keys: each would flush the disk and the folder.
+TEST_F(SettingsFileTest, EachSaveReplacesTheFileOnceOrNotAtAllWhenTheFirstValueIsRefused)
+{
+    testsupport::ScriptedFileSystem files;
+    const auto renames = [&] {
+        const auto calls = files.calls();
+        return std::count_if(calls.cbegin(), calls.cend(), [](const auto& call) {
+            return call.operation == testsupport::ScriptedFileSystem::Operation::RenameReplacing;
+        });
+    };
+    modGlobal::Config = {"/srv/gdt/\n", "", false, false, "English", false};
+    modGlobal::SaveConfig();
+    EXPECT_EQ(renames(), 0);
+    EXPECT_FALSE(QFile::exists(settings::settingsFilePath()));
+    modGlobal::Config.Path = "/srv/gdt/";
+    modGlobal::SaveConfig(); // creates the file
+    modGlobal::SaveConfig(); // replaces it
+    modGlobal::Config.Language = "Deutsch\r\n";
+    modGlobal::SaveConfig(); // the keys before Language
+    EXPECT_EQ(renames(), 3);
+    EXPECT_EQ(messages.shown().size(), 2);
 }
 
 // Once the error log of the first save had made the folder anew at its old place, the second save
