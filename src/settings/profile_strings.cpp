@@ -35,8 +35,7 @@ void WritePrivateProfileString(const QString& section, const QString& key, const
 {
     // A line break would end the value early and let the rest be read as keys of their own.
     if (value.contains(QLatin1Char('\r')) || value.contains(QLatin1Char('\n')))
-        throw errors::RuntimeError(
-            errors::kInvalidProcedureCall,
+        throw errors::invalidProcedureCall(
             QStringLiteral("The value of %1 contains a line break and cannot be stored").arg(key));
     // A file that is no INI text throws here, before anything is written over it.
     IniDocument document(readExisting(fileName), fileName);
