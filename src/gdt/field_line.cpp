@@ -49,8 +49,7 @@ QString whyNotCarriable(const QString& content)
 
 errors::RuntimeError uncarriableField(const QString& fieldLabel, const QString& fieldId, const QString& why)
 {
-    return errors::RuntimeError(
-        errors::kInvalidProcedureCall,
+    return errors::invalidProcedureCall(
         QStringLiteral("The %1 (GDT field %2) %3; the request was not written").arg(fieldLabel, fieldId, why));
 }
 

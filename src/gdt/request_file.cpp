@@ -65,9 +65,9 @@ QByteArray buildRequestRecord(const RequestFields& input, bool withModality, con
     for (const RequestField& field : requestFields())
         fields.*field.member = cleanFieldText(fields.*field.member).normalized(QString::NormalizationForm_C);
     if (!namesAPatient(fields))
-        throw errors::RuntimeError(errors::kInvalidProcedureCall,
-                                   QStringLiteral("The request names no patient: patient ID, surname, first name and "
-                                                  "date of birth are all empty; the request was not written"));
+        throw errors::invalidProcedureCall(QStringLiteral("The request names no patient: patient ID, surname, first "
+                                                          "name and date of birth are all empty; the request was not "
+                                                          "written"));
     if (!withModality)
         fields.modality.clear();
 

@@ -4,7 +4,6 @@
 #include "platform/program_folder.h"
 #include "runtime_errors/runtime_error.h"
 
-#include <QDir>
 #include <QFileInfo>
 
 namespace import {
@@ -23,8 +22,7 @@ platform::StagingFolder folderOf(const QFileInfo& file)
 {
     if (auto folder = platform::StagingFolder::openExisting(file.path()))
         return std::move(*folder);
-    throw errors::RuntimeError(errors::kPathNotFound,
-                               QStringLiteral("Path not found: %1").arg(QDir::toNativeSeparators(file.path())));
+    throw errors::pathNotFound(file.path());
 }
 
 } // namespace

@@ -32,21 +32,15 @@ struct Piece
     errors::RuntimeError failure(const errors::RuntimeError& error) const
     {
         if (error.number() == errors::kOverflow)
-            return {error.number(), QStringLiteral("The %1 is too long: the %2 or its separator lies beyond "
-                                                   "position 32767")
-                                        .arg(line, name)};
-        return {error.number(), missing.isEmpty() ? error.description() : missing};
+            return errors::lineTooLong(line, name);
+        return missing.isEmpty() ? error : errors::invalidProcedureCall(missing);
     }
 };
 
 void requireLines(const ImportLines& lines, int needed, const QString& layout)
 {
     if (lines.count() < needed)
-        throw errors::RuntimeError(errors::kInputPastEndOfFile,
-                                   QStringLiteral("The text has only %1 of the %2 lines the %3 layout needs")
-                                       .arg(lines.count())
-                                       .arg(needed)
-                                       .arg(layout));
+        throw errors::tooFewLines(lines.count(), needed, layout);
 }
 
 // The readers count lines from the top of the text, so a leading empty line, which the user
@@ -58,9 +52,8 @@ template <typename Cut> ImportedRecord cutCountingFromLineOne(const ImportLines&
     } catch (const errors::RuntimeError& error) {
         if (lines.count() == 0 || !lines.line(1).isEmpty())
             throw;
-        throw errors::RuntimeError(error.number(), error.description() + QStringLiteral("; the text begins with an "
-                                                                                        "empty line, which counts "
-                                                                                        "as line 1"));
+        throw errors::withContext(error,
+                                  QStringLiteral("%1; the text begins with an empty line, which counts as line 1"));
     }
 }
 
@@ -102,12 +95,10 @@ qint16 patientIdMark(const QString& line)
 {
     const qsizetype marks = line.count(u'#');
     if (marks == 0)
-        throw errors::RuntimeError(errors::kInvalidProcedureCall,
-                                   QStringLiteral("The data line has no '#' before the patient ID"));
+        throw errors::invalidProcedureCall(QStringLiteral("The data line has no '#' before the patient ID"));
     if (marks > 1)
-        throw errors::RuntimeError(errors::kInvalidProcedureCall,
-                                   QStringLiteral("The data line has more than one '#', so its patient ID is "
-                                                  "ambiguous"));
+        throw errors::invalidProcedureCall(
+            QStringLiteral("The data line has more than one '#', so its patient ID is ambiguous"));
     return find(line, QStringLiteral("#"));
 }
 
@@ -200,8 +191,7 @@ const LayoutReader& layoutReadBy(const QString& procedure)
         if (reader.procedure == procedure)
             return reader;
     }
-    throw errors::RuntimeError(errors::kInvalidProcedureCall,
-                               QStringLiteral("No import layout is read by %1").arg(procedure));
+    throw errors::invalidProcedureCall(QStringLiteral("No import layout is read by %1").arg(procedure));
 }
 
 const LayoutReader& chooseLayout(const ImportLines& lines)
@@ -210,7 +200,7 @@ const LayoutReader& chooseLayout(const ImportLines& lines)
     for (int number = 1; blank && number <= lines.count(); ++number)
         blank = std::all_of(lines.line(number).begin(), lines.line(number).end(), [](QChar c) { return c.isSpace(); });
     if (blank)
-        throw errors::RuntimeError(errors::kInputPastEndOfFile, QStringLiteral("The text is empty"));
+        throw errors::emptyText();
     const QString& deciding = lines.line(1).isEmpty() ? lines.line(2) : lines.line(1);
     const QList<LayoutReader>& readers = layoutReaders();
     return *std::find_if(readers.begin(), readers.end(), [&](const LayoutReader& reader) {
@@ -247,10 +237,9 @@ void refuseSeveralPatients(const ImportLines& lines, const LayoutReader& layout)
         ids.append(patientLabel(line));
     }
     if (ids.size() > 1)
-        throw errors::RuntimeError(errors::kInvalidProcedureCall,
-                                   QStringLiteral("The text holds more than one patient (%1); paste one patient at "
-                                                  "a time")
-                                       .arg(ids.join(QStringLiteral(", "))));
+        throw errors::invalidProcedureCall(
+            QStringLiteral("The text holds more than one patient (%1); paste one patient at a time")
+                .arg(ids.join(QStringLiteral(", "))));
 }
 
 // Line 2: "Given Surname,". Line 3: "Sex F 12/24/1960 #4711".

@@ -191,29 +191,29 @@ LanguageRows readCheckedDatabase(const QString& path, QByteArray bytes, const QS
     // From memory: libmdb never opens a file by name, so it cannot search MDBPATH for one.
     Handle mdb(mdb_open_buffer(bytes.data(), static_cast<size_t>(bytes.size()), MDB_NOFLAGS));
     if (!mdb)
-        throw unrecognizedDatabase(path, QStringLiteral("libmdb cannot open it"));
+        throw errors::unrecognizedDatabase(path, QStringLiteral("libmdb cannot open it"));
     MdbCatalogEntry entry{}; // outlives table, which points at it
     bool found = false;
     if (!findTableEntry(mdb.get(), bytes, entry, found))
-        throw unrecognizedDatabase(path, QStringLiteral("the system catalog cannot be read"));
+        throw errors::unrecognizedDatabase(path, QStringLiteral("the system catalog cannot be read"));
     if (!found)
-        throw tableNotFound(path);
+        throw errors::tableNotFound(kTableName, path);
     Table table(mdb_read_table(&entry));
     if (!table || !mdb_read_columns(table.get()))
-        throw unrecognizedDatabase(path, QStringLiteral("the definition of %1 cannot be read").arg(kTableName));
+        throw errors::unrecognizedDatabase(path, QStringLiteral("the definition of %1 cannot be read").arg(kTableName));
     if (!usageMapWithinFile(table.get(), bytes, static_cast<qsizetype>(mdb->fmt->pg_size)))
-        throw unrecognizedDatabase(
+        throw errors::unrecognizedDatabase(
             path, QStringLiteral("the file is truncated: %1 lies partly beyond its end").arg(kTableName));
 
     if (!columnNumbersPlausible(table.get()))
-        throw unrecognizedDatabase(path, QStringLiteral("the definition of %1 is damaged").arg(kTableName));
+        throw errors::unrecognizedDatabase(path, QStringLiteral("the definition of %1 is damaged").arg(kTableName));
 
     const int keyColumn = findColumn(table.get(), kKeyColumn);
     if (keyColumn < 0)
-        throw keyColumnMissing();
+        throw errors::columnNotFound(kTableName, kKeyColumn);
     const int valueColumn = findColumn(table.get(), languageColumn(languageName));
     if (valueColumn < 0)
-        throw languageColumnMissing(languageName);
+        throw errors::languageColumnNotFound(languageName, kTableName, languageColumn(languageName));
     return fetchRows(table.get(), keyColumn, valueColumn);
 }
 
@@ -222,7 +222,7 @@ LanguageRows readCheckedDatabase(const QString& path, QByteArray bytes, const QS
 LanguageRows readLanguageRowsFromBytes(QByteArray bytes, const QString& languageName, const QString& path)
 {
     if (const QString problem = jetFileProblem(bytes); !problem.isEmpty())
-        throw unrecognizedDatabase(path, problem);
+        throw errors::unrecognizedDatabase(path, problem);
     return readCheckedDatabase(path, std::move(bytes), languageName);
 }
 

@@ -8,24 +8,11 @@
 
 namespace language {
 
-// The database engine's own error numbers for these failures, which support staff who know
-// Access databases recognise in the log.
-enum LanguageErrorNumber : qint32 {
-    kTableNotFound = 3078,      // tblComponents is not in the database
-    kItemNotFound = 3265,       // no column for the language (or no ComponentName column)
-    kUnrecognizedFormat = 3343, // not a Jet database, truncated or otherwise unreadable
-};
-
 inline const QString kTableName = QStringLiteral("tblComponents");
 inline const QString kKeyColumn = QStringLiteral("ComponentName");
 
 // "<languageName>Value", the column of one language.
 QString languageColumn(const QString& languageName);
-
-errors::RuntimeError unrecognizedDatabase(const QString& path, const QString& why); // 3343
-errors::RuntimeError tableNotFound(const QString& path);                            // 3078
-errors::RuntimeError keyColumnMissing();                                            // 3265
-errors::RuntimeError languageColumnMissing(const QString& languageName);            // 3265
 
 // Reads table tblComponents of the Access (Jet 3/4) file at mdbPath, read-only: the columns
 // ComponentName and <languageName>Value (column and table names compare without regard to letter

@@ -74,7 +74,7 @@ private:
     // start-up that never ran. Requests would go to the start folder with empty settings, so none
     // is written while it is set.
     std::optional<errors::RuntimeError> m_settingsNotLoaded =
-        errors::RuntimeError(errors::kInvalidProcedureCall, QStringLiteral("the start-up has not run"));
+        errors::invalidProcedureCall(QStringLiteral("the start-up has not run"));
 
     QGroupBox* fraData = nullptr;
     // The request fields' controls, txtID to txtSchedPhysician, are built from gdt::requestFields()

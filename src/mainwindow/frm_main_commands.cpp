@@ -92,10 +92,9 @@ void frmMain::cmdCreate_Click()
     }
     errors::trap(QStringLiteral("cmdCreate_Click"), [this] {
         if (m_settingsNotLoaded)
-            throw errors::RuntimeError(m_settingsNotLoaded->number(),
-                                       QStringLiteral("The settings could not be loaded at start-up (%1); the "
-                                                      "request was not written")
-                                           .arg(m_settingsNotLoaded->description()));
+            throw errors::withContext(
+                *m_settingsNotLoaded,
+                QStringLiteral("The settings could not be loaded at start-up (%1); the request was not written"));
         gdt::RequestFields fields;
         for (const gdt::RequestField& field : gdt::requestFields()) {
             QWidget* control = requestFieldControl(field.control);

@@ -30,6 +30,10 @@ public:
     errors::RuntimeError unavailableError() const;
 
 private:
+    // What the system error behind Unavailable amounts to (single_instance_<system>.cpp).
+    enum class Failure { AccessDenied, NotARegularFile, Other };
+    Failure failure() const;
+
     QString m_path;
     qintptr m_lock = -1;    // the open, locked file (descriptor or handle) while this instance holds it
     long m_systemError = 0; // errno or GetLastError() of the failure behind Unavailable

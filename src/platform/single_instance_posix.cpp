@@ -71,8 +71,6 @@ Named stillNamed(int fd, const QByteArray& path, int& error)
 
 } // namespace
 
-SingleInstance::SingleInstance(const QString& programFolder) : m_path(programFolder + QStringLiteral("/Lumvik.lock")) {}
-
 SingleInstance::~SingleInstance()
 {
     if (m_lock < 0)
@@ -118,15 +116,13 @@ SingleInstance::Outcome SingleInstance::acquire()
     }
 }
 
-errors::RuntimeError SingleInstance::unavailableError() const
+SingleInstance::Failure SingleInstance::failure() const
 {
-    const QString consequence = QStringLiteral("a second Lumvik started from this folder is not stopped");
     if (m_systemError == EACCES || m_systemError == EROFS)
-        return errors::permissionDenied(m_path, consequence);
+        return Failure::AccessDenied;
     if (m_systemError == ELOOP || m_systemError == kNotRegularFile)
-        return errors::pathFileAccessError(m_path,
-                                           QStringLiteral("not a regular file, never followed; ") + consequence);
-    return errors::pathFileAccessError(m_path, consequence);
+        return Failure::NotARegularFile;
+    return Failure::Other;
 }
 
 } // namespace platform

@@ -13,8 +13,6 @@
 
 namespace platform {
 
-SingleInstance::SingleInstance(const QString& programFolder) : m_path(programFolder + QStringLiteral("/Lumvik.lock")) {}
-
 SingleInstance::~SingleInstance()
 {
     if (m_lock >= 0)
@@ -37,13 +35,10 @@ SingleInstance::Outcome SingleInstance::acquire()
     return Outcome::Unavailable;
 }
 
-errors::RuntimeError SingleInstance::unavailableError() const
+SingleInstance::Failure SingleInstance::failure() const
 {
-    const QString consequence = QStringLiteral("%1 (a second Lumvik started from this folder is not stopped)")
-                                    .arg(QDir::toNativeSeparators(m_path));
-    if (m_systemError == ERROR_ACCESS_DENIED || m_systemError == ERROR_WRITE_PROTECT)
-        return {errors::kPermissionDenied, QStringLiteral("Permission denied: ") + consequence};
-    return {errors::kPathFileAccessError, QStringLiteral("Path/File access error: ") + consequence};
+    return m_systemError == ERROR_ACCESS_DENIED || m_systemError == ERROR_WRITE_PROTECT ? Failure::AccessDenied
+                                                                                        : Failure::Other;
 }
 
 } // namespace platform

@@ -30,6 +30,12 @@ RuntimeError overflow()
     return {kOverflow, QStringLiteral("Overflow")};
 }
 
+RuntimeError lineTooLong(const QString& line, const QString& piece)
+{
+    return {kOverflow,
+            QStringLiteral("The %1 is too long: the %2 or its separator lies beyond position 32767").arg(line, piece)};
+}
+
 RuntimeError typeMismatch()
 {
     return {kTypeMismatch, QStringLiteral("Type mismatch")};
@@ -48,6 +54,18 @@ RuntimeError diskFull(const ShownPath& path)
 RuntimeError inputPastEndOfFile()
 {
     return {kInputPastEndOfFile, QStringLiteral("Input past end of file")};
+}
+
+RuntimeError tooFewLines(int lines, int needed, const QString& layout)
+{
+    return {
+        kInputPastEndOfFile,
+        QStringLiteral("The text has only %1 of the %2 lines the %3 layout needs").arg(lines).arg(needed).arg(layout)};
+}
+
+RuntimeError emptyText()
+{
+    return {kInputPastEndOfFile, QStringLiteral("The text is empty")};
 }
 
 RuntimeError permissionDenied(const ShownPath& path, const QString& detail)
@@ -75,6 +93,33 @@ RuntimeError pathNotFound(const ShownPath& path)
 RuntimeError invalidUseOfNull()
 {
     return {kInvalidUseOfNull, QStringLiteral("Invalid use of Null")};
+}
+
+RuntimeError tableNotFound(const QString& table, const ShownPath& database)
+{
+    return {kTableNotFound, QStringLiteral("The table '%1' was not found in '%2'.").arg(table, database.text())};
+}
+
+RuntimeError columnNotFound(const QString& table, const QString& column)
+{
+    return {kItemNotFound, QStringLiteral("The table %1 has no column %2.").arg(table, column)};
+}
+
+RuntimeError languageColumnNotFound(const QString& language, const QString& table, const QString& column)
+{
+    return {
+        kItemNotFound,
+        QStringLiteral("No column for the language '%1': the table %2 has no column %3.").arg(language, table, column)};
+}
+
+RuntimeError unrecognizedDatabase(const ShownPath& database, const QString& why)
+{
+    return {kUnrecognizedFormat, QStringLiteral("Unrecognized database format '%1' (%2).").arg(database.text(), why)};
+}
+
+RuntimeError withContext(const RuntimeError& error, const QString& sentence)
+{
+    return {error.number(), sentence.arg(error.description())};
 }
 
 } // namespace errors

@@ -19,6 +19,11 @@ enum ErrorNumber : qint32 {
     kPathFileAccessError = 75,
     kPathNotFound = 76,
     kInvalidUseOfNull = 94,
+    // The database engine's own numbers for a language database it cannot use, which support
+    // staff who know Access databases recognise in the log.
+    kTableNotFound = 3078,
+    kItemNotFound = 3265,
+    kUnrecognizedFormat = 3343,
 };
 
 // The "current error": what a trapped procedure hands to Error_Handler. Its description is
@@ -54,18 +59,32 @@ private:
     QString m_text;
 };
 
-// One factory per error number, so each number has one text. detail, where taken, adds what the
+// One factory per error number and kind, so each has one text. detail, where taken, adds what the
 // standard text cannot know.
 RuntimeError invalidProcedureCall(const QString& detail = {});                    // 5
 RuntimeError overflow();                                                          // 6
+RuntimeError lineTooLong(const QString& line, const QString& piece);              // 6: an import piece past 32767
 RuntimeError typeMismatch();                                                      // 13
 RuntimeError fileNotFound(const ShownPath& path);                                 // 53
 RuntimeError diskFull(const ShownPath& path);                                     // 61
 RuntimeError inputPastEndOfFile();                                                // 62
+RuntimeError tooFewLines(int lines, int needed, const QString& layout);           // 62: an import text
+RuntimeError emptyText();                                                         // 62: an import text
 RuntimeError permissionDenied(const ShownPath& path, const QString& detail = {}); // 70
 RuntimeError pathFileAccessError(const ShownPath& path, const QString& reason);   // 75
 RuntimeError notAFolder(const ShownPath& path);                                   // 75: a file where a folder belongs
 RuntimeError pathNotFound(const ShownPath& path);                                 // 76
 RuntimeError invalidUseOfNull();                                                  // 94
+
+// A language database the engine cannot use.
+RuntimeError tableNotFound(const QString& table, const ShownPath& database);      // 3078
+RuntimeError columnNotFound(const QString& table, const QString& column);         // 3265
+RuntimeError unrecognizedDatabase(const ShownPath& database, const QString& why); // 3343
+// 3265 for the column of one language.
+RuntimeError languageColumnNotFound(const QString& language, const QString& table, const QString& column);
+
+// The same error, number and all, told within a sentence of the caller's that says what it
+// stopped: "%1" in sentence stands for the error's own description.
+RuntimeError withContext(const RuntimeError& error, const QString& sentence);
 
 } // namespace errors

@@ -103,10 +103,10 @@ std::optional<QString> utf8BeyondAscii(const QByteArray& bytes)
 
 errors::RuntimeError noIniText(const QString& fileName, const QString& why)
 {
-    return errors::RuntimeError(errors::kInvalidProcedureCall,
-                                QStringLiteral("%1 cannot be read as INI text: %2. It was left unchanged; save it "
-                                               "as ANSI, UTF-8 or UTF-16 text")
-                                    .arg(fileName, why));
+    return errors::invalidProcedureCall(
+        QStringLiteral(
+            "%1 cannot be read as INI text: %2. It was left unchanged; save it as ANSI, UTF-8 or UTF-16 text")
+            .arg(fileName, why));
 }
 
 } // namespace

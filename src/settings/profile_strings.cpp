@@ -33,8 +33,7 @@ void WritePrivateProfileString(const QString& section, const QString& key, const
 {
     // A line break would end the value early and let the rest be read as keys of their own.
     if (value.contains(QLatin1Char('\r')) || value.contains(QLatin1Char('\n')))
-        throw errors::RuntimeError(
-            errors::kInvalidProcedureCall,
+        throw errors::invalidProcedureCall(
             QStringLiteral("The value of %1 contains a line break and cannot be stored").arg(key));
     file.setValue(section, key, value);
 }

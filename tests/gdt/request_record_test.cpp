@@ -146,8 +146,8 @@ TEST(RequestRecord, DatesGoOutDayFirstUnderEveryRegionalSettingOrAreRefused)
         const bool isBirth = c.field == birth;
         const QString expected =
             c.written ? QString(c.written)
-                      : QStringLiteral("The %1 (GDT field %2) holds '%3', which is no calendar date; the request was "
-                                       "not written")
+                      : QStringLiteral("Invalid procedure call or argument: The %1 (GDT field %2) holds '%3', which is "
+                                       "no calendar date; the request was not written")
                             .arg(isBirth ? "date of birth" : "examination date", isBirth ? "3103" : "8781", c.typed);
         EXPECT_EQ(outcome(fields, c.regional, isBirth ? "3103" : "8781"), expected) << c.typed;
     }
@@ -168,8 +168,9 @@ TEST(RequestRecord, TimesGoOutAsHoursAndMinutesOrAreRefused)
         gdt::RequestFields fields = exampleFields();
         fields.examinationTime = typed;
         const QString expected = written ? QString(written)
-                                         : QStringLiteral("The examination time (GDT field 8782) holds '%1', which is "
-                                                          "no time of day; the request was not written")
+                                         : QStringLiteral("Invalid procedure call or argument: The examination time "
+                                                          "(GDT field 8782) holds '%1', which is no time of day; the "
+                                                          "request was not written")
                                                .arg(typed);
         EXPECT_EQ(outcome(fields, regional, "8782"), expected) << typed;
     }
@@ -255,7 +256,8 @@ TEST(RequestRecord, FieldTheLineCannotCarryRefusesTheWholeRequestNamingIt)
             gdt::buildRequestRecord(fields, true, kGerman);
             ADD_FAILURE() << "no error for " << c.name;
         } catch (const errors::RuntimeError& error) {
-            EXPECT_TRUE(error.description().startsWith(QStringLiteral("The %1 (GDT field").arg(c.name)))
+            EXPECT_TRUE(error.description().startsWith(
+                QStringLiteral("Invalid procedure call or argument: The %1 (GDT field").arg(c.name)))
                 << qPrintable(error.description());
             EXPECT_TRUE(error.description().contains(c.why)) << qPrintable(error.description());
         }

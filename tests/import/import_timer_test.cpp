@@ -109,11 +109,12 @@ TEST_F(ImportTimerTest, FailuresAreReportedUnderTheFailingProceduresName)
         {"quickview\nPatient: Surname, Given (F) #4711 12/24/1960 10:30",
          " # 62 - The text has only 2 of the 3 lines the three-line layout needs - ImportData_1"},
         {"Quickview", " # 62 - The text has only 1 of the 2 lines the Quickview layout needs - ImportData_2"},
-        {"Appointment: Surname, Given (F) #4711 12/24/1960",
-         " # 5 - The data line has no space after the date of birth - ImportData_3"},
+        {"Appointment: Surname, Given (F) #4711 12/24/1960", " # 5 - Invalid procedure call or argument: The data line "
+                                                             "has no space after the date of birth - ImportData_3"},
         {"\n \t\n\n", " # 62 - The text is empty - CreateTextfile"},
         {"Appointment: Roth, Ida (F) #1 05/17/1990 09:00\nAppointment: Berg, Max (M) #2 01/02/1970 10:00",
-         " # 5 - The text holds more than one patient (#1, #2); paste one patient at a time - CreateTextfile"},
+         " # 5 - Invalid procedure call or argument: The text holds more than one patient (#1, #2); paste one patient "
+         "at a time - CreateTextfile"},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.text);
@@ -143,7 +144,8 @@ TEST_F(ImportTimerTest, EachReaderReadsTheFileItIsGivenAndFailsUnderItsOwnName)
     window = {};
     leave(QStringLiteral("a.txt"), threeLine);
     import::ImportData_2(window, path);
-    EXPECT_EQ(messages.texts(), QStringList{" # 5 - The data line has no space after the first name - ImportData_2"});
+    EXPECT_EQ(messages.texts(), QStringList{" # 5 - Invalid procedure call or argument: The data line has no space "
+                                            "after the first name - ImportData_2"});
     EXPECT_TRUE(window.fieldsEmptied());
     EXPECT_EQ(tempFiles(), QStringList());
 }

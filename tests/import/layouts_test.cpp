@@ -123,43 +123,47 @@ TEST(ImportFailures, SayInPlainWordsWhatIsWrong)
     expectImports({
         {"two lines", head, "ImportData_1: #62 The text has only 2 of the 3 lines the three-line layout needs"},
         {"an empty line and a blank one", QStringLiteral("\r\n \r\nSex F 12/24/1960 #4711"),
-         "ImportData_1: #5 The name line has no space between first name and surname; the text begins with an "
-         "empty line, which counts as line 1"},
+         "ImportData_1: #5 Invalid procedure call or argument: The name line has no space between first name and "
+         "surname; the text begins with an empty line, which counts as line 1"},
         {"empty first line, two lines", QStringLiteral("\r\nGiven Surname,\r\n"),
          "ImportData_1: #62 The text has only 2 of the 3 lines the three-line layout needs; the text begins with "
          "an empty line, which counts as line 1"},
         {"empty first line moves the names to line 3",
          QStringLiteral("\r\nHeader\r\nGiven Surname,\r\nSex F 12/24/1960 #4711"),
-         "ImportData_1: #5 The name line has no space between first name and surname; the text begins with an "
-         "empty line, which counts as line 1"},
+         "ImportData_1: #5 Invalid procedure call or argument: The name line has no space between first name and "
+         "surname; the text begins with an empty line, which counts as line 1"},
         {"single word and a trailing space", QStringLiteral("H\r\nGiven \r\nSex F 12/24/1960 #4711"),
-         "ImportData_1: #5 The name line has no space between first name and surname"},
+         "ImportData_1: #5 Invalid procedure call or argument: The name line has no space between first name and "
+         "surname"},
         {"no # on line 3", head + QStringLiteral("Sex F 12/24/1960"),
-         "ImportData_1: #5 The data line has no '#' before the patient ID"},
+         "ImportData_1: #5 Invalid procedure call or argument: The data line has no '#' before the patient ID"},
         {"Appointment: no #", QStringLiteral("Appointment: Surname, Given (F) 12/24/1960 10:30"),
-         "ImportData_3: #5 The data line has no '#' before the patient ID"},
+         "ImportData_3: #5 Invalid procedure call or argument: The data line has no '#' before the patient ID"},
         {"Quickview: no #", QStringLiteral("Quickview\r\nPatient: Surname, Given (F) 12/24/1960 10:30"),
-         "ImportData_2: #5 The data line has no '#' before the patient ID"},
+         "ImportData_2: #5 Invalid procedure call or argument: The data line has no '#' before the patient ID"},
         {"two # on line 3", head + QStringLiteral("Sex F 12/24/1960 #4711 Kasse #2"),
-         "ImportData_1: #5 The data line has more than one '#', so its patient ID is ambiguous"},
+         "ImportData_1: #5 Invalid procedure call or argument: The data line has more than one '#', so its patient ID "
+         "is ambiguous"},
         {"Appointment: two #", QStringLiteral("Appointment: Surname, Given (F) #4711 12/24/1960 10:30 #2"),
-         "ImportData_3: #5 The data line has more than one '#', so its patient ID is ambiguous"},
+         "ImportData_3: #5 Invalid procedure call or argument: The data line has more than one '#', so its patient ID "
+         "is ambiguous"},
         {"# before the token", head + QStringLiteral("Sex F #4711"),
-         "ImportData_1: #5 The data line has its '#' before the date of birth"},
+         "ImportData_1: #5 Invalid procedure call or argument: The data line has its '#' before the date of birth"},
         {"Appointment: date at the end of the line", QStringLiteral("Appointment: Surname, Given (F) #4711 12/24/1960"),
-         "ImportData_3: #5 The data line has no space after the date of birth"},
+         "ImportData_3: #5 Invalid procedure call or argument: The data line has no space after the date of birth"},
         {"Appointment: no )", QStringLiteral("Appointment: Surname, Given F #4711 12/24/1960 10:30"),
-         "ImportData_3: #5 The data line has no gender letter before a ')'"},
+         "ImportData_3: #5 Invalid procedure call or argument: The data line has no gender letter before a ')'"},
         {"Appointment: no comma, so the first name starts at position 2",
          QStringLiteral("Appointment: Surname Given (F) #4711 12/24/1960 10:30"),
-         "ImportData_3: #5 The data line has no comma after the surname"},
+         "ImportData_3: #5 Invalid procedure call or argument: The data line has no comma after the surname"},
         {"Appointment: empty first line", QStringLiteral("\r\nAppointment: ") + kDataLine,
-         "ImportData_3: #5 The data line has no space after the first name; the text begins with an empty line, "
-         "which counts as line 1"},
+         "ImportData_3: #5 Invalid procedure call or argument: The data line has no space after the first name; the "
+         "text begins with an empty line, which counts as line 1"},
         {"Quickview: only a later colon", QStringLiteral("Quickview\r\n") + kDataLine,
-         "ImportData_2: #5 The data line has no comma after the surname"},
+         "ImportData_2: #5 Invalid procedure call or argument: The data line has no comma after the surname"},
         {"Quickview: / at position 2", QStringLiteral("Quickview\r\nS/: Surname, Given (F) #4711 12/24/1960 10:30"),
-         "ImportData_2: #5 The data line has no date of birth (month/day/year) after its second character"},
+         "ImportData_2: #5 Invalid procedure call or argument: The data line has no date of birth (month/day/year) "
+         "after its second character"},
         {"Quickview: one line", QStringLiteral("Quickview\r\n"),
          "ImportData_2: #62 The text has only 1 of the 2 lines the Quickview layout needs"},
     });
@@ -172,21 +176,27 @@ TEST(OnePatientPerText, TextsWithTwoPatientsAreRefused)
     const QString appointment = QStringLiteral("Appointment: Surname, Given (F) #4711 12/24/1960 10:30\r\n");
     expectImports({
         {"two appointments", appointment + QStringLiteral("Appointment: Berg, Max (M) #42 01/02/1970 10:00"),
-         "CreateTextfile: #5 The text holds more than one patient (#4711, #42); paste one patient at a time"},
+         "CreateTextfile: #5 Invalid procedure call or argument: The text holds more than one patient (#4711, #42); "
+         "paste one patient at a time"},
         {"Quickview with two patients",
          QStringLiteral("Quickview\r\nPatient: ") + kDataLine + QStringLiteral("\r\n  Patient: Berg, Max (M) #42 x"),
-         "CreateTextfile: #5 The text holds more than one patient (#4711, #42); paste one patient at a time"},
+         "CreateTextfile: #5 Invalid procedure call or argument: The text holds more than one patient (#4711, #42); "
+         "paste one patient at a time"},
         {"an appointment after a three-line patient",
          QStringLiteral("H\r\nGiven Surname,\r\nSex F 12/24/1960 #1\r\nAppointment: B, M (M) #2 1/2/1970 x\r\n") +
              appointment,
-         "CreateTextfile: #5 The text holds more than one patient (#1, #2, #4711); paste one patient at a time"},
+         "CreateTextfile: #5 Invalid procedure call or argument: The text holds more than one patient (#1, #2, #4711); "
+         "paste one patient at a time"},
         {"a second three-line patient",
          QStringLiteral("Header\r\nAnna Meier,\r\nSex F 12/24/1960 #4711\r\nKarl Schulz,\r\nSex M 01/02/1950 #4712"),
-         "CreateTextfile: #5 The text holds more than one patient (#4711, #4712); paste one patient at a time"},
+         "CreateTextfile: #5 Invalid procedure call or argument: The text holds more than one patient (#4711, #4712); "
+         "paste one patient at a time"},
         {"two appointments with one ID", appointment + QStringLiteral("Appointment: Berg, Max (M) #4711 01/02/1970 x"),
-         "CreateTextfile: #5 The text holds more than one patient (#4711, #4711); paste one patient at a time"},
+         "CreateTextfile: #5 Invalid procedure call or argument: The text holds more than one patient (#4711, #4711); "
+         "paste one patient at a time"},
         {"a second data line without #", appointment + QStringLiteral("Patient: Berg, Max (M) 01/02/1970 x"),
-         "CreateTextfile: #5 The text holds more than one patient (#4711, no ID); paste one patient at a time"},
+         "CreateTextfile: #5 Invalid procedure call or argument: The text holds more than one patient (#4711, no ID); "
+         "paste one patient at a time"},
         {"the same patient twice", appointment + appointment, "ImportData_3: 4711|Given|Surname|24.12.1960|F"},
         {"the same patient at another time",
          appointment + QStringLiteral("Appointment: Surname, Given (F) #4711 12/24/1960 11:45"),

@@ -94,7 +94,7 @@ TEST(LanguageTable, LanguageWithoutColumnIsTheNoColumnError)
 {
     for (const QString& language : {QStringLiteral("Klingon"), QString(), QStringLiteral("English ")}) {
         const auto error = errorOf([&] { (void)readLanguageRows(shippedLanguageMdb(), language); });
-        EXPECT_EQ(error.number(), language::kItemNotFound);
+        EXPECT_EQ(error.number(), errors::kItemNotFound);
         EXPECT_TRUE(error.description().startsWith("No column for the language '" + language + "'"))
             << qPrintable(error.description());
     }
@@ -103,8 +103,7 @@ TEST(LanguageTable, LanguageWithoutColumnIsTheNoColumnError)
 TEST(LanguageTable, CraftedLanguageNameIsOnlyEverAColumnName)
 {
     const QString crafted = QStringLiteral("EnglishValue from tblComponents; drop table tblComponents; --");
-    EXPECT_EQ(errorOf([&] { (void)readLanguageRows(shippedLanguageMdb(), crafted); }).number(),
-              language::kItemNotFound);
+    EXPECT_EQ(errorOf([&] { (void)readLanguageRows(shippedLanguageMdb(), crafted); }).number(), errors::kItemNotFound);
     EXPECT_EQ(readLanguageRows(shippedLanguageMdb(), QStringLiteral("English")).size(), 42);
 }
 
@@ -113,7 +112,7 @@ TEST(LanguageTable, DatabaseWithoutTblComponents)
     const QByteArray bytes = makeDatabase(QStringLiteral("tblTexts"), {QStringLiteral("English")},
                                           {{QStringLiteral("mnuFile"), QStringLiteral("File")}});
     const auto error = errorOfFile(bytes);
-    EXPECT_EQ(error.number(), language::kTableNotFound);
+    EXPECT_EQ(error.number(), errors::kTableNotFound);
     EXPECT_TRUE(error.description().contains("tblComponents"));
 }
 
@@ -148,9 +147,9 @@ TEST(LanguageTable, FolderNamedOutsideTheSystemsCodePage)
 
 TEST(LanguageTable, EmptyAndTextFilesAreUnrecognizedFormats)
 {
-    EXPECT_EQ(errorOfFile({}).number(), language::kUnrecognizedFormat);
+    EXPECT_EQ(errorOfFile({}).number(), errors::kUnrecognizedFormat);
     EXPECT_TRUE(errorOfFile({}).description().contains("empty"));
-    EXPECT_EQ(errorOfFile("ComponentName;EnglishValue\r\nmnuFile;File\r\n").number(), language::kUnrecognizedFormat);
+    EXPECT_EQ(errorOfFile("ComponentName;EnglishValue\r\nmnuFile;File\r\n").number(), errors::kUnrecognizedFormat);
 }
 
 } // namespace

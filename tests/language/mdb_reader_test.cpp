@@ -29,14 +29,14 @@ TEST(MdbReader, RandomFilesAreUnrecognizedFormats)
     for (int round = 0; round < 50; ++round) {
         QByteArray noise(static_cast<qsizetype>(random.bounded(1, 5 * 4096)), '\0');
         random.fillRange(reinterpret_cast<quint32*>(noise.data()), noise.size() / 4);
-        EXPECT_EQ(errorOfBytes(noise).number(), language::kUnrecognizedFormat);
+        EXPECT_EQ(errorOfBytes(noise).number(), errors::kUnrecognizedFormat);
         // A genuine header page followed by noise gets past the first check.
         QByteArray withHeader = shipped.left(4096) + noise.left(noise.size() / 4096 * 4096 + 4096 * 3);
         withHeader.resize(withHeader.size() / 4096 * 4096);
         try {
             (void)readLanguageRowsFromBytes(withHeader, QStringLiteral("English"), QStringLiteral("x"));
         } catch (const errors::RuntimeError& error) {
-            EXPECT_TRUE(error.number() == language::kUnrecognizedFormat || error.number() == language::kTableNotFound)
+            EXPECT_TRUE(error.number() == errors::kUnrecognizedFormat || error.number() == errors::kTableNotFound)
                 << error.number();
         }
     }
@@ -67,7 +67,7 @@ TEST(MdbReader, EmptyUsageMapOfTheCatalogIsRefusedBeforeLibmdbDereferencesIt)
     bytes[page2 + 55] = 1;
     bytes[page3 + 16] = bytes[page3 + 14];
     bytes[page3 + 17] = bytes[page3 + 15];
-    EXPECT_EQ(errorOfBytes(bytes).number(), language::kUnrecognizedFormat);
+    EXPECT_EQ(errorOfBytes(bytes).number(), errors::kUnrecognizedFormat);
 }
 
 TEST(MdbReader, TruncatedFilesAreUnrecognizedFormats)
@@ -79,7 +79,7 @@ TEST(MdbReader, TruncatedFilesAreUnrecognizedFormats)
              {qsizetype(1), qsizetype(20), qsizetype(100), qsizetype(4095), qsizetype(4096), qsizetype(4097),
               qsizetype(3 * 4096), qsizetype(4 * 4096), whole.size() / 2, whole.size() - 4096, whole.size() - 1}) {
             const auto error = errorOfBytes(whole.left(size), QStringLiteral("Deutsch"));
-            EXPECT_TRUE(error.number() == language::kUnrecognizedFormat || error.number() == language::kTableNotFound)
+            EXPECT_TRUE(error.number() == errors::kUnrecognizedFormat || error.number() == errors::kTableNotFound)
                 << qPrintable(file) << " cut at " << size << ": " << error.number();
         }
     }

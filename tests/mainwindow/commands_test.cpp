@@ -66,8 +66,9 @@ TEST_F(MainWindowTest, ViewerThatCannotBeStartedIsReportedAndTheRequestCountsAsD
     EXPECT_TRUE(importTimerActive());
     press("cmdCreate");
     EXPECT_EQ(requestFiles().size(), 1) << "the next press writes the patient no second time";
-    EXPECT_EQ(messages.texts().last(), " # 5 - The request names no patient: patient ID, surname, first name and date "
-                                       "of birth are all empty; the request was not written - cmdCreate_Click");
+    EXPECT_EQ(messages.texts().last(), " # 5 - Invalid procedure call or argument: The request names no patient: "
+                                       "patient ID, surname, first name and date of birth are all empty; the request "
+                                       "was not written - cmdCreate_Click");
 }
 
 TEST_F(MainWindowTest, ViewerStartsAfterTheConfirmationAndBeforeTheReArm)

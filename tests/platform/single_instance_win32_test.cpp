@@ -1,6 +1,7 @@
 #include "platform/single_instance.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -51,6 +52,33 @@ TEST(SingleInstanceWindows, AnotherProcessHoldsTheFolderUntilItEndsHoweverItEnds
         EXPECT_EQ(third.acquire(), Outcome::AnotherRuns);
     }
     EXPECT_FALSE(QFile::exists(lock)) << "the lock file outlives the instance that held it";
+}
+
+// Where no lock can be made, Lumvik starts unguarded and says why, naming the lock as Windows
+// shows paths.
+TEST(SingleInstanceWindows, LockThatCannotBeMadeIsReportedByItsKind)
+{
+    QTemporaryDir folder;
+    ASSERT_TRUE(QDir(folder.path()).mkpath(QStringLiteral("taken/Lumvik.lock")));
+    const struct
+    {
+        QString folder;
+        errors::ErrorNumber number;
+        const char* text;
+    } cases[] = {
+        {folder.filePath(QStringLiteral("missing")), errors::kPathFileAccessError, "Path/File access error"},
+        {folder.filePath(QStringLiteral("taken")), errors::kPermissionDenied,
+         "Permission denied"}, // a folder at the lock's name
+    };
+    for (const auto& c : cases) {
+        platform::SingleInstance instance(c.folder);
+        ASSERT_EQ(instance.acquire(), Outcome::Unavailable) << c.text;
+        const errors::RuntimeError error = instance.unavailableError();
+        EXPECT_EQ(error.number(), c.number);
+        EXPECT_EQ(error.description(),
+                  QStringLiteral("%1: %2\\Lumvik.lock (a second Lumvik started from this folder is not stopped)")
+                      .arg(QLatin1String(c.text), QDir::toNativeSeparators(c.folder)));
+    }
 }
 
 } // namespace

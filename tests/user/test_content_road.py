@@ -34,8 +34,9 @@ def impossible_date_is_refused_until_mended(context):
                                               ("3103", "12.03.1980"), ("3110", "F"), ("8781", "30.04.2026"),
                                               ("8782", "09:30")], "request after the date was mended")
         app.close()
-    expect_equal(folder.logged_errors(), [(5, "The examination date (GDT field 8781) holds '31.04.2026', which is no "
-                                              f"calendar date; {REFUSED}", "cmdCreate_Click")], "error log")
+    expect_equal(folder.logged_errors(), [(5, "Invalid procedure call or argument: The examination date (GDT field "
+                                              f"8781) holds '31.04.2026', which is no calendar date; {REFUSED}",
+                                           "cmdCreate_Click")], "error log")
 
 
 def one_date_form_under_every_regional_setting(context):
@@ -76,9 +77,10 @@ def blanks_and_copied_characters_stay_out(context):
         expect_equal(the_request_in(target), [("3000", "4711"), ("3101", "O'Brien"), ("3102", "Anna")],
                      "request of the cleaned fields")
         app.close()
-    expect_equal(folder.logged_errors(), [(5, "The surname (GDT field 3101) contains characters the request's "
-                                              "character set (code page 437) cannot hold: U+2028 LINE SEPARATOR; "
-                                              f"{REFUSED}", "cmdCreate_Click")], "error log")
+    expect_equal(folder.logged_errors(), [(5, "Invalid procedure call or argument: The surname (GDT field 3101) "
+                                              "contains characters the request's character set (code page 437) "
+                                              f"cannot hold: U+2028 LINE SEPARATOR; {REFUSED}", "cmdCreate_Click")],
+                 "error log")
 
 
 if __name__ == "__main__":
