@@ -1,6 +1,18 @@
 #include "platform/file_system.h"
 
+#include <QDir>
+#include <QRandomGenerator>
+
 namespace platform {
+
+QString temporaryFilePath(const QString& folder, const QString& stem)
+{
+    static const char kLetters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+    QString unique;
+    for (int i = 0; i < 6; ++i)
+        unique += QLatin1Char(kLetters[QRandomGenerator::global()->bounded(int(sizeof kLetters - 1))]);
+    return QDir(folder).filePath(QStringLiteral(".%1.%2.part").arg(stem, unique));
+}
 
 errors::RuntimeError errorOf(const FileStatus& status, const QString& path)
 {

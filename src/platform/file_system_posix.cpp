@@ -5,7 +5,6 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QRandomGenerator>
 
 #include <cerrno>
 #include <cstdio>
@@ -56,23 +55,13 @@ QByteArray encoded(const QString& path)
     return QFile::encodeName(path);
 }
 
-QString uniquePart()
-{
-    static const char kLetters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
-    QString part;
-    for (int i = 0; i < 6; ++i)
-        part += QLatin1Char(kLetters[QRandomGenerator::global()->bounded(int(sizeof kLetters - 1))]);
-    return part;
-}
-
 class PosixFileSystem : public FileSystem
 {
 public:
     FileStatus createTemporaryFile(const QString& folder, const QString& stem, OpenFile& file) override
     {
         for (;;) {
-            const QString path =
-                folder + QStringLiteral("/.") + stem + QLatin1Char('.') + uniquePart() + QStringLiteral(".part");
+            const QString path = temporaryFilePath(folder, stem);
             // 0666 less the umask, as for any new file: the device reading the folder may be another user.
             const int fd = ::open(encoded(path).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
             if (fd >= 0) {

@@ -5,7 +5,6 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QRandomGenerator>
 
 #include <windows.h>
 
@@ -116,8 +115,7 @@ public:
     FileStatus createTemporaryFile(const QString& folder, const QString& stem, OpenFile& file) override
     {
         for (;;) {
-            const QString path = QDir::toNativeSeparators(QDir(folder).filePath(
-                QStringLiteral(".%1.%2.part").arg(stem, QString::number(QRandomGenerator::global()->generate(), 36))));
+            const QString path = QDir::toNativeSeparators(temporaryFilePath(folder, stem));
             const HANDLE created = ::CreateFileW(wide(path), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_NEW,
                                                  FILE_ATTRIBUTE_NORMAL, nullptr);
             if (created != INVALID_HANDLE_VALUE) {

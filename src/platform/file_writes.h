@@ -37,6 +37,9 @@ void replaceFileAtomically(const QString& path, const QByteArray& bytes);
 // any reparse point) or used when it is anything but a folder and a regular file: another user
 // who may write folder could otherwise send the bytes elsewhere. Throws errors::RuntimeError (76
 // when folder does not exist, 75 for a link or an entry of the wrong kind, 61, 70).
+// It does not go through platform::fileSystem(): that seam names each file by its path, resolved
+// anew at every call, while this opens each name relative to the folder already open before it
+// (the system calls are in file_system_posix.cpp and file_system_win32.cpp).
 void appendToFileInSubfolder(const QString& folder, const QString& subfolder, const QString& name,
                              const QByteArray& bytes);
 

@@ -5,6 +5,8 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -49,6 +51,10 @@ TEST_F(WriteNewFileTest, StepsInOrderForANewFileAndAReplacement)
         expected.insert(expected.end(), {Operation::RenameWithoutReplacing, Operation::SyncFolder});
         EXPECT_EQ(files.operations(), expected);
         EXPECT_EQ(files.calls().back().path, dir.path() + "/");
+        // Written under a hidden name that no reader of *.gdt takes for a request.
+        const QString temporary = QFileInfo(files.calls()[1].path).fileName();
+        EXPECT_TRUE(QRegularExpression(R"(^\.06122026_081530\.\w+\.part$)").match(temporary).hasMatch())
+            << temporary.toStdString();
     }
     {
         testsupport::ScriptedFileSystem files;
