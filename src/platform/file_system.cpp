@@ -14,6 +14,22 @@ QString temporaryFilePath(const QString& folder, const QString& stem)
     return QDir(folder).filePath(QStringLiteral(".%1.%2.part").arg(stem, unique));
 }
 
+FileStatus writeAll(FileSystem& files, const OpenFile& file, QByteArrayView bytes)
+{
+    for (QByteArrayView rest = bytes; !rest.isEmpty();) {
+        qsizetype written = 0;
+        const FileStatus status = files.writeSome(file, rest, written);
+        if (status.kind == FileStatus::Kind::Interrupted)
+            continue;
+        if (!status.ok())
+            return status;
+        if (written == 0)
+            return FileStatus::failed(FileStatus::Kind::DiskFull);
+        rest = rest.sliced(written);
+    }
+    return {};
+}
+
 errors::RuntimeError errorOf(const FileStatus& status, const QString& path)
 {
     switch (status.kind) {

@@ -21,23 +21,6 @@ bool isOwnRegularFile(const Entry& entry)
     return entry.kind == Entry::Kind::RegularFile && entry.own;
 }
 
-// All of bytes, short writes and interrupted ones continued. A write that takes nothing is a full disk.
-FileStatus writeAll(const OpenFile& file, const QByteArray& bytes)
-{
-    for (QByteArrayView rest(bytes); !rest.isEmpty();) {
-        qsizetype written = 0;
-        const FileStatus status = systemFileSystem().writeSome(file, rest, written);
-        if (status.kind == FileStatus::Kind::Interrupted)
-            continue;
-        if (!status.ok())
-            return status;
-        if (written == 0)
-            return FileStatus::failed(FileStatus::Kind::DiskFull);
-        rest = rest.sliced(written);
-    }
-    return {};
-}
-
 } // namespace
 
 StagingFolder::StagingFolder(QString path, qintptr handle) : m_path(std::move(path)), m_handle(handle) {}
@@ -112,7 +95,7 @@ void StagingFolder::replaceOwnFile(const QString& name, const QByteArray& bytes)
         removeFile(name);
     OpenFile file;
     check(staging::createPrivateFile(m_handle, name, path, file), path);
-    const FileStatus written = writeAll(file, bytes);
+    const FileStatus written = writeAll(systemFileSystem(), file, bytes);
     systemFileSystem().closeFile(file);
     if (!written.ok()) {
         staging::removeEntry(m_handle, name, path);
