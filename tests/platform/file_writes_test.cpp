@@ -145,6 +145,20 @@ TEST_F(WriteNewFileTest, InterruptedAndShortWritesGoOnUntilAllIsWritten)
     EXPECT_EQ(std::count(operations.begin(), operations.end(), Operation::Write), 3);
 }
 
+// A write that takes nothing would take nothing again: the disk is full, not tried for ever.
+TEST_F(WriteNewFileTest, WriteThatTakesNothingIsAFullDisk)
+{
+    testsupport::ScriptedFileSystem files;
+    files.shortenNextWrite(0);
+    try {
+        write();
+        ADD_FAILURE() << "no error";
+    } catch (const errors::RuntimeError& error) {
+        EXPECT_EQ(error.number(), errors::kDiskFull);
+    }
+    EXPECT_EQ(entriesIn(dir.path()), QStringList{});
+}
+
 TEST_F(WriteNewFileTest, ReplacementThatFailsKeepsTheOldFileByteForByte)
 {
     const QByteArray old = "; by hand\r\n[Lumvik]\r\nPath=/srv/old/\r\n";
