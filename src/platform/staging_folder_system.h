@@ -41,8 +41,8 @@ FileStatus removeEntry(qintptr folder, const QString& name, const QString& path)
 // Creates name as a new file that only the user may read and write, opened for writing. A failure
 // leaves no file behind.
 FileStatus createPrivateFile(qintptr folder, const QString& name, const QString& path, OpenFile& file);
-// Opens the regular file name for reading; when it is none, found says what it is (Link, Folder,
-// Other), and else Unknown.
+// Opens the regular file name for reading. Where something else stands, found says what (Link,
+// Folder, Other) and nothing is opened; any other failure leaves found as it was.
 FileStatus openForReading(qintptr folder, const QString& name, const QString& path, Entry::Kind& found, OpenFile& file);
 // Reads the next bytes into buffer: read == 0 at the end; Interrupted to try again.
 FileStatus readSome(const OpenFile& file, char* buffer, qsizetype size, qsizetype& read);
