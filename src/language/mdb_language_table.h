@@ -25,6 +25,8 @@ QString languageColumn(const QString& languageName);
 //   3343 (kUnrecognizedFormat) it is empty, not a Jet database, truncated or damaged,
 //   3078 (kTableNotFound)    the database has no table tblComponents,
 //   3265 (kItemNotFound)     the table has no column <languageName>Value or no ComponentName.
+// Read with QFile, not through platform::fileSystem(): that seam holds the steps of Lumvik's file
+// writes, and this file is only read, whole and once; nothing is ever written through a link to it.
 LanguageRows readLanguageRows(const QString& mdbPath, const QString& languageName);
 
 // The reader on the bytes of a file already in memory (libmdb_reader.cpp); path only names it in

@@ -119,6 +119,14 @@ public:
     virtual std::optional<QStringList> entryNames(const QString& folder) = 0;
 };
 
+// "<folder>/.<stem>.<unique>.part", a new unique part at every call: the name that
+// createTemporaryFile tries, in every implementation.
+QString temporaryFilePath(const QString& folder, const QString& stem);
+
+// Writes all of bytes at the end of file through files: short and interrupted writes are
+// continued, and a write that takes nothing is a full disk.
+FileStatus writeAll(FileSystem& files, const OpenFile& file, QByteArrayView bytes);
+
 // The error a failed operation on path gives the user: 61 for a full disk, 70 for a refusal, else
 // 75 with the system's reason.
 errors::RuntimeError errorOf(const FileStatus& status, const QString& path);

@@ -5,7 +5,6 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QRandomGenerator>
 
 #include <cerrno>
 #include <cstdio>
@@ -56,23 +55,13 @@ QByteArray encoded(const QString& path)
     return QFile::encodeName(path);
 }
 
-QString uniquePart()
-{
-    static const char kLetters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
-    QString part;
-    for (int i = 0; i < 6; ++i)
-        part += QLatin1Char(kLetters[QRandomGenerator::global()->bounded(int(sizeof kLetters - 1))]);
-    return part;
-}
-
 class PosixFileSystem : public FileSystem
 {
 public:
     FileStatus createTemporaryFile(const QString& folder, const QString& stem, OpenFile& file) override
     {
         for (;;) {
-            const QString path =
-                folder + QStringLiteral("/.") + stem + QLatin1Char('.') + uniquePart() + QStringLiteral(".part");
+            const QString path = temporaryFilePath(folder, stem);
             // 0666 less the umask, as for any new file: the device reading the folder may be another user.
             const int fd = ::open(encoded(path).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
             if (fd >= 0) {
@@ -222,6 +211,7 @@ public:
 
     int get() const { return m_fd; }
     bool valid() const { return m_fd >= 0; }
+    int release() { return std::exchange(m_fd, -1); }
 
 private:
     int m_fd;
@@ -243,8 +233,7 @@ errors::RuntimeError refusal(int folder, const QByteArray& name, const QString& 
 
 // Each step opens one name relative to the descriptor of the folder before it, with O_NOFOLLOW:
 // no link put at either name, before or meanwhile, can lead the bytes elsewhere.
-void appendToFileInSubfolder(const QString& folder, const QString& subfolder, const QString& name,
-                             const QByteArray& bytes)
+OpenFile openToAppendInSubfolder(const QString& folder, const QString& subfolder, const QString& name)
 {
     const QString subfolderPath = folder + QLatin1Char('/') + subfolder;
     const QString path = subfolderPath + QLatin1Char('/') + name;
@@ -264,8 +253,8 @@ void appendToFileInSubfolder(const QString& folder, const QString& subfolder, co
         throw refusal(parent.get(), subfolderName, subfolderPath, errno);
 
     // O_NONBLOCK: a FIFO at the name must not hold Lumvik until someone reads it.
-    const Descriptor file(::openat(inside.get(), fileName.constData(),
-                                   O_WRONLY | O_APPEND | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0666));
+    Descriptor file(::openat(inside.get(), fileName.constData(),
+                             O_WRONLY | O_APPEND | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0666));
     if (!file.valid())
         throw refusal(inside.get(), fileName, path, errno);
     struct stat opened;
@@ -273,14 +262,7 @@ void appendToFileInSubfolder(const QString& folder, const QString& subfolder, co
         throw systemError(path, errno);
     if (!S_ISREG(opened.st_mode))
         throw errors::pathFileAccessError(path, QStringLiteral("not a regular file"));
-    for (qsizetype written = 0; written < bytes.size();) {
-        const ssize_t chunk = ::write(file.get(), bytes.constData() + written, std::size_t(bytes.size() - written));
-        if (chunk < 0 && errno == EINTR)
-            continue;
-        if (chunk <= 0)
-            throw chunk < 0 ? systemError(path, errno) : errors::diskFull(path);
-        written += chunk;
-    }
+    return {path, file.release()};
 }
 
 } // namespace platform

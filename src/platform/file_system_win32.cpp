@@ -5,7 +5,6 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QRandomGenerator>
 
 #include <windows.h>
 
@@ -116,8 +115,7 @@ public:
     FileStatus createTemporaryFile(const QString& folder, const QString& stem, OpenFile& file) override
     {
         for (;;) {
-            const QString path = QDir::toNativeSeparators(QDir(folder).filePath(
-                QStringLiteral(".%1.%2.part").arg(stem, QString::number(QRandomGenerator::global()->generate(), 36))));
+            const QString path = QDir::toNativeSeparators(temporaryFilePath(folder, stem));
             const HANDLE created = ::CreateFileW(wide(path), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_NEW,
                                                  FILE_ATTRIBUTE_NORMAL, nullptr);
             if (created != INVALID_HANDLE_VALUE) {
@@ -292,6 +290,7 @@ public:
 
     HANDLE get() const { return m_handle; }
     bool valid() const { return m_handle != INVALID_HANDLE_VALUE; }
+    HANDLE release() { return std::exchange(m_handle, INVALID_HANDLE_VALUE); }
 
 private:
     HANDLE m_handle;
@@ -322,8 +321,7 @@ Handle openAsItself(const QString& path, DWORD access, DWORD disposition, bool f
 
 } // namespace
 
-void appendToFileInSubfolder(const QString& folder, const QString& subfolder, const QString& name,
-                             const QByteArray& bytes)
+OpenFile openToAppendInSubfolder(const QString& folder, const QString& subfolder, const QString& name)
 {
     const QString subfolderPath = folder + QLatin1Char('/') + subfolder;
     const QString path = subfolderPath + QLatin1Char('/') + name;
@@ -344,15 +342,8 @@ void appendToFileInSubfolder(const QString& folder, const QString& subfolder, co
     // Held while the file is opened, so that no link can take the folder's place meanwhile.
     const Handle inside = openAsItself(subfolderPath, FILE_LIST_DIRECTORY, OPEN_EXISTING, true);
     // FILE_APPEND_DATA alone: every write goes to the file's end, whoever else appends.
-    const Handle file = openAsItself(path, FILE_APPEND_DATA | SYNCHRONIZE, OPEN_ALWAYS, false);
-    for (qsizetype written = 0; written < bytes.size();) {
-        DWORD done = 0;
-        if (!::WriteFile(file.get(), bytes.constData() + written, DWORD(bytes.size() - written), &done, nullptr))
-            throw systemError(path, ::GetLastError());
-        if (done == 0)
-            throw errors::diskFull(path);
-        written += qsizetype(done);
-    }
+    Handle file = openAsItself(path, FILE_APPEND_DATA | SYNCHRONIZE, OPEN_ALWAYS, false);
+    return {path, reinterpret_cast<qintptr>(file.release())};
 }
 
 } // namespace platform

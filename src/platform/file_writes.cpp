@@ -57,13 +57,7 @@ public:
     // All of bytes, on the disk, and the file closed: only then may it take its final name.
     void writeAndClose(const QByteArray& bytes)
     {
-        for (QByteArrayView rest(bytes); !rest.isEmpty();) {
-            qsizetype written = 0;
-            const FileStatus status = m_fileSystem.writeSome(m_file, rest, written);
-            if (status.kind != FileStatus::Kind::Interrupted)
-                check(status, m_reportAs);
-            rest = rest.sliced(written);
-        }
+        check(writeAll(m_fileSystem, m_file, bytes), m_reportAs);
         check(m_fileSystem.flushToDisk(m_file), m_reportAs);
         check(m_fileSystem.closeFile(m_file), m_reportAs);
     }
@@ -127,6 +121,16 @@ QString writeNewFileAtomically(const QString& folder, const QString& stem, const
         check(synced, openableFolder);
         return target;
     }
+}
+
+void appendToFileInSubfolder(const QString& folder, const QString& subfolder, const QString& name,
+                             const QByteArray& bytes)
+{
+    OpenFile file = openToAppendInSubfolder(folder, subfolder, name);
+    FileSystem& system = systemFileSystem();
+    const FileStatus written = writeAll(system, file, bytes);
+    system.closeFile(file);
+    check(written, file.path);
 }
 
 namespace {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/file_system.h"
 #include "runtime_errors/runtime_error.h"
 
 #include <QByteArray>
@@ -37,8 +38,16 @@ void replaceFileAtomically(const QString& path, const QByteArray& bytes);
 // any reparse point) or used when it is anything but a folder and a regular file: another user
 // who may write folder could otherwise send the bytes elsewhere. Throws errors::RuntimeError (76
 // when folder does not exist, 75 for a link or an entry of the wrong kind, 61, 70).
+// It does not go through platform::fileSystem(): that seam names each file by its path, resolved
+// anew at every call, while this opens each name relative to the folder already open before it.
 void appendToFileInSubfolder(const QString& folder, const QString& subfolder, const QString& name,
                              const QByteArray& bytes);
+
+// The system calls behind it, in one file per system (file_system_posix.cpp,
+// file_system_win32.cpp): makes subfolder when missing and opens the file for appending, with
+// the refusals and errors above. The file's path is "<folder>/<subfolder>/<name>"; it is written
+// and closed through systemFileSystem().
+OpenFile openToAppendInSubfolder(const QString& folder, const QString& subfolder, const QString& name);
 
 // folder as a prefix that file names are appended to: with a final separator ("/" or the
 // system's own, added when missing). An empty folder stays empty: a lone separator would be the

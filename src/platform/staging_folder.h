@@ -15,6 +15,11 @@ namespace platform {
 // folder's group and write permissions and the sticky bit, so that every one of them may add
 // files and each may delete only their own. Every method throws errors::RuntimeError naming the
 // folder or the file.
+//
+// The rules live here and in staging_folder.cpp; the system calls behind them in
+// staging_folder_system.h. It does not go through platform::fileSystem(): that seam names every file
+// by its path, which the system resolves anew at each call, so a link put at a name between two
+// calls would be followed. Here every call works on the folder held open, one name inside it.
 class StagingFolder
 {
 public:
@@ -49,9 +54,6 @@ public:
 
 private:
     StagingFolder(QString path, qintptr handle);
-    // Creates the folder at path unless something already stands there; error 75 with the
-    // system's reason otherwise.
-    static void createFolder(const QString& path);
 
     QString m_path;
     qintptr m_handle = -1; // the open folder (descriptor or handle)

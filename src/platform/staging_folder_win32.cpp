@@ -1,8 +1,8 @@
 #include "platform/staging_folder.h"
+#include "platform/staging_folder_system.h"
 
 #include "platform/file_system_win32.h"
 #include "platform/system_messages.h"
-#include "runtime_errors/runtime_error.h"
 
 #include <QDir>
 
@@ -19,7 +19,7 @@
 //   regular file in this folder is the user's own, and new files get the private access list the
 //   folder passes on from the profile. There are no modes to widen or narrow.
 
-namespace platform {
+namespace platform::staging {
 namespace {
 
 const wchar_t* wide(const QString& nativePath)
@@ -32,165 +32,138 @@ QString native(const QString& path)
     return QDir::toNativeSeparators(path);
 }
 
-errors::RuntimeError systemError(const QString& path, DWORD error)
+FileStatus lastError()
 {
-    return errorOf(fileStatusOfSystemError(error), path);
+    return fileStatusOfSystemError(::GetLastError());
 }
 
-// The attributes of the entry at path itself (a link is not followed), or INVALID_FILE_ATTRIBUTES.
-DWORD attributesOf(const QString& path)
+Entry entryOf(DWORD attributes)
 {
-    return ::GetFileAttributesW(wide(native(path)));
+    Entry entry{Entry::Kind::RegularFile, true, bool(attributes & FILE_ATTRIBUTE_READONLY)};
+    if (attributes & FILE_ATTRIBUTE_REPARSE_POINT)
+        entry.kind = Entry::Kind::Link;
+    else if (attributes & FILE_ATTRIBUTE_DIRECTORY)
+        entry.kind = Entry::Kind::Folder;
+    else if (attributes & FILE_ATTRIBUTE_DEVICE)
+        entry.kind = Entry::Kind::Other;
+    return entry;
 }
 
-bool isRegularFile(DWORD attributes)
+// The attributes of the entry at path itself (a link is not followed).
+FileStatus lookAtPath(const QString& path, Entry& entry)
 {
-    return attributes != INVALID_FILE_ATTRIBUTES &&
-           !(attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT | FILE_ATTRIBUTE_DEVICE));
-}
-
-class Handle
-{
-public:
-    explicit Handle(HANDLE handle) : m_handle(handle) {}
-    ~Handle()
-    {
-        if (m_handle != INVALID_HANDLE_VALUE)
-            ::CloseHandle(m_handle);
-    }
-    Handle(const Handle&) = delete;
-    Handle& operator=(const Handle&) = delete;
-
-    HANDLE get() const { return m_handle; }
-    bool valid() const { return m_handle != INVALID_HANDLE_VALUE; }
-
-private:
-    HANDLE m_handle;
-};
-
-} // namespace
-
-StagingFolder::StagingFolder(QString path, qintptr handle) : m_path(std::move(path)), m_handle(handle) {}
-
-StagingFolder::StagingFolder(StagingFolder&& other) noexcept : m_path(std::move(other.m_path)), m_handle(other.m_handle)
-{
-    other.m_handle = -1;
-}
-
-StagingFolder::~StagingFolder()
-{
-    if (m_handle != -1)
-        ::CloseHandle(reinterpret_cast<HANDLE>(m_handle));
-}
-
-std::optional<StagingFolder> StagingFolder::openExisting(const QString& path)
-{
-    const DWORD attributes = attributesOf(path);
+    const DWORD attributes = ::GetFileAttributesW(wide(native(path)));
     if (attributes == INVALID_FILE_ATTRIBUTES) {
         const DWORD error = ::GetLastError();
         if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND)
-            return std::nullopt;
-        throw systemError(path, error);
+            entry.kind = Entry::Kind::Missing;
+        return fileStatusOfSystemError(error);
     }
-    if (attributes & FILE_ATTRIBUTE_REPARSE_POINT)
-        throw errors::pathFileAccessError(path, QStringLiteral("a symbolic link, not a folder"));
-    if (!(attributes & FILE_ATTRIBUTE_DIRECTORY))
-        throw errors::pathFileAccessError(path, QStringLiteral("not a folder"));
-    const HANDLE folder =
+    entry = entryOf(attributes);
+    return {};
+}
+
+} // namespace
+
+FileStatus openFolder(const QString& path, Entry::Kind& found, qintptr& folder)
+{
+    Entry entry;
+    const FileStatus looked = lookAtPath(path, entry);
+    if (!looked.ok() || entry.kind != Entry::Kind::Folder) {
+        found = entry.kind;
+        return looked.ok() ? FileStatus::failed(FileStatus::Kind::Failed, QStringLiteral("not a folder")) : looked;
+    }
+    const HANDLE opened =
         ::CreateFileW(wide(native(path)), FILE_LIST_DIRECTORY, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                       OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
-    if (folder == INVALID_HANDLE_VALUE)
-        throw systemError(path, ::GetLastError());
-    return StagingFolder(path, reinterpret_cast<qintptr>(folder));
+    if (opened == INVALID_HANDLE_VALUE)
+        return lastError();
+    found = Entry::Kind::Folder;
+    folder = reinterpret_cast<qintptr>(opened);
+    return {};
 }
 
-void StagingFolder::createFolder(const QString& path)
+void closeFolder(qintptr folder)
 {
-    if (!::CreateDirectoryW(wide(native(path)), nullptr)) {
-        const DWORD error = ::GetLastError();
-        if (error != ERROR_ALREADY_EXISTS)
-            throw errors::pathFileAccessError(
-                path, QStringLiteral("cannot create the folder: %1").arg(systemMessage(long(error))));
-    }
+    ::CloseHandle(reinterpret_cast<HANDLE>(folder));
 }
 
-QStringList StagingFolder::ownFileNames() const
+QString createFolder(const QString& path)
 {
-    WIN32_FIND_DATAW entry;
-    const HANDLE search = ::FindFirstFileW(wide(native(filePath(QStringLiteral("*")))), &entry);
-    if (search == INVALID_HANDLE_VALUE) {
-        const DWORD error = ::GetLastError();
-        if (error == ERROR_FILE_NOT_FOUND)
-            return {};
-        throw systemError(m_path, error);
-    }
-    QStringList names;
+    if (::CreateDirectoryW(wide(native(path)), nullptr))
+        return {};
+    const DWORD error = ::GetLastError();
+    return error == ERROR_ALREADY_EXISTS ? QString() : systemMessage(long(error));
+}
+
+FileStatus shareLikeTheProgramFolder(qintptr, const QString&)
+{
+    return {};
+}
+
+FileStatus listEntries(qintptr, const QString& path, QList<std::pair<QString, Entry>>& entries)
+{
+    WIN32_FIND_DATAW found;
+    const HANDLE search = ::FindFirstFileW(wide(native(path + QStringLiteral("/*"))), &found);
+    if (search == INVALID_HANDLE_VALUE)
+        return ::GetLastError() == ERROR_FILE_NOT_FOUND ? FileStatus{} : lastError();
     do {
-        if (isRegularFile(entry.dwFileAttributes))
-            names.append(QString::fromWCharArray(entry.cFileName));
-    } while (::FindNextFileW(search, &entry));
+        entries.append({QString::fromWCharArray(found.cFileName), entryOf(found.dwFileAttributes)});
+    } while (::FindNextFileW(search, &found));
     ::FindClose(search);
-    names.sort();
-    return names;
+    return {};
 }
 
-void StagingFolder::replaceOwnFile(const QString& name, const QByteArray& bytes)
+FileStatus lookAt(qintptr, const QString&, const QString& path, Entry& entry)
 {
-    const QString path = filePath(name);
-    if (attributesOf(path) != INVALID_FILE_ATTRIBUTES)
-        removeFile(name);
-    DWORD error = ERROR_SUCCESS;
-    {
-        const Handle file(
-            ::CreateFileW(wide(native(path)), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
-        if (!file.valid())
-            throw systemError(path, ::GetLastError());
-        DWORD written = 0;
-        if (!::WriteFile(file.get(), bytes.constData(), DWORD(bytes.size()), &written, nullptr))
-            error = ::GetLastError();
-        else if (written != DWORD(bytes.size()))
-            error = ERROR_HANDLE_DISK_FULL;
-    }
-    if (error != ERROR_SUCCESS) {
-        ::DeleteFileW(wide(native(path)));
-        throw systemError(path, error);
-    }
+    return lookAtPath(path, entry);
 }
 
-QByteArray StagingFolder::readFile(const QString& name) const
+FileStatus removeEntry(qintptr, const QString&, const QString& path)
 {
-    const QString path = filePath(name);
-    if (!isRegularFile(attributesOf(path)))
-        throw errors::pathFileAccessError(path, QStringLiteral("not a regular file"));
-    const Handle file(::CreateFileW(wide(native(path)), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                                    FILE_FLAG_OPEN_REPARSE_POINT, nullptr));
-    if (!file.valid())
-        throw systemError(path, ::GetLastError());
-    QByteArray bytes;
-    char buffer[65536];
-    for (;;) {
-        DWORD read = 0;
-        if (!::ReadFile(file.get(), buffer, sizeof buffer, &read, nullptr))
-            throw systemError(path, ::GetLastError());
-        if (read == 0)
-            return bytes;
-        bytes.append(buffer, qsizetype(read));
-    }
+    return ::DeleteFileW(wide(native(path))) ? FileStatus{} : lastError();
 }
 
-void StagingFolder::removeFile(const QString& name)
+FileStatus createPrivateFile(qintptr, const QString&, const QString& path, OpenFile& file)
 {
-    const QString path = filePath(name);
-    const DWORD attributes = attributesOf(path);
-    if (attributes == INVALID_FILE_ATTRIBUTES)
-        throw systemError(path, ::GetLastError());
-    if (!isRegularFile(attributes))
-        throw errors::pathFileAccessError(path, QStringLiteral("not a file of this user"));
-    if (attributes & FILE_ATTRIBUTE_READONLY)
-        throw errors::pathFileAccessError(path, QStringLiteral("read-only file"));
-    if (!::DeleteFileW(wide(native(path))))
-        throw systemError(path, ::GetLastError());
+    const HANDLE created =
+        ::CreateFileW(wide(native(path)), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (created == INVALID_HANDLE_VALUE)
+        return lastError();
+    file = {path, reinterpret_cast<qintptr>(created)};
+    return {};
 }
+
+FileStatus openForReading(qintptr, const QString&, const QString& path, Entry::Kind& found, OpenFile& file)
+{
+    Entry entry;
+    const FileStatus looked = lookAtPath(path, entry);
+    if (!looked.ok())
+        return looked;
+    if (entry.kind != Entry::Kind::RegularFile) {
+        found = entry.kind;
+        return FileStatus::failed(FileStatus::Kind::Failed, QStringLiteral("not a regular file"));
+    }
+    const HANDLE opened = ::CreateFileW(wide(native(path)), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                        FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
+    if (opened == INVALID_HANDLE_VALUE)
+        return lastError();
+    file = {path, reinterpret_cast<qintptr>(opened)};
+    return {};
+}
+
+FileStatus readSome(const OpenFile& file, char* buffer, qsizetype size, qsizetype& read)
+{
+    DWORD done = 0;
+    if (!::ReadFile(reinterpret_cast<HANDLE>(file.handle), buffer, DWORD(size), &done, nullptr))
+        return lastError();
+    read = qsizetype(done);
+    return {};
+}
+
+} // namespace platform::staging
+
+namespace platform {
 
 // The user's security identifier: the one name of a user that no other account shares.
 QString StagingFolder::userTag()

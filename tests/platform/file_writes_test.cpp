@@ -5,6 +5,8 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -49,6 +51,10 @@ TEST_F(WriteNewFileTest, StepsInOrderForANewFileAndAReplacement)
         expected.insert(expected.end(), {Operation::RenameWithoutReplacing, Operation::SyncFolder});
         EXPECT_EQ(files.operations(), expected);
         EXPECT_EQ(files.calls().back().path, dir.path() + "/");
+        // Written under a hidden name that no reader of *.gdt takes for a request.
+        const QString temporary = QFileInfo(files.calls()[1].path).fileName();
+        EXPECT_TRUE(QRegularExpression(R"(^\.06122026_081530\.\w+\.part$)").match(temporary).hasMatch())
+            << temporary.toStdString();
     }
     {
         testsupport::ScriptedFileSystem files;
@@ -137,6 +143,20 @@ TEST_F(WriteNewFileTest, InterruptedAndShortWritesGoOnUntilAllIsWritten)
     EXPECT_EQ(content(written), bytes);
     const std::vector<Operation> operations = files.operations();
     EXPECT_EQ(std::count(operations.begin(), operations.end(), Operation::Write), 3);
+}
+
+// A write that takes nothing would take nothing again: the disk is full, not tried for ever.
+TEST_F(WriteNewFileTest, WriteThatTakesNothingIsAFullDisk)
+{
+    testsupport::ScriptedFileSystem files;
+    files.shortenNextWrite(0);
+    try {
+        write();
+        ADD_FAILURE() << "no error";
+    } catch (const errors::RuntimeError& error) {
+        EXPECT_EQ(error.number(), errors::kDiskFull);
+    }
+    EXPECT_EQ(entriesIn(dir.path()), QStringList{});
 }
 
 TEST_F(WriteNewFileTest, ReplacementThatFailsKeepsTheOldFileByteForByte)

@@ -9,104 +9,93 @@
 
 #include <gtest/gtest.h>
 
-#include <sys/stat.h>
-#include <sys/wait.h>
-#include <unistd.h>
+#include <functional>
+#include <optional>
 
 namespace {
 
 using platform::StagingFolder;
 
-mode_t modeOf(const QString& path)
+// Error 75 as the user reads it: the entry in the system's own separators, and why.
+QString accessError(const QString& path)
 {
-    struct stat entry;
-    return ::lstat(QFile::encodeName(path).constData(), &entry) == 0 ? entry.st_mode & 07777 : 0;
+    return "Path/File access error: " + QDir::toNativeSeparators(path);
 }
 
-// Users who may write the program folder can all use Temp, and none can delete another's files;
-// a program folder only its owner writes keeps Temp private. A Temp made private by an earlier
-// start is opened up by its owner.
-TEST(StagingFolder, IsSharedLikeTmpExactlyWhenTheProgramFolderIs)
+// What the folder refuses, the same on every system: the error names the entry and why.
+QString refusal(const std::function<void()>& action)
 {
-    const std::pair<mode_t, mode_t> rows[] = {
-        {0700, 0700}, {0755, 0700}, {0770, 01770}, {0775, 01770}, {0777, 01777},
-    };
-    for (const bool existedPrivate : {false, true}) {
-        for (const auto& [programMode, tempMode] : rows) {
-            SCOPED_TRACE((QString::number(programMode, 8) + (existedPrivate ? " existing" : " new")).toStdString());
-            QTemporaryDir program;
-            ASSERT_EQ(::chmod(QFile::encodeName(program.path()).constData(), programMode), 0);
-            const QString temp = program.filePath("Temp");
-            if (existedPrivate) {
-                ASSERT_EQ(::mkdir(QFile::encodeName(temp).constData(), 0700), 0);
-            }
-            StagingFolder folder = StagingFolder::open(temp);
-            EXPECT_EQ(modeOf(temp), tempMode);
-            folder.replaceOwnFile("a.txt", "patient");
-            EXPECT_EQ(modeOf(folder.filePath("a.txt")), mode_t(0600));
-        }
+    try {
+        action();
+    } catch (const errors::RuntimeError& error) {
+        return error.number() == errors::kPathFileAccessError ? error.description() : QString::number(error.number());
     }
+    return QStringLiteral("no error");
 }
 
-// Nothing is read, written, listed or deleted through a link inside the folder.
-TEST(StagingFolder, LinksInsideAreNeverFollowed)
+TEST(StagingFolder, OpensAFolderOnlyWhereOneIsOrCanBe)
 {
     QTemporaryDir program;
-    QTemporaryDir elsewhere;
-    const QString target = elsewhere.filePath("victim.txt");
-    QFile victim(target);
-    ASSERT_TRUE(victim.open(QIODevice::WriteOnly));
-    victim.write("keep");
-    victim.close();
-    StagingFolder folder = StagingFolder::open(program.filePath("Temp"));
-    folder.replaceOwnFile("own.txt", "mine");
-    ASSERT_TRUE(QFile::link(target, folder.filePath("link.txt")));
-
-    EXPECT_EQ(folder.ownFileNames(), QStringList{"own.txt"});
-    EXPECT_THROW(folder.readFile("link.txt"), errors::RuntimeError);
-    EXPECT_THROW(folder.removeFile("link.txt"), errors::RuntimeError);
-    EXPECT_THROW(folder.replaceOwnFile("link.txt", "overwritten"), errors::RuntimeError);
-    EXPECT_EQ(folder.readFile("own.txt"), "mine");
-    ASSERT_TRUE(victim.open(QIODevice::ReadOnly));
-    EXPECT_EQ(victim.readAll(), "keep");
-    EXPECT_TRUE(QFileInfo(folder.filePath("link.txt")).isSymLink());
-}
-
-// Two users of a program folder everyone may write: the second stages beside the first, sees and
-// may delete only their own files, and their files are theirs alone (only root can be two users).
-TEST(StagingFolder, EveryUserOfASharedProgramFolderStagesTheirOwnFiles)
-{
-    if (::geteuid() != 0)
-        GTEST_SKIP() << "only root can act as a second user";
-    QTemporaryDir program;
-    ASSERT_EQ(::chmod(QFile::encodeName(program.path()).constData(), 0777), 0);
     const QString temp = program.filePath("Temp");
-    StagingFolder::open(temp).replaceOwnFile("first.txt", "first patient");
+    EXPECT_FALSE(StagingFolder::openExisting(temp).has_value());
+    EXPECT_EQ(StagingFolder::open(temp).path(), temp);
+    EXPECT_TRUE(QFileInfo(temp).isDir());
+    EXPECT_TRUE(StagingFolder::openExisting(temp).has_value());
 
-    const pid_t child = fork();
-    ASSERT_GE(child, 0);
-    if (child == 0) {
-        bool ok = ::setgid(65534) == 0 && ::setuid(65534) == 0;
-        try {
-            StagingFolder folder = StagingFolder::open(temp);
-            folder.replaceOwnFile("second.txt", "second patient");
-            ok = ok && folder.ownFileNames() == QStringList{"second.txt"};
-            ok = ok && folder.readFile("second.txt") == "second patient";
-            try {
-                folder.removeFile("first.txt");
-                ok = false;
-            } catch (const errors::RuntimeError&) {
-            }
-        } catch (const errors::RuntimeError&) {
-            ok = false;
-        }
-        _exit(ok ? 0 : 1);
+    const QString file = program.filePath("file");
+    ASSERT_TRUE(QFile(file).open(QIODevice::WriteOnly));
+    EXPECT_EQ(refusal([&] { StagingFolder::open(file); }), accessError(file) + " (not a folder)");
+    EXPECT_EQ(refusal([&] { StagingFolder::openExisting(file); }), accessError(file) + " (not a folder)");
+    const QString inFile = file + "/Temp";
+    EXPECT_TRUE(refusal([&] { StagingFolder::open(inFile); }).startsWith(accessError(inFile)));
+}
+
+// The user's regular files are written, listed (hidden ones too, sorted), read, replaced and
+// removed; a folder inside and a read-only file are left alone.
+TEST(StagingFolder, KeepsTheUsersOwnFilesAndRefusesEverythingElse)
+{
+    QTemporaryDir program;
+    StagingFolder folder = StagingFolder::open(program.filePath("Temp"));
+    folder.replaceOwnFile("b.txt", "first");
+    folder.replaceOwnFile("b.txt", "second");
+    folder.replaceOwnFile(".hidden", "");
+    folder.replaceOwnFile("a.txt", QByteArray(200000, 'x'));
+    ASSERT_TRUE(QDir(folder.path()).mkdir("sub.txt"));
+    folder.replaceOwnFile("locked.txt", "keep");
+    ASSERT_TRUE(QFile::setPermissions(folder.filePath("locked.txt"), QFileDevice::ReadOwner));
+
+    EXPECT_EQ(folder.ownFileNames(), (QStringList{".hidden", "a.txt", "b.txt", "locked.txt"}));
+    EXPECT_EQ(folder.readFile("b.txt"), "second");
+    EXPECT_EQ(folder.readFile("a.txt"), QByteArray(200000, 'x'));
+    EXPECT_EQ(folder.readFile(".hidden"), "");
+
+    const auto in = [&](const char* name) { return accessError(folder.filePath(name)); };
+    EXPECT_EQ(refusal([&] { folder.removeFile("locked.txt"); }), in("locked.txt") + " (read-only file)");
+    EXPECT_EQ(refusal([&] { folder.replaceOwnFile("locked.txt", "new"); }), in("locked.txt") + " (read-only file)");
+    EXPECT_EQ(refusal([&] { folder.removeFile("sub.txt"); }), in("sub.txt") + " (not a file of this user)");
+    EXPECT_EQ(refusal([&] { folder.replaceOwnFile("sub.txt", "x"); }), in("sub.txt") + " (not a file of this user)");
+    EXPECT_EQ(refusal([&] { folder.readFile("sub.txt"); }), in("sub.txt") + " (not a regular file)");
+    EXPECT_TRUE(refusal([&] { folder.removeFile("gone.txt"); }).startsWith(in("gone.txt") + " ("));
+    EXPECT_TRUE(refusal([&] { folder.readFile("gone.txt"); }).startsWith(in("gone.txt") + " ("));
+    EXPECT_EQ(folder.readFile("locked.txt"), "keep");
+    EXPECT_TRUE(QFileInfo(folder.filePath("sub.txt")).isDir());
+
+    folder.removeFile("b.txt");
+    EXPECT_EQ(folder.ownFileNames(), (QStringList{".hidden", "a.txt", "locked.txt"}));
+    ASSERT_TRUE(QFile::setPermissions(folder.filePath("locked.txt"), QFileDevice::ReadOwner | QFileDevice::WriteOwner));
+}
+
+// A moved-from folder closes nothing: the one it moved to keeps working.
+TEST(StagingFolder, MovedFolderKeepsItsHandle)
+{
+    QTemporaryDir program;
+    std::optional<StagingFolder> moved;
+    {
+        StagingFolder folder = StagingFolder::open(program.filePath("Temp"));
+        moved.emplace(std::move(folder));
     }
-    int status = 0;
-    waitpid(child, &status, 0);
-    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
-    EXPECT_EQ(QDir(temp).entryList(QDir::Files, QDir::Name), (QStringList{"first.txt", "second.txt"}));
-    EXPECT_EQ(modeOf(program.filePath("Temp/second.txt")), mode_t(0600));
+    moved->replaceOwnFile("a.txt", "patient");
+    EXPECT_EQ(moved->ownFileNames(), QStringList{"a.txt"});
 }
 
 } // namespace
