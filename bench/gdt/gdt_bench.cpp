@@ -2,7 +2,6 @@
 #include "gdt/request_file.h"
 #include "global/mod_global.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QTemporaryDir>
 
@@ -48,12 +47,3 @@ void WriteRequestFile(benchmark::State& state)
 BENCHMARK(WriteRequestFile)->Unit(benchmark::kMicrosecond);
 
 } // namespace
-
-int main(int argc, char** argv)
-{
-    QCoreApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -3,7 +3,6 @@
 #include "settings/settings_file.h"
 #include "support/scripted_file_system.h"
 
-#include <QCoreApplication>
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -69,12 +68,3 @@ void SaveConfig(benchmark::State& state)
 BENCHMARK(SaveConfig)->Unit(benchmark::kMicrosecond);
 
 } // namespace
-
-int main(int argc, char** argv)
-{
-    QCoreApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
