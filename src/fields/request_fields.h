@@ -18,6 +18,8 @@ struct RequestFields
     QString examinationTime;
     QString referringPhysician;
     QString modality; // used only when Config.Modality is on
+
+    friend bool operator==(const RequestFields&, const RequestFields&) = default;
 };
 
 // How the user enters a field: a text box, or a combo box with a list to choose from.
@@ -37,6 +39,7 @@ struct RequestField
     int recordLine;      // line of the 6302 record
     int clearedByCreate; // clearing after a request is written with the import on
     int clearedByClear;  // clearing by the clear command
+    int filledByImport;  // setting by an import, which cuts the field from the pasted text
 
     const char* control; // objectName of the entry control
     FieldControl kind;
@@ -50,8 +53,11 @@ struct RequestField
 // Every request field, in the main window's focus order.
 const QList<RequestField>& requestFields();
 
-// The fields ranked by rank (recordLine, clearedByCreate, clearedByClear), in that rank's order,
-// without those it leaves out.
+// The fields ranked by rank (recordLine, clearedByCreate, clearedByClear, filledByImport), in that
+// rank's order, without those it leaves out.
 QList<const RequestField*> requestFieldsBy(int RequestField::*rank);
+
+// The row of member; every member of RequestFields has one.
+const RequestField& requestField(QString RequestFields::*member);
 
 } // namespace gdt

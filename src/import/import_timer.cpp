@@ -7,23 +7,9 @@
 #include "platform/clock.h"
 
 #include <optional>
-#include <utility>
 
 namespace import {
 namespace {
-
-// The fields an import fills, in the order it sets them, with the piece each one takes.
-constexpr std::pair<ImportField, QString ImportedRecord::*> kImportedFields[] = {
-    {ImportField::ID, &ImportedRecord::id},           {ImportField::Name, &ImportedRecord::name},
-    {ImportField::Surname, &ImportedRecord::surname}, {ImportField::Birthday, &ImportedRecord::birthday},
-    {ImportField::Gender, &ImportedRecord::gender},   {ImportField::Date, &ImportedRecord::date},
-};
-
-void emptyImportedFields(ImportWindow& window)
-{
-    for (const auto& [field, piece] : kImportedFields)
-        window.setImportedField(field, QString());
-}
 
 // A folder that cannot be opened is itself what failed, and that failure is the one reported.
 std::optional<platform::StagingFolder> folderToCleanUp()
@@ -47,7 +33,7 @@ void cleanUpAfterFailure(ImportWindow& window, const QString& procedure)
         for (const QString& name : names)
             errors::trap(procedure, [&] { folder->removeFile(name); });
     }
-    errors::trap(procedure, [&] { emptyImportedFields(window); });
+    errors::trap(procedure, [&] { window.setImportedFields({}); });
 }
 
 // Runs body as the import procedure named procedure; a failure is cleaned up after, then
@@ -69,19 +55,14 @@ QString today()
     return platform::RegionalFormats::current().shortDate(platform::now().date());
 }
 
-// What each layout reader does once every piece has been cut.
-void fillFieldsAndDelete(ImportWindow& window, const ImportedRecord& record, const QString& path)
-{
-    for (const auto& [field, piece] : kImportedFields)
-        window.setImportedField(field, record.*piece);
-    deleteImportFile(path);
-}
-
-// The import procedure of a layout: reads the import file at path with the layout's cut.
+// The import procedure of a layout: reads the import file at path with the layout's cut, sets the
+// fields only once every piece has been cut, then deletes the file.
 void readLayout(ImportWindow& window, const LayoutReader& layout, const QString& path)
 {
-    importTrap(window, layout.procedure,
-               [&] { fillFieldsAndDelete(window, layout.cut(readImportFile(path), today()), path); });
+    importTrap(window, layout.procedure, [&] {
+        window.setImportedFields(layout.cut(readImportFile(path), today()));
+        deleteImportFile(path);
+    });
 }
 
 // Takes the file just staged, never an older one: a leftover may hold another patient.
@@ -94,7 +75,7 @@ void CreateTextfile(ImportWindow& window)
         const ImportLines lines = readImportFile(file);
         const LayoutReader& layout = chooseLayout(lines);
         refuseSeveralPatients(lines, layout);
-        readLayout(window, layout, file);
+        layout.read(window, file);
     });
 }
 
@@ -114,17 +95,17 @@ void tmrTxtTimer_Timer(ImportWindow& window)
 
 void ImportData_1(ImportWindow& window, const QString& path)
 {
-    readLayout(window, layoutReadBy(QStringLiteral("ImportData_1")), path);
+    readLayout(window, threeLineLayout(), path);
 }
 
 void ImportData_2(ImportWindow& window, const QString& path)
 {
-    readLayout(window, layoutReadBy(QStringLiteral("ImportData_2")), path);
+    readLayout(window, quickviewLayout(), path);
 }
 
 void ImportData_3(ImportWindow& window, const QString& path)
 {
-    readLayout(window, layoutReadBy(QStringLiteral("ImportData_3")), path);
+    readLayout(window, appointmentLayout(), path);
 }
 
 } // namespace import

@@ -1,5 +1,6 @@
 #include "import/layouts.h"
 
+#include "import/import_timer.h"
 #include "import/text_cuts.h"
 #include "runtime_errors/runtime_error.h"
 
@@ -45,7 +46,7 @@ void requireLines(const ImportLines& lines, int needed, const QString& layout)
 
 // The readers count lines from the top of the text, so a leading empty line, which the user
 // hardly sees, moves every piece; a failure then says so.
-template <typename Cut> ImportedRecord cutCountingFromLineOne(const ImportLines& lines, Cut&& cut)
+template <typename Cut> gdt::RequestFields cutCountingFromLineOne(const ImportLines& lines, Cut&& cut)
 {
     try {
         return cut();
@@ -103,20 +104,20 @@ qint16 patientIdMark(const QString& line)
 }
 
 // "Surname, Given (F) #4711 12/24/1960 10:30", after "Appointment:" or "Patient:".
-ImportedRecord cutDataLine(const QString& line, const QString& date)
+gdt::RequestFields cutDataLine(const QString& line, const QString& date)
 {
-    ImportedRecord record;
+    gdt::RequestFields record;
     Piece piece;
     try {
         piece = {kDataLine, QStringLiteral("first name"),
                  QStringLiteral("The data line has no space after the first name")};
-        record.name = cutUntil(line, int16(find(line, QStringLiteral(",")) + 2), kSpace);
+        record.firstName = cutUntil(line, int16(find(line, QStringLiteral(",")) + 2), kSpace);
         piece = {kDataLine, QStringLiteral("surname"), QStringLiteral("The data line has no comma after the surname")};
         record.surname = cutUntil(line, int16(find(line, QStringLiteral(":")) + 2), QStringLiteral(","));
         piece = {kDataLine, QStringLiteral("patient ID")};
         const qint16 mark = patientIdMark(line);
         piece.missing = QStringLiteral("The data line has no space after the patient ID");
-        record.id = cutUntil(line, int16(mark + 1), kSpace);
+        record.patientId = cutUntil(line, int16(mark + 1), kSpace);
         piece = {kDataLine, QStringLiteral("gender"),
                  QStringLiteral("The data line has no gender letter before a ')'")};
         record.gender = left(mid(line, int16(find(line, QStringLiteral(")")) - 1)), 1);
@@ -124,31 +125,31 @@ ImportedRecord cutDataLine(const QString& line, const QString& date)
                  line.indexOf(u'/') >= 2 ? QStringLiteral("The data line has no space after the date of birth")
                                          : QStringLiteral("The data line has no date of birth (month/day/year) "
                                                           "after its second character")};
-        record.birthday = birthDateFromToken(cutUntil(line, int16(find(line, QStringLiteral("/")) - 2), kSpace));
+        record.birthDate = birthDateFromToken(cutUntil(line, int16(find(line, QStringLiteral("/")) - 2), kSpace));
     } catch (const errors::RuntimeError& error) {
         throw piece.failure(error);
     }
-    record.date = date;
+    record.examinationDate = date;
     return record;
 }
 
 // The three-line layout's name line "Given Surname," and data line "Sex F 12/24/1960 #4711".
-ImportedRecord cutNamesAndData(const QString& nameLine, const QString& dataLine, const QString& date)
+gdt::RequestFields cutNamesAndData(const QString& nameLine, const QString& dataLine, const QString& date)
 {
     QString names = withoutTrailingBlanks(nameLine);
     const QString data = withoutTrailingBlanks(dataLine);
-    ImportedRecord record;
+    gdt::RequestFields record;
     Piece piece;
     try {
         piece = {kNameLine, QStringLiteral("first name"),
                  QStringLiteral("The name line has no space between first name and surname")};
-        record.name = left(names, int16(find(names, kSpace) - 1));
+        record.firstName = left(names, int16(find(names, kSpace) - 1));
         names = withoutClosingMark(names);
         piece = {kNameLine, QStringLiteral("surname")};
         record.surname = right(names, names.size() - findLast(names, kSpace));
         piece = {kDataLine, QStringLiteral("patient ID")};
         const qint16 mark = patientIdMark(data);
-        record.id = right(data, data.size() - mark);
+        record.patientId = right(data, data.size() - mark);
         piece = {kDataLine, QStringLiteral("gender")};
         const qint16 space = find(data, kSpace);
         record.gender = mid(data, int16(space + 1), 1);
@@ -156,11 +157,11 @@ ImportedRecord cutNamesAndData(const QString& nameLine, const QString& dataLine,
                  QStringLiteral("The data line has its '#' before the date of birth")};
         const qint16 tokenStart = int16(space + 3);
         const qint16 tokenEnd = int16(mark - 1);
-        record.birthday = birthDateFromToken(mid(data, tokenStart, int16(tokenEnd - tokenStart)));
+        record.birthDate = birthDateFromToken(mid(data, tokenStart, int16(tokenEnd - tokenStart)));
     } catch (const errors::RuntimeError& error) {
         throw piece.failure(error);
     }
-    record.date = date;
+    record.examinationDate = date;
     return record;
 }
 
@@ -173,25 +174,40 @@ QString patientLabel(const QString& line)
     return QStringLiteral("#") + line.mid(mark + 1).section(u' ', 0, 0);
 }
 
-} // namespace
-
-const QList<LayoutReader>& layoutReaders()
+// The layouts and their readers, one row each: keyword, reader's name, the line that holds the
+// patient ID, cut, reader.
+struct Layouts
 {
-    static const QList<LayoutReader> readers = {
-        {QStringLiteral("Quickview"), QStringLiteral("ImportData_2"), 2, cutQuickview},
-        {QStringLiteral("Appointment"), QStringLiteral("ImportData_3"), 1, cutAppointment},
-        {QString(), QStringLiteral("ImportData_1"), 3, cutThreeLine},
+    LayoutReader threeLine, quickview, appointment;
+};
+
+const Layouts& layouts()
+{
+    // clang-format off
+    static const Layouts table = {
+        {QString(),                     QStringLiteral("ImportData_1"), 3, cutThreeLine,   ImportData_1},
+        {QStringLiteral("Quickview"),   QStringLiteral("ImportData_2"), 2, cutQuickview,   ImportData_2},
+        {QStringLiteral("Appointment"), QStringLiteral("ImportData_3"), 1, cutAppointment, ImportData_3},
     };
-    return readers;
+    // clang-format on
+    return table;
 }
 
-const LayoutReader& layoutReadBy(const QString& procedure)
+} // namespace
+
+const LayoutReader& threeLineLayout()
 {
-    for (const LayoutReader& reader : layoutReaders()) {
-        if (reader.procedure == procedure)
-            return reader;
-    }
-    throw errors::invalidProcedureCall(QStringLiteral("No import layout is read by %1").arg(procedure));
+    return layouts().threeLine;
+}
+
+const LayoutReader& quickviewLayout()
+{
+    return layouts().quickview;
+}
+
+const LayoutReader& appointmentLayout()
+{
+    return layouts().appointment;
 }
 
 const LayoutReader& chooseLayout(const ImportLines& lines)
@@ -202,22 +218,23 @@ const LayoutReader& chooseLayout(const ImportLines& lines)
     if (blank)
         throw errors::emptyText();
     const QString& deciding = lines.line(1).isEmpty() ? lines.line(2) : lines.line(1);
-    const QList<LayoutReader>& readers = layoutReaders();
-    return *std::find_if(readers.begin(), readers.end(), [&](const LayoutReader& reader) {
-        return reader.keyword.isEmpty() || deciding.startsWith(reader.keyword);
-    });
+    for (const LayoutReader* layout : {&quickviewLayout(), &appointmentLayout()}) {
+        if (deciding.startsWith(layout->keyword))
+            return *layout;
+    }
+    return threeLineLayout();
 }
 
 void refuseSeveralPatients(const ImportLines& lines, const LayoutReader& layout)
 {
     static const QRegularExpression keywordDataLine(QStringLiteral("^\\s*(?:Quickview\\s+)?(?:Patient|Appointment):"));
-    ImportedRecord patient;
+    gdt::RequestFields patient;
     try {
         patient = layout.cut(lines, QString());
     } catch (const errors::RuntimeError&) {
         return; // the layout's reader says what the text lacks
     }
-    QList<ImportedRecord> others;
+    QList<gdt::RequestFields> others;
     QStringList ids = {patientLabel(lines.line(layout.dataLine))};
     for (int number = layout.dataLine + 1; number <= lines.count(); ++number) {
         const QString& line = lines.line(number);
@@ -226,7 +243,7 @@ void refuseSeveralPatients(const ImportLines& lines, const LayoutReader& layout)
         if (!keyword && !(layout.keyword.isEmpty() && line.contains(u'#')))
             continue;
         try {
-            const ImportedRecord other =
+            const gdt::RequestFields other =
                 keyword ? cutDataLine(line, QString()) : cutNamesAndData(lines.line(number - 1), line, QString());
             if (other == patient || others.contains(other))
                 continue;
@@ -243,7 +260,7 @@ void refuseSeveralPatients(const ImportLines& lines, const LayoutReader& layout)
 }
 
 // Line 2: "Given Surname,". Line 3: "Sex F 12/24/1960 #4711".
-ImportedRecord cutThreeLine(const ImportLines& lines, const QString& date)
+gdt::RequestFields cutThreeLine(const ImportLines& lines, const QString& date)
 {
     return cutCountingFromLineOne(lines, [&] {
         requireLines(lines, 3, QStringLiteral("three-line"));
@@ -251,7 +268,7 @@ ImportedRecord cutThreeLine(const ImportLines& lines, const QString& date)
     });
 }
 
-ImportedRecord cutQuickview(const ImportLines& lines, const QString& date)
+gdt::RequestFields cutQuickview(const ImportLines& lines, const QString& date)
 {
     return cutCountingFromLineOne(lines, [&] {
         requireLines(lines, 2, QStringLiteral("Quickview"));
@@ -259,7 +276,7 @@ ImportedRecord cutQuickview(const ImportLines& lines, const QString& date)
     });
 }
 
-ImportedRecord cutAppointment(const ImportLines& lines, const QString& date)
+gdt::RequestFields cutAppointment(const ImportLines& lines, const QString& date)
 {
     return cutCountingFromLineOne(lines, [&] { return cutDataLine(lines.line(1), date); });
 }

@@ -1,45 +1,35 @@
 #pragma once
 
+#include "fields/request_fields.h"
 #include "import/import_lines.h"
 
-#include <QList>
 #include <QString>
 
 namespace import {
 
-// The pieces an import puts into the main window, as text, unvalidated.
-struct ImportedRecord
-{
-    QString id;
-    QString name;
-    QString surname;
-    QString birthday;
-    QString gender;
-    QString date;
+class ImportWindow;
 
-    friend bool operator==(const ImportedRecord&, const ImportedRecord&) = default;
-};
-
-// A layout of import text: the keyword that marks it, and the import procedure that reads it with
-// its cut. Quickview: data on line 2. Appointment: data on line 1. Three-line: names on line 2, the
-// rest on line 3.
+// A layout of import text: the keyword that marks it, the import procedure that reads it and the
+// cut that procedure makes. A cut gives the fields filled by import (gdt::RequestField::
+// filledByImport) as text, unvalidated; it leaves the others empty.
 struct LayoutReader
 {
     QString keyword;   // the deciding line starts with it; empty for the layout of any other text
     QString procedure; // "ImportData_1", ...: the name its failures are reported under
     int dataLine;      // the line, counted from line 1, that holds the patient ID
-    ImportedRecord (*cut)(const ImportLines& lines, const QString& date);
+    gdt::RequestFields (*cut)(const ImportLines& lines, const QString& date);
+    void (*read)(ImportWindow& window, const QString& path); // the procedure itself
 };
 
-// Every layout, in the order their keywords are tried; the last has no keyword and takes the rest.
-const QList<LayoutReader>& layoutReaders();
+// The three layouts. Three-line (ImportData_1): names on line 2, the rest on line 3. Quickview
+// (ImportData_2): data on line 2. Appointment (ImportData_3): data on line 1.
+const LayoutReader& threeLineLayout();
+const LayoutReader& quickviewLayout();
+const LayoutReader& appointmentLayout();
 
-// The layout read by the named import procedure. Throws errors::RuntimeError 5 for a name no
-// layout has.
-const LayoutReader& layoutReadBy(const QString& procedure);
-
-// Chooses the layout from the deciding line: line 1, or line 2 when line 1 is empty. Keywords are
-// matched case-sensitively at the start of the line. Throws errors::RuntimeError 62 "The text is
+// Chooses the layout from the deciding line: line 1, or line 2 when line 1 is empty. The keywords
+// are tried in the order Quickview, Appointment, matched case-sensitively at the start of the line;
+// any other text is three-line. Throws errors::RuntimeError 62 "The text is
 // empty" when the text holds nothing but blanks and line breaks.
 const LayoutReader& chooseLayout(const ImportLines& lines);
 
@@ -56,9 +46,9 @@ void refuseSeveralPatients(const ImportLines& lines, const LayoutReader& layout)
 // throws errors::RuntimeError 5 (a separator is missing, or the data line has no '#' or more than
 // one), 6 (a separator lies beyond position 32767) or 62 (too few lines); its description says in
 // plain words what the text lacks, and that the text begins with an empty line when it does.
-ImportedRecord cutThreeLine(const ImportLines& lines, const QString& date);
-ImportedRecord cutQuickview(const ImportLines& lines, const QString& date);
-ImportedRecord cutAppointment(const ImportLines& lines, const QString& date);
+gdt::RequestFields cutThreeLine(const ImportLines& lines, const QString& date);
+gdt::RequestFields cutQuickview(const ImportLines& lines, const QString& date);
+gdt::RequestFields cutAppointment(const ImportLines& lines, const QString& date);
 
 // Rebuilds a month-first token ("12/24/1960") as "24.12.1960" by position: characters 4 and 5,
 // characters 1 and 2, the last four characters. A one-digit month or day ("1/5/1960") is first

@@ -82,9 +82,17 @@ void frmMain::addRequestField(const gdt::RequestField& field)
     widgets::placeControl<QLabel>(fraData, field.label, field.labelText, field.labelTwips)->setBuddy(control);
 }
 
-QWidget* frmMain::requestFieldControl(const char* name) const
+QWidget* frmMain::requestFieldControl(const gdt::RequestField& field) const
 {
-    return fraData->findChild<QWidget*>(QLatin1String(name), Qt::FindDirectChildrenOnly);
+    return fraData->findChild<QWidget*>(QLatin1String(field.control), Qt::FindDirectChildrenOnly);
+}
+
+QString frmMain::requestFieldText(const gdt::RequestField& field) const
+{
+    QWidget* control = requestFieldControl(field);
+    if (auto* box = qobject_cast<QComboBox*>(control))
+        return box->currentText();
+    return qobject_cast<QLineEdit*>(control)->text();
 }
 
 void frmMain::buildDataFrame(QWidget* central)
@@ -95,14 +103,15 @@ void frmMain::buildDataFrame(QWidget* central)
     for (const gdt::RequestField& field : gdt::requestFields())
         addRequestField(field);
 
-    cboGender = fraData->findChild<QComboBox*>(QStringLiteral("cboGender"));
+    cboGender = qobject_cast<QComboBox*>(requestFieldControl(gdt::requestField(&gdt::RequestFields::gender)));
     // Editable through a line edit of its own: setEditable(true) would also build the drop-down
     // list's popup window now, before the first paint; this way it is built, the same, when the
     // list first opens.
     cboGender->setLineEdit(new QLineEdit(cboGender));
     cboGender->setInsertPolicy(QComboBox::NoInsert);
-    lblModality = fraData->findChild<QLabel*>(QStringLiteral("lblModality"));
-    txtModality = fraData->findChild<QLineEdit*>(QStringLiteral("txtModality"));
+    const gdt::RequestField& modality = gdt::requestField(&gdt::RequestFields::modality);
+    lblModality = fraData->findChild<QLabel*>(QLatin1String(modality.label), Qt::FindDirectChildrenOnly);
+    txtModality = qobject_cast<QLineEdit*>(requestFieldControl(modality));
 
     // Examples of the regional date and time formats, under their fields.
     lblExample = widgets::placeControl<QLabel>(fraData, "lblExample", {6240, 600, 1815, 255});
@@ -159,7 +168,7 @@ void frmMain::setFocusOrder()
 {
     QList<QWidget*> order;
     for (const gdt::RequestField& field : gdt::requestFields())
-        order.append(requestFieldControl(field.control));
+        order.append(requestFieldControl(field));
     order += {cmdCreate, cmdClear, txtContent};
     for (qsizetype i = 1; i < order.size(); ++i)
         setTabOrder(order[i - 1], order[i]);

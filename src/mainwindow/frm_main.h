@@ -53,7 +53,7 @@ protected:
 private:
     QString importText() const override;
     void setImportTimerEnabled(bool enabled) override;
-    void setImportedField(import::ImportField field, const QString& text) override;
+    void setImportedFields(const gdt::RequestFields& record) override;
 
     void buildMenus();
     void buildDataFrame(QWidget* central);
@@ -61,7 +61,8 @@ private:
     void buildStatusLine();
     void setFocusOrder();
     void addRequestField(const gdt::RequestField& field);
-    QWidget* requestFieldControl(const char* name) const;
+    QWidget* requestFieldControl(const gdt::RequestField& field) const;
+    QString requestFieldText(const gdt::RequestField& field) const;
     // Empties the fields rank puts in order, in that order (gdt::requestFieldsBy).
     void clearRequestFields(int gdt::RequestField::*rank);
     // Resizes the window; on a screen too small for it, the import box gives way.

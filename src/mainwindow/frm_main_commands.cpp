@@ -85,8 +85,10 @@ void frmMain::cmdCreate_Click()
     if (readWaitingImportText()) {
         // A read that failed said so in a box, which took the rest of any double-click, and left
         // the imported fields empty: there is nothing to guard then.
-        const bool filled = !requestFieldControl("txtID")->property("text").toString().isEmpty() ||
-                            !requestFieldControl("txtDate")->property("text").toString().isEmpty();
+        const auto shows = [this](QString gdt::RequestFields::*member) {
+            return !requestFieldText(gdt::requestField(member)).isEmpty();
+        };
+        const bool filled = shows(&gdt::RequestFields::patientId) || shows(&gdt::RequestFields::examinationDate);
         m_importReadByCreate = filled ? platform::now() : QDateTime();
         return;
     }
@@ -96,13 +98,8 @@ void frmMain::cmdCreate_Click()
                 *m_settingsNotLoaded,
                 QStringLiteral("The settings could not be loaded at start-up (%1); the request was not written"));
         gdt::RequestFields fields;
-        for (const gdt::RequestField& field : gdt::requestFields()) {
-            QWidget* control = requestFieldControl(field.control);
-            if (auto* box = qobject_cast<QComboBox*>(control))
-                fields.*field.member = box->currentText();
-            else
-                fields.*field.member = qobject_cast<QLineEdit*>(control)->text();
-        }
+        for (const gdt::RequestField& field : gdt::requestFields())
+            fields.*field.member = requestFieldText(field);
         const QString written = gdt::CreateGDTFile(fields);
         m_pickup->watch(written, {fields.surname, fields.firstName, fields.patientId}, Config.PickupMinutes);
 
@@ -140,7 +137,7 @@ void frmMain::cmdClear_Click()
 void frmMain::clearRequestFields(int gdt::RequestField::*rank)
 {
     for (const gdt::RequestField* field : gdt::requestFieldsBy(rank)) {
-        QWidget* control = requestFieldControl(field->control);
+        QWidget* control = requestFieldControl(*field);
         if (auto* box = qobject_cast<QComboBox*>(control))
             box->setEditText(QString());
         else

@@ -6,8 +6,6 @@
 #include <QLineEdit>
 #include <QTimer>
 
-#include <utility>
-
 void frmMain::tmrTxtTimer_Timer()
 {
     m_textReadByImport = txtContent->toPlainText();
@@ -40,20 +38,13 @@ void frmMain::setImportTimerEnabled(bool enabled)
         tmrTxtTimer->stop();
 }
 
-void frmMain::setImportedField(import::ImportField field, const QString& text)
+void frmMain::setImportedFields(const gdt::RequestFields& record)
 {
-    using import::ImportField;
-    if (field == ImportField::Gender) {
-        cboGender->setEditText(text);
-        return;
-    }
-    const std::pair<ImportField, const char*> boxes[] = {{ImportField::ID, "txtID"},
-                                                         {ImportField::Name, "txtName"},
-                                                         {ImportField::Surname, "txtSurname"},
-                                                         {ImportField::Birthday, "txtBirthday"},
-                                                         {ImportField::Date, "txtDate"}};
-    for (const auto& [which, box] : boxes) {
-        if (which == field)
-            qobject_cast<QLineEdit*>(requestFieldControl(box))->setText(text);
+    for (const gdt::RequestField* field : gdt::requestFieldsBy(&gdt::RequestField::filledByImport)) {
+        QWidget* control = requestFieldControl(*field);
+        if (auto* box = qobject_cast<QComboBox*>(control))
+            box->setEditText(record.*field->member);
+        else
+            qobject_cast<QLineEdit*>(control)->setText(record.*field->member);
     }
 }

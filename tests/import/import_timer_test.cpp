@@ -20,8 +20,6 @@
 
 namespace {
 
-using import::ImportField;
-
 constexpr QFileDevice::Permissions kOwnerReadWrite = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
 // Windows keeps who may read a file in access lists, which Qt's permission bits do not show.
 #ifdef Q_OS_WIN
@@ -76,10 +74,9 @@ TEST_F(ImportTimerTest, EmptyBoxReArmsTheTimerAndStagesNothing)
 
 TEST_F(ImportTimerTest, ImportSetsTheSixFieldsInOrderAndHoldsTheTimerOff)
 {
-    const QList<std::pair<ImportField, QString>> expected = {
-        {ImportField::ID, "4711"},        {ImportField::Name, "Jürgen"},
-        {ImportField::Surname, "Müller"}, {ImportField::Birthday, "24.12.1960"},
-        {ImportField::Gender, "M"},       {ImportField::Date, "06.12.2026"}};
+    const QList<std::pair<QString, QString>> expected = {{"txtID", "4711"},        {"txtName", "Jürgen"},
+                                                         {"txtSurname", "Müller"}, {"txtBirthday", "24.12.1960"},
+                                                         {"cboGender", "M"},       {"txtDate", "06.12.2026"}};
     for (const char* text : {"Header\nJürgen Müller,\nSex M 12/24/1960 #4711",
                              "Quickview\nPatient: Müller, Jürgen (M) #4711 12/24/1960 10:30",
                              "Appointment: Müller, Jürgen (M) #4711 12/24/1960 10:30\n"}) {
@@ -176,8 +173,8 @@ TEST_F(ImportTimerTest, TheStagedTextIsImportedNeverAnOlderFile)
         window.text = QStringLiteral("Header\r\nOther Person,\nSex M 01/02/1970 #42");
         import::tmrTxtTimer_Timer(window);
         ASSERT_EQ(window.fields.size(), 6);
-        EXPECT_EQ(window.current(ImportField::ID), QStringLiteral("42"));
-        EXPECT_EQ(window.current(ImportField::Surname), QStringLiteral("Person"));
+        EXPECT_EQ(window.current("txtID"), QStringLiteral("42"));
+        EXPECT_EQ(window.current("txtSurname"), QStringLiteral("Person"));
         EXPECT_EQ(tempFiles(), QStringList{"0000.txt"});
         EXPECT_TRUE(messages.shown().isEmpty());
     }
@@ -223,13 +220,13 @@ TEST_F(ImportTimerTest, PastedNamesKeepEveryCharacterAndMeetTheRequestAsTypedOne
         window = {};
         window.text = QStringLiteral("Appointment: %1, Ivan (M) #4712 12/24/1960 10:30").arg(QString::fromUtf8(pasted));
         import::tmrTxtTimer_Timer(window);
-        EXPECT_EQ(window.current(ImportField::Surname), QString::fromUtf8(pasted));
-        gdt::RequestFields fields{window.current(ImportField::ID),
-                                  window.current(ImportField::Surname),
-                                  window.current(ImportField::Name),
-                                  window.current(ImportField::Birthday),
-                                  window.current(ImportField::Gender),
-                                  window.current(ImportField::Date),
+        EXPECT_EQ(window.current("txtSurname"), QString::fromUtf8(pasted));
+        gdt::RequestFields fields{window.current("txtID"),
+                                  window.current("txtSurname"),
+                                  window.current("txtName"),
+                                  window.current("txtBirthday"),
+                                  window.current("cboGender"),
+                                  window.current("txtDate"),
                                   {},
                                   {},
                                   {}};
@@ -261,7 +258,7 @@ TEST_F(ImportTimerTest, ReadOnlyFileIsReportedAndTheCleanUpGoesOn)
 
 TEST_F(ImportTimerTest, RefusedFieldIsReportedAndEveryFieldEmptied)
 {
-    window.refusedField = ImportField::Gender;
+    window.refusedField = "cboGender";
     window.text = QStringLiteral("Header\nGiven Surname,\nSex F 12/24/1960 #4711");
     import::tmrTxtTimer_Timer(window);
     expectFailure(QStringLiteral(" # 5 - Invalid procedure call or argument - ImportData_1"));

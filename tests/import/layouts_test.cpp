@@ -24,9 +24,10 @@ QString importOf(const QString& file)
         const LayoutReader& layout = chooseLayout(lines);
         refuseSeveralPatients(lines, layout);
         procedure = layout.procedure;
-        const ImportedRecord r = layout.cut(lines, QStringLiteral("06.12.2026"));
-        EXPECT_EQ(r.date, QStringLiteral("06.12.2026"));
-        return procedure + QStringLiteral(": ") + QStringList{r.id, r.name, r.surname, r.birthday, r.gender}.join(u'|');
+        const gdt::RequestFields r = layout.cut(lines, QStringLiteral("06.12.2026"));
+        EXPECT_EQ(r.examinationDate, QStringLiteral("06.12.2026"));
+        return procedure + QStringLiteral(": ") +
+               QStringList{r.patientId, r.firstName, r.surname, r.birthDate, r.gender}.join(u'|');
     } catch (const errors::RuntimeError& error) {
         return procedure + QStringLiteral(": #%1 %2").arg(error.number()).arg(error.description());
     }
