@@ -9,7 +9,7 @@
 
 namespace {
 
-gdt::RequestFields exampleFields()
+fields::RequestFields exampleFields()
 {
     return {"4711", "Meier", "Anna", "12.03.1980", "F", "06.12.2026", "09:30", "Dr. Berg", ""};
 }
@@ -25,7 +25,7 @@ BENCHMARK(EncodeFieldLine);
 void BuildRecord(benchmark::State& state)
 {
     const auto fields = exampleFields();
-    const platform::RegionalFormats german(QLocale(QLocale::German, QLocale::Germany));
+    const dates::RegionalFormats german(QLocale(QLocale::German, QLocale::Germany));
     for (auto _ : state)
         benchmark::DoNotOptimize(gdt::buildRequestRecord(fields, false, german));
 }

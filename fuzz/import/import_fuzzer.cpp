@@ -49,7 +49,7 @@ void require(bool condition, const char* promise)
 struct Expected
 {
     QString failure; // the procedure a failure is reported under; empty when the text imports
-    gdt::RequestFields record;
+    fields::RequestFields record;
 };
 
 Expected expectedImport(const QByteArray& fileBytes, const QString& today)
@@ -121,12 +121,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     } else {
         require(!window.timerEnabled, "the timer stays off after an import or a failure");
         const Expected expected =
-            expectedImport(taken, platform::RegionalFormats::current().shortDate(platform::now().date()));
+            expectedImport(taken, dates::RegionalFormats::current().shortDate(platform::now().date()));
         if (expected.failure.isEmpty()) {
             require(environment.messages.texts.isEmpty(), "an import reports nothing");
-            const auto imported = gdt::requestFieldsBy(&gdt::RequestField::filledByImport);
+            const auto imported = fields::requestFieldsBy(&fields::RequestField::filledByImport);
             bool setAsCut = window.fields.size() == imported.size();
-            for (const gdt::RequestField* field : imported)
+            for (const fields::RequestField* field : imported)
                 setAsCut = setAsCut && window.current(QLatin1String(field->control)) == expected.record.*field->member;
             require(setAsCut, "an import sets the imported fields from the text in the box");
             require(!QFileInfo::exists(folder + u'/' + import::stagedFileName(platform::now())),

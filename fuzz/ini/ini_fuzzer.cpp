@@ -17,7 +17,7 @@
 
 namespace {
 
-using platform::IniDocument;
+using settings::IniDocument;
 
 const QString kSection = QStringLiteral("Lumvik");
 const std::array<QString, 6> kKeys = {QStringLiteral("Path"),      QStringLiteral("OrvanePath"),

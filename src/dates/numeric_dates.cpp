@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-namespace platform {
+namespace dates {
 namespace {
 
 struct DigitGroup
@@ -155,4 +155,4 @@ QString formatHourMinute(const QTime& time, QChar separator)
     return out;
 }
 
-} // namespace platform
+} // namespace dates

@@ -7,7 +7,7 @@
 #include <array>
 #include <optional>
 
-namespace platform {
+namespace dates {
 
 // A date format made only of day, month and year numbers and one separator ("dd.MM.yyyy",
 // "M/d/yyyy"). Formatting and reading such dates by hand is many times faster than the locale's
@@ -49,4 +49,4 @@ std::optional<QTime> parseNumericTime(QStringView text, QChar separator);
 // Hour 00-23 and minute, two digits each: "09:30".
 QString formatHourMinute(const QTime& time, QChar separator);
 
-} // namespace platform
+} // namespace dates

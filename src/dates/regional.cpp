@@ -2,7 +2,7 @@
 
 #include <QStringList>
 
-namespace platform {
+namespace dates {
 namespace {
 
 QString withFourDigitYear(QString format)
@@ -135,4 +135,4 @@ std::optional<QTime> RegionalFormats::parseTime(const QString& text) const
     return std::nullopt;
 }
 
-} // namespace platform
+} // namespace dates

@@ -8,7 +8,7 @@
 
 #include <optional>
 
-namespace platform {
+namespace dates {
 
 // The user's regional date and time formats (Qt's default locale, which follows LC_ALL / LC_TIME
 // / LANG), with two corrections: the short date always shows a four-digit year, and two-digit
@@ -41,4 +41,4 @@ private:
     std::optional<NumericDateFormat> m_numericShortDate; // absent where the short date has names
 };
 
-} // namespace platform
+} // namespace dates

@@ -17,7 +17,7 @@ QString errorSummary(const QString& procedureName, const RuntimeError& error)
 
 QString logLine(const QDateTime& when, const QString& procedureName, const RuntimeError& error)
 {
-    const auto& regional = platform::RegionalFormats::current();
+    const auto& regional = dates::RegionalFormats::current();
     return regional.shortDate(when.date()) + QStringLiteral(" - ") + regional.longTime(when.time()) +
            errorSummary(procedureName, error);
 }

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-namespace gdt {
+namespace fields {
 
 const QList<RequestField>& requestFields()
 {
@@ -54,4 +54,4 @@ const RequestField& requestField(QString RequestFields::*member)
                          [member](const RequestField& field) { return field.member == member; });
 }
 
-} // namespace gdt
+} // namespace fields

@@ -4,7 +4,7 @@
 #include <QRect>
 #include <QString>
 
-namespace gdt {
+namespace fields {
 
 // The texts of the main window's data fields, unchanged.
 struct RequestFields
@@ -60,4 +60,4 @@ QList<const RequestField*> requestFieldsBy(int RequestField::*rank);
 // The row of member; every member of RequestFields has one.
 const RequestField& requestField(QString RequestFields::*member);
 
-} // namespace gdt
+} // namespace fields

@@ -16,14 +16,14 @@ namespace gdt {
 // errors::RuntimeError when patient ID, surname, first name and date of birth are all empty, and
 // naming the field when a field cannot be carried by one line or a date or time that is not empty
 // is none (naming the value too).
-QByteArray buildRequestRecord(const RequestFields& fields, bool withModality,
-                              const platform::RegionalFormats& regional);
+QByteArray buildRequestRecord(const fields::RequestFields& fields, bool withModality,
+                              const dates::RegionalFormats& regional);
 
 // "ddMMyyyy_HHmmss": the request file's name without ".gdt".
 QString requestFileStem(const QDateTime& when);
 
 // Builds the record from the fields and Config, then writes it as a new file in Config.Path,
 // never replacing an existing request. Returns the path written. Throws errors::RuntimeError.
-QString CreateGDTFile(const RequestFields& fields);
+QString CreateGDTFile(const fields::RequestFields& fields);
 
 } // namespace gdt

@@ -52,7 +52,7 @@ template <typename Body> void importTrap(ImportWindow& window, const QString& pr
 
 QString today()
 {
-    return platform::RegionalFormats::current().shortDate(platform::now().date());
+    return dates::RegionalFormats::current().shortDate(platform::now().date());
 }
 
 // The import procedure of a layout: reads the import file at path with the layout's cut, sets the

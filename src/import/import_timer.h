@@ -18,10 +18,10 @@ public:
     virtual QString importText() const = 0;
     // The enabled state of tmrTxtTimer.
     virtual void setImportTimerEnabled(bool enabled) = 0;
-    // Sets the fields filled by import (gdt::RequestField::filledByImport), in that rank's order, to
+    // Sets the fields filled by import (fields::RequestField::filledByImport), in that rank's order, to
     // the record's texts; the other fields keep theirs. A field that refuses its text throws, and
     // those set before it keep their new texts.
-    virtual void setImportedFields(const gdt::RequestFields& record) = 0;
+    virtual void setImportedFields(const fields::RequestFields& record) = 0;
 };
 
 // The handler of tmrTxtTimer (interval 5000 ms). Disables the timer first; an empty box

@@ -46,7 +46,7 @@ void requireLines(const ImportLines& lines, int needed, const QString& layout)
 
 // The readers count lines from the top of the text, so a leading empty line, which the user
 // hardly sees, moves every piece; a failure then says so.
-template <typename Cut> gdt::RequestFields cutCountingFromLineOne(const ImportLines& lines, Cut&& cut)
+template <typename Cut> fields::RequestFields cutCountingFromLineOne(const ImportLines& lines, Cut&& cut)
 {
     try {
         return cut();
@@ -104,9 +104,9 @@ qint16 patientIdMark(const QString& line)
 }
 
 // "Surname, Given (F) #4711 12/24/1960 10:30", after "Appointment:" or "Patient:".
-gdt::RequestFields cutDataLine(const QString& line, const QString& date)
+fields::RequestFields cutDataLine(const QString& line, const QString& date)
 {
-    gdt::RequestFields record;
+    fields::RequestFields record;
     Piece piece;
     try {
         piece = {kDataLine, QStringLiteral("first name"),
@@ -134,11 +134,11 @@ gdt::RequestFields cutDataLine(const QString& line, const QString& date)
 }
 
 // The three-line layout's name line "Given Surname," and data line "Sex F 12/24/1960 #4711".
-gdt::RequestFields cutNamesAndData(const QString& nameLine, const QString& dataLine, const QString& date)
+fields::RequestFields cutNamesAndData(const QString& nameLine, const QString& dataLine, const QString& date)
 {
     QString names = withoutTrailingBlanks(nameLine);
     const QString data = withoutTrailingBlanks(dataLine);
-    gdt::RequestFields record;
+    fields::RequestFields record;
     Piece piece;
     try {
         piece = {kNameLine, QStringLiteral("first name"),
@@ -228,13 +228,13 @@ const LayoutReader& chooseLayout(const ImportLines& lines)
 void refuseSeveralPatients(const ImportLines& lines, const LayoutReader& layout)
 {
     static const QRegularExpression keywordDataLine(QStringLiteral("^\\s*(?:Quickview\\s+)?(?:Patient|Appointment):"));
-    gdt::RequestFields patient;
+    fields::RequestFields patient;
     try {
         patient = layout.cut(lines, QString());
     } catch (const errors::RuntimeError&) {
         return; // the layout's reader says what the text lacks
     }
-    QList<gdt::RequestFields> others;
+    QList<fields::RequestFields> others;
     QStringList ids = {patientLabel(lines.line(layout.dataLine))};
     for (int number = layout.dataLine + 1; number <= lines.count(); ++number) {
         const QString& line = lines.line(number);
@@ -243,7 +243,7 @@ void refuseSeveralPatients(const ImportLines& lines, const LayoutReader& layout)
         if (!keyword && !(layout.keyword.isEmpty() && line.contains(u'#')))
             continue;
         try {
-            const gdt::RequestFields other =
+            const fields::RequestFields other =
                 keyword ? cutDataLine(line, QString()) : cutNamesAndData(lines.line(number - 1), line, QString());
             if (other == patient || others.contains(other))
                 continue;
@@ -260,7 +260,7 @@ void refuseSeveralPatients(const ImportLines& lines, const LayoutReader& layout)
 }
 
 // Line 2: "Given Surname,". Line 3: "Sex F 12/24/1960 #4711".
-gdt::RequestFields cutThreeLine(const ImportLines& lines, const QString& date)
+fields::RequestFields cutThreeLine(const ImportLines& lines, const QString& date)
 {
     return cutCountingFromLineOne(lines, [&] {
         requireLines(lines, 3, QStringLiteral("three-line"));
@@ -268,7 +268,7 @@ gdt::RequestFields cutThreeLine(const ImportLines& lines, const QString& date)
     });
 }
 
-gdt::RequestFields cutQuickview(const ImportLines& lines, const QString& date)
+fields::RequestFields cutQuickview(const ImportLines& lines, const QString& date)
 {
     return cutCountingFromLineOne(lines, [&] {
         requireLines(lines, 2, QStringLiteral("Quickview"));
@@ -276,7 +276,7 @@ gdt::RequestFields cutQuickview(const ImportLines& lines, const QString& date)
     });
 }
 
-gdt::RequestFields cutAppointment(const ImportLines& lines, const QString& date)
+fields::RequestFields cutAppointment(const ImportLines& lines, const QString& date)
 {
     return cutCountingFromLineOne(lines, [&] { return cutDataLine(lines.line(1), date); });
 }

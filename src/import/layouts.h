@@ -10,14 +10,14 @@ namespace import {
 class ImportWindow;
 
 // A layout of import text: the keyword that marks it, the import procedure that reads it and the
-// cut that procedure makes. A cut gives the fields filled by import (gdt::RequestField::
+// cut that procedure makes. A cut gives the fields filled by import (fields::RequestField::
 // filledByImport) as text, unvalidated; it leaves the others empty.
 struct LayoutReader
 {
     QString keyword;   // the deciding line starts with it; empty for the layout of any other text
     QString procedure; // "ImportData_1", ...: the name its failures are reported under
     int dataLine;      // the line, counted from line 1, that holds the patient ID
-    gdt::RequestFields (*cut)(const ImportLines& lines, const QString& date);
+    fields::RequestFields (*cut)(const ImportLines& lines, const QString& date);
     void (*read)(ImportWindow& window, const QString& path); // the procedure itself
 };
 
@@ -46,9 +46,9 @@ void refuseSeveralPatients(const ImportLines& lines, const LayoutReader& layout)
 // throws errors::RuntimeError 5 (a separator is missing, or the data line has no '#' or more than
 // one), 6 (a separator lies beyond position 32767) or 62 (too few lines); its description says in
 // plain words what the text lacks, and that the text begins with an empty line when it does.
-gdt::RequestFields cutThreeLine(const ImportLines& lines, const QString& date);
-gdt::RequestFields cutQuickview(const ImportLines& lines, const QString& date);
-gdt::RequestFields cutAppointment(const ImportLines& lines, const QString& date);
+fields::RequestFields cutThreeLine(const ImportLines& lines, const QString& date);
+fields::RequestFields cutQuickview(const ImportLines& lines, const QString& date);
+fields::RequestFields cutAppointment(const ImportLines& lines, const QString& date);
 
 // Rebuilds a month-first token ("12/24/1960") as "24.12.1960" by position: characters 4 and 5,
 // characters 1 and 2, the last four characters. A one-digit month or day ("1/5/1960") is first

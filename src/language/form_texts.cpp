@@ -17,7 +17,7 @@ const QList<ControlText>& mainWindowTexts()
             {QStringLiteral("mnuSettings"), QStringLiteral("mnuSettings")},
             {QStringLiteral("fraData"), QStringLiteral("fraData")},
         };
-        for (const gdt::RequestField& field : gdt::requestFields())
+        for (const fields::RequestField& field : fields::requestFields())
             list.append({field.labelKey, QLatin1String(field.label)});
         list += {
             {QStringLiteral("cmdClear"), QStringLiteral("cmdClear")},

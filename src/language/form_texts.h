@@ -17,7 +17,7 @@ struct ControlText
 };
 
 // Form key "Main", in the order the texts are applied, the request fields' labels as
-// gdt::requestFields() declares them. Two keys differ from their control's name ("lblID" -> LblID,
+// fields::requestFields() declares them. Two keys differ from their control's name ("lblID" -> LblID,
 // "cmdCreateGDT" -> cmdCreate); "mnuSettings" also titles the settings window. The status line's
 // texts ("Pickup...") are properties of the status line stbPickup.
 const QList<ControlText>& mainWindowTexts();

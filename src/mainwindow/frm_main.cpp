@@ -71,10 +71,10 @@ void frmMain::buildMenus()
     mnuSettings->setObjectName(QStringLiteral("mnuSettings"));
 }
 
-void frmMain::addRequestField(const gdt::RequestField& field)
+void frmMain::addRequestField(const fields::RequestField& field)
 {
     QWidget* control = nullptr;
-    if (field.kind == gdt::FieldControl::ComboBox)
+    if (field.kind == fields::FieldControl::ComboBox)
         control = widgets::placeControl<QComboBox>(fraData, field.control, field.twips);
     else
         control = widgets::placeControl<QLineEdit>(fraData, field.control, field.twips);
@@ -82,12 +82,12 @@ void frmMain::addRequestField(const gdt::RequestField& field)
     widgets::placeControl<QLabel>(fraData, field.label, field.labelText, field.labelTwips)->setBuddy(control);
 }
 
-QWidget* frmMain::requestFieldControl(const gdt::RequestField& field) const
+QWidget* frmMain::requestFieldControl(const fields::RequestField& field) const
 {
     return fraData->findChild<QWidget*>(QLatin1String(field.control), Qt::FindDirectChildrenOnly);
 }
 
-QString frmMain::requestFieldText(const gdt::RequestField& field) const
+QString frmMain::requestFieldText(const fields::RequestField& field) const
 {
     QWidget* control = requestFieldControl(field);
     if (auto* box = qobject_cast<QComboBox*>(control))
@@ -100,16 +100,16 @@ void frmMain::buildDataFrame(QWidget* central)
     fraData = widgets::placeControl<QGroupBox>(central, "fraData", {120, 240, 8415, 3135});
     fraData->setTitle(QStringLiteral("GDT-Daten"));
     widgets::applyDesignedFrameLook(*fraData);
-    for (const gdt::RequestField& field : gdt::requestFields())
+    for (const fields::RequestField& field : fields::requestFields())
         addRequestField(field);
 
-    cboGender = qobject_cast<QComboBox*>(requestFieldControl(gdt::requestField(&gdt::RequestFields::gender)));
+    cboGender = qobject_cast<QComboBox*>(requestFieldControl(fields::requestField(&fields::RequestFields::gender)));
     // Editable through a line edit of its own: setEditable(true) would also build the drop-down
     // list's popup window now, before the first paint; this way it is built, the same, when the
     // list first opens.
     cboGender->setLineEdit(new QLineEdit(cboGender));
     cboGender->setInsertPolicy(QComboBox::NoInsert);
-    const gdt::RequestField& modality = gdt::requestField(&gdt::RequestFields::modality);
+    const fields::RequestField& modality = fields::requestField(&fields::RequestFields::modality);
     lblModality = fraData->findChild<QLabel*>(QLatin1String(modality.label), Qt::FindDirectChildrenOnly);
     txtModality = qobject_cast<QLineEdit*>(requestFieldControl(modality));
 
@@ -167,7 +167,7 @@ void frmMain::buildStatusLine()
 void frmMain::setFocusOrder()
 {
     QList<QWidget*> order;
-    for (const gdt::RequestField& field : gdt::requestFields())
+    for (const fields::RequestField& field : fields::requestFields())
         order.append(requestFieldControl(field));
     order += {cmdCreate, cmdClear, txtContent};
     for (qsizetype i = 1; i < order.size(); ++i)

@@ -53,18 +53,18 @@ protected:
 private:
     QString importText() const override;
     void setImportTimerEnabled(bool enabled) override;
-    void setImportedFields(const gdt::RequestFields& record) override;
+    void setImportedFields(const fields::RequestFields& record) override;
 
     void buildMenus();
     void buildDataFrame(QWidget* central);
     void buildCommands(QWidget* central);
     void buildStatusLine();
     void setFocusOrder();
-    void addRequestField(const gdt::RequestField& field);
-    QWidget* requestFieldControl(const gdt::RequestField& field) const;
-    QString requestFieldText(const gdt::RequestField& field) const;
-    // Empties the fields rank puts in order, in that order (gdt::requestFieldsBy).
-    void clearRequestFields(int gdt::RequestField::*rank);
+    void addRequestField(const fields::RequestField& field);
+    QWidget* requestFieldControl(const fields::RequestField& field) const;
+    QString requestFieldText(const fields::RequestField& field) const;
+    // Empties the fields rank puts in order, in that order (fields::requestFieldsBy).
+    void clearRequestFields(int fields::RequestField::*rank);
     // Resizes the window; on a screen too small for it, the import box gives way.
     void setOuterHeight(int twips);
     int outerHeight(int twips) const; // in pixels, for a designed outer height in twips
@@ -78,7 +78,7 @@ private:
         errors::invalidProcedureCall(QStringLiteral("the start-up has not run"));
 
     QGroupBox* fraData = nullptr;
-    // The request fields' controls, txtID to txtSchedPhysician, are built from gdt::requestFields()
+    // The request fields' controls, txtID to txtSchedPhysician, are built from fields::requestFields()
     // and found by their names; these have more to do than hold a text.
     QComboBox* cboGender = nullptr;
     QLabel* lblModality = nullptr;

@@ -52,7 +52,7 @@ void frmMain::Form_Load()
         setOuterHeight(Config.TxtImport ? 10500 : 4890);
         setImportTimerEnabled(Config.TxtImport && importFolder);
 
-        const auto regional = platform::RegionalFormats::current();
+        const auto regional = dates::RegionalFormats::current();
         const QDateTime started = platform::now();
         lblExample->setText(QStringLiteral("(%1)").arg(regional.shortDate(started.date())));
         lblExample2->setText(QStringLiteral("(%1)").arg(regional.longTime(started.time())));
@@ -85,10 +85,10 @@ void frmMain::cmdCreate_Click()
     if (readWaitingImportText()) {
         // A read that failed said so in a box, which took the rest of any double-click, and left
         // the imported fields empty: there is nothing to guard then.
-        const auto shows = [this](QString gdt::RequestFields::*member) {
-            return !requestFieldText(gdt::requestField(member)).isEmpty();
+        const auto shows = [this](QString fields::RequestFields::*member) {
+            return !requestFieldText(fields::requestField(member)).isEmpty();
         };
-        const bool filled = shows(&gdt::RequestFields::patientId) || shows(&gdt::RequestFields::examinationDate);
+        const bool filled = shows(&fields::RequestFields::patientId) || shows(&fields::RequestFields::examinationDate);
         m_importReadByCreate = filled ? platform::now() : QDateTime();
         return;
     }
@@ -97,8 +97,8 @@ void frmMain::cmdCreate_Click()
             throw errors::withContext(
                 *m_settingsNotLoaded,
                 QStringLiteral("The settings could not be loaded at start-up (%1); the request was not written"));
-        gdt::RequestFields fields;
-        for (const gdt::RequestField& field : gdt::requestFields())
+        fields::RequestFields fields;
+        for (const fields::RequestField& field : fields::requestFields())
             fields.*field.member = requestFieldText(field);
         const QString written = gdt::CreateGDTFile(fields);
         m_pickup->watch(written, {fields.surname, fields.firstName, fields.patientId}, Config.PickupMinutes);
@@ -114,7 +114,7 @@ void frmMain::cmdCreate_Click()
             errors::trap(QStringLiteral("cmdCreate_Click"), [] { platform::startProgramDetached(Config.OrvanePath); });
 
         if (Config.TxtImport) {
-            clearRequestFields(&gdt::RequestField::clearedByCreate);
+            clearRequestFields(&fields::RequestField::clearedByCreate);
             txtContent->clear();
             setImportTimerEnabled(true);
             txtContent->setFocus(); // where the next patient is pasted
@@ -126,7 +126,7 @@ void frmMain::cmdClear_Click()
 {
     errors::trap(QStringLiteral("cmdClear_Click"), [this] {
         cboGender->setCurrentIndex(-1); // nothing chosen from the list either
-        clearRequestFields(&gdt::RequestField::clearedByClear);
+        clearRequestFields(&fields::RequestField::clearedByClear);
         if (Config.TxtImport) {
             txtContent->clear();
             setImportTimerEnabled(true);
@@ -134,9 +134,9 @@ void frmMain::cmdClear_Click()
     });
 }
 
-void frmMain::clearRequestFields(int gdt::RequestField::*rank)
+void frmMain::clearRequestFields(int fields::RequestField::*rank)
 {
-    for (const gdt::RequestField* field : gdt::requestFieldsBy(rank)) {
+    for (const fields::RequestField* field : fields::requestFieldsBy(rank)) {
         QWidget* control = requestFieldControl(*field);
         if (auto* box = qobject_cast<QComboBox*>(control))
             box->setEditText(QString());

@@ -38,9 +38,9 @@ void frmMain::setImportTimerEnabled(bool enabled)
         tmrTxtTimer->stop();
 }
 
-void frmMain::setImportedFields(const gdt::RequestFields& record)
+void frmMain::setImportedFields(const fields::RequestFields& record)
 {
-    for (const gdt::RequestField* field : gdt::requestFieldsBy(&gdt::RequestField::filledByImport)) {
+    for (const fields::RequestField* field : fields::requestFieldsBy(&fields::RequestField::filledByImport)) {
         QWidget* control = requestFieldControl(*field);
         if (auto* box = qobject_cast<QComboBox*>(control))
             box->setEditText(record.*field->member);

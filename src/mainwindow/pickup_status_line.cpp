@@ -75,7 +75,7 @@ void PickupStatusLine::render()
     using Kind = pickup::Status::Kind;
     const pickup::Texts texts{m_requestText, m_waitingText,     m_waitingManyText, m_takenText,
                               m_overdueText, m_overdueManyText, m_unseenText,      m_unseenManyText};
-    const QString text = pickup::describe(m_status, texts, platform::RegionalFormats::current());
+    const QString text = pickup::describe(m_status, texts, dates::RegionalFormats::current());
 
     // Every state its own icon; the two that ask for the user's attention also a colour of their own.
     QStyle::StandardPixmap icon = QStyle::SP_MessageBoxInformation;

@@ -82,7 +82,7 @@ Status Watch::status() const
     return {};
 }
 
-QString describe(const Status& status, const Texts& texts, const platform::RegionalFormats& regional)
+QString describe(const Status& status, const Texts& texts, const dates::RegionalFormats& regional)
 {
     const Request& request = status.request;
     const Patient& patient = request.patient;

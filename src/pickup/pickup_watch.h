@@ -111,6 +111,6 @@ struct Texts
 };
 
 // The status line's text; empty for Kind::None.
-QString describe(const Status& status, const Texts& texts, const platform::RegionalFormats& regional);
+QString describe(const Status& status, const Texts& texts, const dates::RegionalFormats& regional);
 
 } // namespace pickup

@@ -9,7 +9,7 @@
 #include <algorithm>
 #include <utility>
 
-namespace platform {
+namespace settings {
 namespace {
 
 const QString kCrLf = QStringLiteral("\r\n");
@@ -155,7 +155,7 @@ QString IniDocument::decode(const QByteArray& bytes, const QString& fileName)
         m_encoding = Encoding::Utf8WithoutMark;
         text = std::move(utf8);
     } else {
-        text = decodeSystemCodePage(bytes);
+        text = platform::decodeSystemCodePage(bytes);
     }
     if (!text)
         throw noIniText(fileName, m_encoding == Encoding::SystemCodePage
@@ -245,7 +245,7 @@ QByteArray IniDocument::bytes() const
         text += line.text + line.ending;
     switch (m_encoding) {
     case Encoding::SystemCodePage:
-        if (std::optional<QByteArray> encoded = encodeSystemCodePage(text))
+        if (std::optional<QByteArray> encoded = platform::encodeSystemCodePage(text))
             return *encoded;
         // The code page lacks a character (Ł in Windows-1252): written in it, the character would
         // become a look-alike or "?", and a folder so saved would name another folder.
@@ -262,4 +262,4 @@ QByteArray IniDocument::bytes() const
     return {};
 }
 
-} // namespace platform
+} // namespace settings

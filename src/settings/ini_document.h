@@ -6,7 +6,7 @@
 
 #include <optional>
 
-namespace platform {
+namespace settings {
 
 // An INI file held as its lines, so that a write changes only the line it must and every other
 // line (comments, blank lines, indentation, foreign sections, LF-only or CR-only line ends) stays.
@@ -56,4 +56,4 @@ private:
     QList<Line> m_lines;
 };
 
-} // namespace platform
+} // namespace settings

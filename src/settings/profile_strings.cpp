@@ -4,7 +4,7 @@
 
 #include <QFile>
 
-namespace platform {
+namespace settings {
 
 // An existing file that cannot be read is an error: writing over it would destroy what it holds.
 IniDocument readProfileFile(const QString& fileName)
@@ -13,13 +13,13 @@ IniDocument readProfileFile(const QString& fileName)
     if (!file.exists())
         return IniDocument({}, fileName);
     if (!file.open(QIODevice::ReadOnly))
-        throw fileError(file, fileName);
+        throw platform::fileError(file, fileName);
     return IniDocument(file.readAll(), fileName);
 }
 
 void writeProfileFile(const QString& fileName, const IniDocument& document)
 {
-    replaceFileAtomically(fileName, document.bytes());
+    platform::replaceFileAtomically(fileName, document.bytes());
 }
 
 qsizetype GetPrivateProfileString(const QString& section, const QString& key, const QString& defaultValue,
@@ -38,4 +38,4 @@ void WritePrivateProfileString(const QString& section, const QString& key, const
     file.setValue(section, key, value);
 }
 
-} // namespace platform
+} // namespace settings

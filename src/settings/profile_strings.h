@@ -4,7 +4,7 @@
 
 #include <QString>
 
-namespace platform {
+namespace settings {
 
 // The profile-string calls INI files are read and written with, in the manner practices'
 // hand-edited INI files rely on (see IniDocument). The file is read once into a document, the
@@ -28,4 +28,4 @@ qsizetype GetPrivateProfileString(const QString& section, const QString& key, co
 // refused (it would inject lines into the file).
 void WritePrivateProfileString(const QString& section, const QString& key, const QString& value, IniDocument& file);
 
-} // namespace platform
+} // namespace settings

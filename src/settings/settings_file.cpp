@@ -13,12 +13,12 @@
 namespace modINI {
 
 QString ReadIniString(const QString& section, const QString& key, const QString& defaultValue,
-                      const platform::IniDocument& file, qint16 size)
+                      const settings::IniDocument& file, qint16 size)
 {
     // A cut target folder would name another folder: grow the buffer until the value no longer fills it.
     for (qsizetype capacity = qMax<qsizetype>(size, 2);; capacity *= 2) {
         QString buffer(capacity, QLatin1Char(' '));
-        const qsizetype count = platform::GetPrivateProfileString(section, key, defaultValue, buffer, capacity, file);
+        const qsizetype count = settings::GetPrivateProfileString(section, key, defaultValue, buffer, capacity, file);
         if (count < capacity - 1)
             return buffer.left(count);
     }
@@ -127,7 +127,7 @@ using settings::SettingKey;
 using settings::SwitchMember;
 using settings::TextMember;
 
-void load(const SettingKey& setting, const platform::IniDocument& file)
+void load(const SettingKey& setting, const settings::IniDocument& file)
 {
     const QString value = modINI::ReadIniString(kSection, setting.key, setting.defaultValue, file, kBufferSize);
     if (std::holds_alternative<TextMember>(setting.member))
@@ -153,9 +153,9 @@ std::optional<errors::RuntimeError> LoadConfig()
 {
     std::optional<errors::RuntimeError> unreadable;
     errors::trap(QStringLiteral("LoadConfig"), [&] {
-        const platform::IniDocument file = [&] {
+        const settings::IniDocument file = [&] {
             try {
-                return platform::readProfileFile(settings::settingsFilePath());
+                return settings::readProfileFile(settings::settingsFilePath());
             } catch (const errors::RuntimeError& error) {
                 unreadable = error;
                 throw;
@@ -172,14 +172,14 @@ bool SaveConfig()
     return errors::trap(QStringLiteral("SaveConfig"), [] {
         const QString path = settings::settingsFilePath();
         // A file that is no INI text throws here, before anything is written over it.
-        platform::IniDocument file = platform::readProfileFile(path);
+        settings::IniDocument file = settings::readProfileFile(path);
         // A refused value still lets the keys before it be saved, as if each key were written on
         // its own; a failing write of those is then the error reported, as it would come first.
         std::optional<errors::RuntimeError> refused;
         qsizetype stored = 0;
         for (const SettingKey& setting : settings::settingKeys()) {
             try {
-                platform::WritePrivateProfileString(kSection, setting.key, savedValue(setting), file);
+                settings::WritePrivateProfileString(kSection, setting.key, savedValue(setting), file);
             } catch (const errors::RuntimeError& error) {
                 refused = error;
                 break;
@@ -187,7 +187,7 @@ bool SaveConfig()
             ++stored;
         }
         if (stored > 0)
-            platform::writeProfileFile(path, file);
+            settings::writeProfileFile(path, file);
         if (refused)
             throw *refused;
     });

@@ -30,11 +30,11 @@ bool SaveConfig();
 // The INI helpers of the settings: reading one value over the platform's profile-string calls.
 namespace modINI {
 
-// The whole value of key in file (read by platform::readProfileFile), or defaultValue; a key with
+// The whole value of key in file (read by settings::readProfileFile), or defaultValue; a key with
 // an empty value reads as empty. size is the first buffer size; a value that fills it is read
 // again with a larger one, so none is ever cut.
 QString ReadIniString(const QString& section, const QString& key, const QString& defaultValue,
-                      const platform::IniDocument& file, qint16 size);
+                      const settings::IniDocument& file, qint16 size);
 
 } // namespace modINI
 

@@ -5,7 +5,7 @@
 
 namespace {
 
-using platform::RegionalFormats;
+using dates::RegionalFormats;
 
 TEST(Regional, GermanFormats)
 {

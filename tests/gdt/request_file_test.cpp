@@ -27,7 +27,7 @@ protected:
     testsupport::FreshGlobals globals;
     QTemporaryDir target;
     platform::ScopedFixedClock clock{QDateTime(QDate(2026, 12, 6), QTime(8, 15, 30))};
-    gdt::RequestFields fields;
+    fields::RequestFields fields;
 };
 
 TEST_F(RequestFileTest, NamedAfterTheMomentOfWriting)

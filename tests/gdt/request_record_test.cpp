@@ -10,13 +10,13 @@
 
 namespace {
 
-const platform::RegionalFormats kGerman{QLocale(QLocale::German, QLocale::Germany)};
-const platform::RegionalFormats kAmerican{QLocale(QLocale::English, QLocale::UnitedStates)};
-const platform::RegionalFormats kC{QLocale::c()};
+const dates::RegionalFormats kGerman{QLocale(QLocale::German, QLocale::Germany)};
+const dates::RegionalFormats kAmerican{QLocale(QLocale::English, QLocale::UnitedStates)};
+const dates::RegionalFormats kC{QLocale::c()};
 
-gdt::RequestFields exampleFields()
+fields::RequestFields exampleFields()
 {
-    gdt::RequestFields fields;
+    fields::RequestFields fields;
     fields.patientId = "4711";
     fields.surname = "Meier";
     fields.firstName = "Anna";
@@ -48,13 +48,13 @@ TEST(RequestRecord, ExampleRecordComesOutByteForByte)
 
 TEST(RequestRecord, RequestNeedsAPatientIdNameOrBirthDate)
 {
-    gdt::RequestFields examinationOnly = exampleFields();
+    fields::RequestFields examinationOnly = exampleFields();
     examinationOnly.patientId = examinationOnly.surname = examinationOnly.firstName = examinationOnly.birthDate = "";
     examinationOnly.modality = "US";
-    gdt::RequestFields blanks;
+    fields::RequestFields blanks;
     blanks.patientId = blanks.surname = blanks.firstName = blanks.birthDate = QString::fromUtf8(" \t\u00A0\u200B");
     for (const auto& [fields, what] :
-         {std::pair{gdt::RequestFields{}, "all empty"}, std::pair{examinationOnly, "examination data only"},
+         {std::pair{fields::RequestFields{}, "all empty"}, std::pair{examinationOnly, "examination data only"},
           std::pair{blanks, "blanks and invisible characters only"}}) {
         try {
             gdt::buildRequestRecord(fields, true, kGerman);
@@ -63,7 +63,7 @@ TEST(RequestRecord, RequestNeedsAPatientIdNameOrBirthDate)
             EXPECT_TRUE(error.description().contains("names no patient")) << qPrintable(error.description());
         }
     }
-    gdt::RequestFields idOnly;
+    fields::RequestFields idOnly;
     idOnly.patientId = "4711";
     EXPECT_EQ(gdt::buildRequestRecord(idOnly, true, kGerman),
               lines({"01380006302", "014810000064", "01092062", "014921802.01", "01330004711"}));
@@ -71,7 +71,7 @@ TEST(RequestRecord, RequestNeedsAPatientIdNameOrBirthDate)
 
 TEST(RequestRecord, ModalityLineOnlyWhenSwitchedOnAndFilled)
 {
-    gdt::RequestFields fields;
+    fields::RequestFields fields;
     fields.patientId = "4711";
     fields.modality = "US";
     EXPECT_TRUE(gdt::buildRequestRecord(fields, true, kGerman).endsWith("0116335US\r\n"));
@@ -82,7 +82,7 @@ TEST(RequestRecord, ModalityLineOnlyWhenSwitchedOnAndFilled)
 
 // The content of the field's line in code page 437 (one byte a character), "" when the record has
 // no such line, or the message that refused the request.
-QString outcome(const gdt::RequestFields& fields, const platform::RegionalFormats& regional, const QString& id)
+QString outcome(const fields::RequestFields& fields, const dates::RegionalFormats& regional, const QString& id)
 {
     try {
         const QString record = QString::fromLatin1(gdt::buildRequestRecord(fields, true, regional));
@@ -100,13 +100,13 @@ QString outcome(const gdt::RequestFields& fields, const platform::RegionalFormat
 // a date the calendar does not have is refused, naming field and value.
 TEST(RequestRecord, DatesGoOutDayFirstUnderEveryRegionalSettingOrAreRefused)
 {
-    using gdt::RequestFields;
+    using fields::RequestFields;
     platform::ScopedFixedClock clock(QDateTime(QDate(2026, 12, 8), QTime(8, 15)));
     const auto birth = &RequestFields::birthDate;
     const auto exam = &RequestFields::examinationDate;
     struct Case
     {
-        const platform::RegionalFormats& regional;
+        const dates::RegionalFormats& regional;
         QString RequestFields::*field;
         const char* typed;
         const char* written; // nullptr: refused
@@ -155,7 +155,7 @@ TEST(RequestRecord, DatesGoOutDayFirstUnderEveryRegionalSettingOrAreRefused)
 
 TEST(RequestRecord, TimesGoOutAsHoursAndMinutesOrAreRefused)
 {
-    const std::tuple<const platform::RegionalFormats&, const char*, const char*> cases[] = {
+    const std::tuple<const dates::RegionalFormats&, const char*, const char*> cases[] = {
         {kGerman, "9:30", "09:30"},    {kGerman, "9.30", "09:30"},     {kGerman, "9,30", "09:30"},
         {kGerman, "930", "09:30"},     {kGerman, "0930", "09:30"},     {kGerman, "09:30:15", "09:30"},
         {kGerman, "0:00", "00:00"},    {kGerman, "23:59:59", "23:59"}, {kAmerican, "2:15 PM", "14:15"},
@@ -165,7 +165,7 @@ TEST(RequestRecord, TimesGoOutAsHoursAndMinutesOrAreRefused)
         {kGerman, "9:30.15", nullptr}, {kGerman, "mittags", nullptr},
     };
     for (const auto& [regional, typed, written] : cases) {
-        gdt::RequestFields fields = exampleFields();
+        fields::RequestFields fields = exampleFields();
         fields.examinationTime = typed;
         const QString expected = written ? QString(written)
                                          : QStringLiteral("Invalid procedure call or argument: The examination time "
@@ -179,7 +179,7 @@ TEST(RequestRecord, TimesGoOutAsHoursAndMinutesOrAreRefused)
 // Text copied out of word processors and web pages: what the device gets.
 TEST(RequestRecord, FieldsAreTrimmedAndFreedOfInvisibleAndTypographicCharacters)
 {
-    using gdt::RequestFields;
+    using fields::RequestFields;
     const std::tuple<QString RequestFields::*, const char*, const char*, const char*> cases[] = {
         {&RequestFields::patientId, "3000", " 4711 ", "4711"},
         {&RequestFields::patientId, "3000", "\t4711\u00A0\u202F", "4711"},
@@ -206,7 +206,7 @@ TEST(RequestRecord, FieldsAreTrimmedAndFreedOfInvisibleAndTypographicCharacters)
 
 TEST(RequestRecord, WrittenInCodePage437WithLengthsCountedInBytes)
 {
-    gdt::RequestFields fields;
+    fields::RequestFields fields;
     fields.surname = QString::fromUtf8("Müller-Strauß");
     fields.firstName = QString::fromUtf8("Čeněk ?");
     // Decomposed letters as some programs paste them.
@@ -221,7 +221,7 @@ TEST(RequestRecord, WrittenInCodePage437WithLengthsCountedInBytes)
 
 TEST(RequestRecord, FieldTheLineCannotCarryRefusesTheWholeRequestNamingIt)
 {
-    using gdt::RequestFields;
+    using fields::RequestFields;
     struct Case
     {
         QString RequestFields::*field;

@@ -208,9 +208,9 @@ TEST_F(ImportTimerTest, PastedNamesKeepEveryCharacterAndMeetTheRequestAsTypedOne
         {"Čapek", "Čapek"},
         {"Zoë😀", "Zoë😀"},
     };
-    const auto request = [](const gdt::RequestFields& fields) {
+    const auto request = [](const fields::RequestFields& fields) {
         try {
-            return QString::fromLatin1(gdt::buildRequestRecord(fields, false, platform::RegionalFormats::current()));
+            return QString::fromLatin1(gdt::buildRequestRecord(fields, false, dates::RegionalFormats::current()));
         } catch (const errors::RuntimeError& error) {
             return error.description();
         }
@@ -221,15 +221,15 @@ TEST_F(ImportTimerTest, PastedNamesKeepEveryCharacterAndMeetTheRequestAsTypedOne
         window.text = QStringLiteral("Appointment: %1, Ivan (M) #4712 12/24/1960 10:30").arg(QString::fromUtf8(pasted));
         import::tmrTxtTimer_Timer(window);
         EXPECT_EQ(window.current("txtSurname"), QString::fromUtf8(pasted));
-        gdt::RequestFields fields{window.current("txtID"),
-                                  window.current("txtSurname"),
-                                  window.current("txtName"),
-                                  window.current("txtBirthday"),
-                                  window.current("cboGender"),
-                                  window.current("txtDate"),
-                                  {},
-                                  {},
-                                  {}};
+        fields::RequestFields fields{window.current("txtID"),
+                                     window.current("txtSurname"),
+                                     window.current("txtName"),
+                                     window.current("txtBirthday"),
+                                     window.current("cboGender"),
+                                     window.current("txtDate"),
+                                     {},
+                                     {},
+                                     {}};
         const QString fromPaste = request(fields);
         fields.surname = QString::fromUtf8(typed);
         EXPECT_EQ(fromPaste, request(fields));

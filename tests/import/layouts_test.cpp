@@ -24,7 +24,7 @@ QString importOf(const QString& file)
         const LayoutReader& layout = chooseLayout(lines);
         refuseSeveralPatients(lines, layout);
         procedure = layout.procedure;
-        const gdt::RequestFields r = layout.cut(lines, QStringLiteral("06.12.2026"));
+        const fields::RequestFields r = layout.cut(lines, QStringLiteral("06.12.2026"));
         EXPECT_EQ(r.examinationDate, QStringLiteral("06.12.2026"));
         return procedure + QStringLiteral(": ") +
                QStringList{r.patientId, r.firstName, r.surname, r.birthDate, r.gender}.join(u'|');

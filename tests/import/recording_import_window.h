@@ -27,9 +27,9 @@ public:
 
     void setImportTimerEnabled(bool enabled) override { timerEnabled = enabled; }
 
-    void setImportedFields(const gdt::RequestFields& record) override
+    void setImportedFields(const fields::RequestFields& record) override
     {
-        for (const gdt::RequestField* field : importedFields()) {
+        for (const fields::RequestField* field : importedFields()) {
             const QString& value = record.*field->member;
             if (refusedField == QLatin1String(field->control) && !value.isEmpty())
                 throw errors::RuntimeError(errors::kInvalidProcedureCall,
@@ -51,7 +51,7 @@ public:
     // Whether the last settings emptied every imported field, in their order.
     bool fieldsEmptied() const
     {
-        const QList<const gdt::RequestField*> imported = importedFields();
+        const QList<const fields::RequestField*> imported = importedFields();
         if (fields.size() < imported.size())
             return false;
         const auto last = fields.mid(fields.size() - imported.size());
@@ -61,9 +61,9 @@ public:
     }
 
 private:
-    static QList<const gdt::RequestField*> importedFields()
+    static QList<const fields::RequestField*> importedFields()
     {
-        return gdt::requestFieldsBy(&gdt::RequestField::filledByImport);
+        return fields::requestFieldsBy(&fields::RequestField::filledByImport);
     }
 };
 

@@ -240,7 +240,7 @@ TEST(PickupTextTest, EachStateSaysWhatItNeeds)
         {Kind::Unseen, 1, "U " + named},
         {Kind::Unseen, 2, "UM " + named + " 2"},
     };
-    const auto regional = platform::RegionalFormats(QLocale(QLocale::German, QLocale::Germany));
+    const auto regional = dates::RegionalFormats(QLocale(QLocale::German, QLocale::Germany));
     for (const auto& [kind, count, expected] : cases)
         EXPECT_EQ(pickup::describe({kind, count, request}, texts, regional), expected);
     request.patient = {};

@@ -4,7 +4,7 @@
 
 namespace {
 
-using platform::IniDocument;
+using settings::IniDocument;
 
 const QString kName = QStringLiteral("Settings.ini");
 
