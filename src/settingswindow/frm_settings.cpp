@@ -39,14 +39,20 @@ QString BrowseForFolder(const QString& title, const QString& startFolder)
 
 namespace {
 
-bool userContinuesWithoutOrvane()
+// A question without an icon, answered Yes or No.
+bool userAnswersYes(const QString& text, platform::MessageAnswer defaultAnswer)
 {
     platform::MessageRequest question;
-    question.text = language::msg2ToShow();
+    question.text = text;
     question.icon = platform::MessageIcon::None;
     question.buttons = platform::MessageButtons::YesNo;
-    question.defaultAnswer = platform::MessageAnswer::Yes;
+    question.defaultAnswer = defaultAnswer;
     return platform::showMessage(question) == platform::MessageAnswer::Yes;
+}
+
+bool userContinuesWithoutOrvane()
+{
+    return userAnswersYes(language::msg2ToShow(), platform::MessageAnswer::Yes);
 }
 
 // A folder that is not there yet may be a drive or share that is not connected now: the user
@@ -54,12 +60,7 @@ bool userContinuesWithoutOrvane()
 // window open to mend it.
 bool userSavesMissingTargetFolder()
 {
-    platform::MessageRequest question;
-    question.text = language::msg3ToShow();
-    question.icon = platform::MessageIcon::None;
-    question.buttons = platform::MessageButtons::YesNo;
-    question.defaultAnswer = platform::MessageAnswer::No;
-    return platform::showMessage(question) == platform::MessageAnswer::Yes;
+    return userAnswersYes(language::msg3ToShow(), platform::MessageAnswer::No);
 }
 
 } // namespace
